@@ -1,0 +1,6 @@
+// Placeholder until the command is built.
+#include "cli/commands.h"
+
+namespace setrix::cli {
+void AddFrqCommand(CLI::App&, int&) {}
+}  // namespace setrix::cli

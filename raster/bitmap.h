@@ -1,0 +1,65 @@
+#pragma once
+// A device-independent bitmap: width, height, pixel depth, palette and rows.
+// Depths 1, 4 and 8 are indexed through the palette; 24 holds RGB per pixel.
+#include <cstdint>
+#include <vector>
+
+namespace setrix::raster {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// 0xRRGGBB packed colour, the form the drawing code passes around.
+using Color = std::uint32_t;
+constexpr Rgb ToRgb(Color c) {
+  return {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+          static_cast<std::uint8_t>(c)};
+}
+constexpr Color ToColor(Rgb c) { return (Color(c.r) << 16) | (Color(c.g) << 8) | Color(c.b); }
+
+class Bitmap {
+ public:
+  Bitmap() = default;
+  // depth: 1, 4, 8 or 24. Indexed bitmaps get a default palette (1-bit: black, white;
+  // 4- and 8-bit: greys) that can be replaced with SetPalette. Pixels start at 0
+  // (indexed) or white (24-bit).
+  Bitmap(int width, int height, int depth);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int Depth() const { return depth_; }
+  bool Indexed() const { return depth_ <= 8; }
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+
+  // Resizes, keeping the depth and palette; new pixels are cleared.
+  void Resize(int width, int height);
+
+  const std::vector<Rgb>& Palette() const { return palette_; }
+  // At most 2^depth entries are kept.
+  void SetPalette(std::vector<Rgb> palette);
+
+  // Indexed access (depth <= 8); out-of-range coordinates read 0 and ignore writes.
+  std::uint8_t Index(int x, int y) const;
+  void SetIndex(int x, int y, std::uint8_t index);
+
+  // Colour access for every depth. For an indexed bitmap SetColor stores the
+  // palette entry nearest to the colour.
+  Rgb ColorAt(int x, int y) const;
+  void SetColor(int x, int y, Rgb c);
+
+  // Row access: one value per pixel (palette index, or 0xRRGGBB for 24-bit).
+  const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+
+  friend bool operator==(const Bitmap&, const Bitmap&) = default;
+
+ private:
+  bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  int width_ = 0, height_ = 0, depth_ = 24;
+  std::vector<Rgb> palette_;
+  std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace setrix::raster
