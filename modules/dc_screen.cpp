@@ -66,7 +66,7 @@ DcBanks DcTwoStepScreenBanks(int step) {
 
 DcBanks DcTwoStepDocumentBanks(int step, int bandwidth) {
   DcBanks banks = DcTwoStepScreenBanks(step);
-  banks.s3 = DcBankSetSwitch(banks.s3, DcScreen::kS3Count, 3, bandwidth == 0);
+  banks.s3 = DcBankSetSwitch(banks.s3, DcScreen::kS3Count, 3, bandwidth == kDcBandwidthBelow10Hz);
   return banks;
 }
 
@@ -85,9 +85,9 @@ DcCaptions DcScreenCaptions() {
 }
 
 DcScreen::DcScreen() {
-  config_.inUnit = 0;
-  config_.outUnit = 0;
-  config_.bandwidth = 1;
+  config_.inUnit = kDcInMilliAmpere;
+  config_.outUnit = kDcOutMilliAmpere;
+  config_.bandwidth = kDcBandwidthAbove10kHz;
   // At start the language is applied while this screen is the active one.
   ResetDcDisplay();
   DetectTwoStep();
@@ -140,11 +140,11 @@ void DcScreen::RadioBtnClick(DcUnitButton button) {
   int* unit = nullptr;
   int value = 0;
   switch (button) {
-    case DcUnitButton::RBtnEmA: unit = &config_.inUnit; value = 0; break;
-    case DcUnitButton::RBtnEmV: unit = &config_.inUnit; value = 1; break;
-    case DcUnitButton::RBtnEV: unit = &config_.inUnit; value = 2; break;
-    case DcUnitButton::RBtnAmA: unit = &config_.outUnit; value = 0; break;
-    case DcUnitButton::RBtnAV: unit = &config_.outUnit; value = 1; break;
+    case DcUnitButton::RBtnEmA: unit = &config_.inUnit; value = kDcInMilliAmpere; break;
+    case DcUnitButton::RBtnEmV: unit = &config_.inUnit; value = kDcInMilliVolt; break;
+    case DcUnitButton::RBtnEV: unit = &config_.inUnit; value = kDcInVolt; break;
+    case DcUnitButton::RBtnAmA: unit = &config_.outUnit; value = kDcOutMilliAmpere; break;
+    case DcUnitButton::RBtnAV: unit = &config_.outUnit; value = kDcOutVolt; break;
   }
   if (unit == nullptr || *unit == value) return;
   *unit = value;
@@ -152,13 +152,13 @@ void DcScreen::RadioBtnClick(DcUnitButton button) {
 }
 
 void DcScreen::RBtnGrenzClick(DcBandwidthButton button) {
-  const int bandwidth = button == DcBandwidthButton::RBtn10Hz ? 0 : 1;
+  const int bandwidth = button == DcBandwidthButton::RBtn10Hz ? kDcBandwidthBelow10Hz : kDcBandwidthAbove10kHz;
   if (config_.bandwidth == bandwidth) return;
   config_.bandwidth = bandwidth;
   // Switch 3 of S3 follows the bandwidth while a setting is shown. A bank without a setting
   // (after a refused task) is left alone, so that it does not show a lone switch.
   if (helpPanelVisible_ && config_.s3 >= 0)
-    config_.s3 = DcBankSetSwitch(config_.s3, kS3Count, 3, bandwidth == 0);
+    config_.s3 = DcBankSetSwitch(config_.s3, kS3Count, 3, bandwidth == kDcBandwidthBelow10Hz);
 }
 
 void DcScreen::ResetDcDisplay() {
@@ -182,7 +182,7 @@ void DcScreen::DetectTwoStep() {
     const double outEnd = LocaleTextToDouble(NormalizeDecimalSeparator(config_.outMaxText));
     const bool rising = Near(outStart, -10) && Near(outEnd, 10) && Near(inStart, 4) && Near(inEnd, 20);
     const bool falling = Near(outStart, 10) && Near(outEnd, -10) && Near(inStart, 20) && Near(inEnd, 4);
-    special = (rising || falling) && config_.inUnit == 0 && config_.outUnit == 1;
+    special = (rising || falling) && config_.inUnit == kDcInMilliAmpere && config_.outUnit == kDcOutVolt;
   } catch (const ConversionError&) {
     special = false;
   }
@@ -262,11 +262,11 @@ void DcScreen::DcInstructionLines() {
 
   std::string inZero, inSpan, outZero, outSpan;
   switch (c.inUnit) {
-    case 0: inZero = "0 mA"; inSpan = FormatNumber("%.5g", inVal * 1000) + " mA"; break;
-    case 1: inZero = "0 mV"; inSpan = FormatNumber("%.5g", inVal * 1000) + " mV"; break;
+    case kDcInMilliAmpere: inZero = "0 mA"; inSpan = FormatNumber("%.5g", inVal * 1000) + " mA"; break;
+    case kDcInMilliVolt: inZero = "0 mV"; inSpan = FormatNumber("%.5g", inVal * 1000) + " mV"; break;
     default: inZero = "0 V"; inSpan = FormatNumber("%.3g", inVal) + " V"; break;
   }
-  if (c.outUnit == 0) {
+  if (c.outUnit == kDcOutMilliAmpere) {
     outZero = FormatNumber("%.3f", zero * 1000) + " mA";
     outSpan = FormatNumber("%.3g", outVal * 1000) + " mA";
   } else {

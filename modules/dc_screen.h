@@ -61,14 +61,6 @@ struct DcCaptions {
 };
 DcCaptions DcScreenCaptions();
 
-// The three bank values (bit k-1 set: switch k ON; -1: no setting shown).
-struct DcBanks {
-  int s1 = -1;
-  int s2 = -1;
-  int s3 = -1;
-  friend bool operator==(const DcBanks&, const DcBanks&) = default;
-};
-
 // The banks of step 1 or 2 of the two-step procedure as the screen shows them (switch 3 of S3
 // OFF), and as the documents show them, with switch 3 of S3 following the bandwidth.
 DcBanks DcTwoStepScreenBanks(int step);

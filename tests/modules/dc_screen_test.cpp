@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "modules/numbers.h"
@@ -11,6 +12,11 @@ namespace setrix {
 namespace {
 
 namespace tx = setrix::texts;
+
+}  // namespace
+bool operator==(const DcBanks& a, const DcBanks& b) { return a.s1 == b.s1 && a.s2 == b.s2 && a.s3 == b.s3; }
+void PrintTo(const DcBanks& b, std::ostream* os) { *os << "{" << b.s1 << ", " << b.s2 << ", " << b.s3 << "}"; }
+namespace {
 
 // Fresh screen in English with "." as decimal separator; languages and separators are
 // process-wide, so every test starts from the same setting.
