@@ -7,6 +7,7 @@
 
 #include "modules/numbers.h"
 #include "printing/word_wrap.h"
+#include "resources/pictures.h"
 #include "texts/texts.h"
 
 namespace setrix::printing {
@@ -396,8 +397,7 @@ std::string Printout::WrapToWidth(std::string_view text, double fraction) {
 // --- helpers ----------------------------------------------------------------------------------
 
 raster::Bitmap Printout::Picture(std::string_view name) const {
-  if (!options_.pictures) throw PrintError(Concat("no document pictures for ", name));
-  return options_.pictures(name);
+  return options_.pictures ? options_.pictures(name) : resources::Picture(name);
 }
 
 ScratchImage& Printout::Scratch() {

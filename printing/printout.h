@@ -42,7 +42,7 @@ using PictureSource = std::function<raster::Bitmap(std::string_view name)>;
 struct PrintOptions {
   std::string date;  // today's date in the system's short date format
   std::string versionCaption{kVersionCaption};
-  PictureSource pictures;  // the document pictures
+  PictureSource pictures;  // empty: the program's own document pictures
 };
 
 // Rounds to the nearest integer, halves to even.
