@@ -3,8 +3,10 @@
 // Strings are UTF-8. A lookup with the current language never fails.
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace setrix::texts {
 
@@ -162,5 +164,28 @@ extern const PerLanguage txTerminal;
 extern const PerLanguage txUserDefined;
 extern const PerLanguage txPage;
 extern const PerLanguage txIllustration;
+
+// Every entry, in table order, for listings (setrix-cli texts, reviews, tests).
+enum class Layout { kPerLanguage, kSingle, kThreePerLanguage, kItems };
+struct Entry {
+  std::string_view name;
+  Layout layout;
+  std::size_t count;              // texts per language: 1, 3 variants or K items
+  const std::string_view* texts;  // the entry's own text array
+
+  static constexpr Entry Of(const PerLanguage& e) { return {e.name, Layout::kPerLanguage, 1, e.text.data()}; }
+  static constexpr Entry Of(const Single& e) { return {e.name, Layout::kSingle, 1, &e.text}; }
+  static constexpr Entry Of(const ThreePerLanguage& e) {
+    return {e.name, Layout::kThreePerLanguage, 3, e.text.data()};
+  }
+  template <std::size_t K>
+  static constexpr Entry Of(const Items<K>& e) { return {e.name, Layout::kItems, K, e.text.data()}; }
+};
+// All entries; the span stays valid for the whole run.
+std::span<const Entry> AllEntries();
+// Text `index` (0 .. count-1) of an entry in a language, with the same clamping as Tx.
+std::string_view EntryText(const Entry& e, int index, int language);
+// All texts of an entry in one language (count of them).
+std::vector<std::string_view> EntryTexts(const Entry& e, int language);
 
 }  // namespace setrix::texts
