@@ -60,13 +60,13 @@ std::size_t Length(std::string_view text) {
   return n;
 }
 
-nlohmann::json ToJson(const FrqModel& m) {
-  nlohmann::json buttons = nlohmann::json::array();
+nlohmann::ordered_json ToJson(const FrqModel& m) {
+  nlohmann::ordered_json buttons = nlohmann::ordered_json::array();
   for (std::size_t i = 0; i < 3; ++i)
     if (m.stepButtonVisible[i]) buttons.push_back(m.stepButtonCaptions[i]);
-  nlohmann::json steps = nlohmann::json::array();
+  nlohmann::ordered_json steps = nlohmann::ordered_json::array();
   for (const StepView& view : AllSteps(m)) {
-    nlohmann::json paragraphs = nlohmann::json::array();
+    nlohmann::ordered_json paragraphs = nlohmann::ordered_json::array();
     for (const Paragraph& p : view.paragraphs)
       paragraphs.push_back({{"style", std::string(ParagraphStyleName(p.style))}, {"text", p.text}});
     steps.push_back({{"step", view.step},

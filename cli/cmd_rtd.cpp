@@ -47,7 +47,7 @@ bool ChooseValue(RtdModel& m, RtdList which, const ChoiceList& list, std::string
   return true;
 }
 
-nlohmann::json ToJson(const RtdModel& m) {
+nlohmann::ordered_json ToJson(const RtdModel& m) {
   const RtdConfig& c = m.config;
   return {{"module", "rtd"},
           {"type", modules::ListJson(m.type, false)},

@@ -40,7 +40,7 @@ bool ChooseValue(ThermoModel& m, ThermoList which, ChoiceList& list, std::string
   return true;
 }
 
-nlohmann::json ToJson(const ThermoModel& m) {
+nlohmann::ordered_json ToJson(const ThermoModel& m) {
   const ThermoConfig& c = m.config;
   return {{"module", "thermo"},
           {"type", modules::ListJson(m.type, false)},

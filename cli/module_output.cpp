@@ -12,14 +12,14 @@
 
 namespace setrix::cli::modules {
 
-nlohmann::json ListJson(const ChoiceList& list, bool valueItems) {
-  nlohmann::json items = nlohmann::json::array();
+nlohmann::ordered_json ListJson(const ChoiceList& list, bool valueItems) {
+  nlohmann::ordered_json items = nlohmann::ordered_json::array();
   for (const ListItem& item : list.items) {
     if (!valueItems) {
       items.push_back(item.text);
       continue;
     }
-    nlohmann::json value;
+    nlohmann::ordered_json value;
     if (item.value == std::trunc(item.value))
       value = static_cast<long long>(item.value);
     else

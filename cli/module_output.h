@@ -15,7 +15,7 @@ namespace setrix::cli::modules {
 
 // A list as the screen holds it: {"items": [...], "index", "text", "style"}. With
 // `valueItems` each item is {"text", "value", "code"}, otherwise its text.
-nlohmann::json ListJson(const ChoiceList& list, bool valueItems);
+nlohmann::ordered_json ListJson(const ChoiceList& list, bool valueItems);
 
 // "Caption value" and, for a drop-down list, an indented line with the offered items.
 std::string ListText(std::string_view caption, const ChoiceList& list);

@@ -112,7 +112,7 @@ TEST_F(RtdTest, PotentiometerEndsStopAtHundredPercent) {
   ChooseStart(80);
   ASSERT_EQ(m.end.items.size(), 1u);
   EXPECT_EQ(m.end.items[0].text, "100%");
-  EXPECT_EQ(m.end.items[0].code, 15);  // span row 1 (25 %)
+  EXPECT_EQ(m.end.items[0].code, 31);  // span row 0 (20 %)
 }
 
 TEST_F(RtdTest, ResistorValuesUseTheLocaleSeparatorAndSurviveUpdates) {
