@@ -706,8 +706,18 @@ void WriteDc(TPDFForm& form, const DcScreen& dc, std::string_view note, Sink sin
     form.PDFReport.OpenDocument();
     form.PDFReport.PrintPage(form.PDFPage);
     if (twoStep) {
+      // The board of step 2 carries other banks: it must not reuse the picture embedded
+      // for page 1 under the same name.
       fill(2);
-      form.PDFReport.PrintPage(form.PDFPage);
+      auto& board = form.Image("ImagePCB");
+      board.SetSharedImage(false);
+      try {
+        form.PDFReport.PrintPage(form.PDFPage);
+      } catch (...) {
+        board.SetSharedImage(true);
+        throw;
+      }
+      board.SetSharedImage(true);
     }
   });
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "modules/dc_screen.h"
 #include "modules/frq.h"
@@ -129,5 +130,42 @@ struct LanguageScope {
   int oldLanguage;
   char oldSeparator;
 };
+
+}  // namespace setrix::docs::testing
+
+namespace setrix::docs::testing {
+
+// An image XObject of a PDF file written without compression: 8-bit indices, one per pixel.
+struct PdfImage {
+  std::string name;
+  int width = 0, height = 0;
+  std::string data;
+  int Index(int x, int y) const {
+    return static_cast<unsigned char>(data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                           static_cast<std::size_t>(x)]);
+  }
+};
+
+// The images in object order (the order in which the pages first used them).
+inline std::vector<PdfImage> PdfImages(const std::string& pdf) {
+  std::vector<PdfImage> images;
+  const auto number = [&](std::size_t from, std::size_t to, const std::string& key) {
+    const auto p = pdf.find(key, from);
+    return p < to ? std::stoi(pdf.substr(p + key.size())) : -1;
+  };
+  for (auto p = pdf.find("/Subtype /Image"); p != std::string::npos; p = pdf.find("/Subtype /Image", p + 1)) {
+    const auto begin = pdf.rfind(" obj", p);
+    const auto stream = pdf.find("stream\r\n", p);
+    if (begin == std::string::npos || stream == std::string::npos) break;
+    PdfImage image;
+    image.width = number(begin, stream, "/Width ");
+    image.height = number(begin, stream, "/Height ");
+    const auto name = pdf.find("/Name /", begin);
+    if (name < stream) image.name = pdf.substr(name + 7, pdf.find_first_of(" \r\n/>", name + 7) - name - 7);
+    image.data = pdf.substr(stream + 8, static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    images.push_back(std::move(image));
+  }
+  return images;
+}
 
 }  // namespace setrix::docs::testing
