@@ -4,6 +4,7 @@
 #include <ctime>
 #include <functional>
 #include <iostream>
+#include <optional>
 
 #include "docs/pdf_layout.h"
 #include "modules/dc_screen.h"
@@ -91,11 +92,16 @@ int WriteDcPdf(const PdfOptions& options, const DcConfig& task) {
   dc.EditChange(DcEdit::EditEMax, task.inMaxText);
   dc.EditChange(DcEdit::EditAMin, task.outMinText);
   dc.EditChange(DcEdit::EditAMax, task.outMaxText);
-  if (dc.TwoStep()) {
+  std::optional<DcMessage> message;
+  if (dc.TwoStep())
     dc.Btn_DCStepOneClick();
-  } else if (const std::optional<DcMessage> message = dc.BitBtnWeiterClick()) {
-    return Refuse("dc", OneLine(message->caption + ": " + message->text));
-  }
+  else
+    message = dc.BitBtnWeiterClick();
+  return WriteDcPdf(options, dc, message);
+}
+
+int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {
+  if (message) return Refuse("dc", OneLine(message->caption + ": " + message->text));
   const DcInstructionLabels& l = dc.Labels();
   if (!dc.CalcDone() || (!dc.TwoStep() && dc.Banks().s1 < 0))
     return Refuse("dc", OneLine(l.Label2HelpDC.text + (l.Label3HelpDC.text.empty() ? "" : ": ") + l.Label3HelpDC.text));

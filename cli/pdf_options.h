@@ -3,9 +3,11 @@
 // for the module commands, and the writing of each module's documentation.
 #include <CLI/CLI.hpp>
 
+#include <optional>
 #include <string>
 
 #include "modules/dc_calc.h"
+#include "modules/dc_screen.h"
 
 namespace setrix {
 struct ThermoModel;
@@ -34,6 +36,9 @@ std::string ShortDateToday();
 // The DC isolator is documented from the task's entries, units and bandwidth as the screen
 // would show them after "Calculate settings" (or both steps of the two-step case).
 int WriteDcPdf(const PdfOptions& options, const DcConfig& task);
+// The same from a DC screen as it stands (after "Calculate settings" with its message box, if
+// any, or in the two-step case).
+int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message);
 int WriteThermoPdf(const PdfOptions& options, const ThermoModel& thermo);
 int WriteRtdPdf(const PdfOptions& options, const RtdModel& rtd);
 // Every step of the mode; may rewrite a frequency entry to the value the switches set.
