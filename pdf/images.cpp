@@ -1,0 +1,70 @@
+#include "pdf/images.h"
+
+#include "pdf/format.h"
+#include "pdf/registry.h"
+
+namespace setrix::pdf {
+
+std::unique_ptr<TPdfImage> TPdfImageCreator::MakeImage(const raster::Bitmap&) { return nullptr; }
+
+std::unique_ptr<TPdfImage> TPdfBitmapImage::MakeImage(const raster::Bitmap& bitmap) {
+  auto image = std::make_unique<TPdfImage>();
+  TPdfDictionary& dict = image->Dict();
+  dict.Put("Type", std::make_unique<TPdfName>("XObject"));
+  dict.Put("Subtype", std::make_unique<TPdfName>("Image"));
+  const int w = bitmap.Width(), h = bitmap.Height();
+  std::string& data = image->Data();
+  if (bitmap.Indexed()) {
+    // As an 8-bit bitmap: the same indices, one byte each, and the same palette.
+    data.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) data += static_cast<char>(bitmap.Index(x, y));
+    raster::Bitmap palette(0, 0, 8);
+    palette.SetPalette(bitmap.Palette());
+    dict.Put("ColorSpace", BuildPalette(palette));
+  } else {
+    data.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const raster::Rgb c = bitmap.ColorAt(x, y);
+        data += static_cast<char>(c.r);
+        data += static_cast<char>(c.g);
+        data += static_cast<char>(c.b);
+      }
+    dict.Put("ColorSpace", std::make_unique<TPdfName>("DeviceRGB"));
+  }
+  dict.Put("Width", std::make_unique<TPdfNumber>(w));
+  dict.Put("Height", std::make_unique<TPdfNumber>(h));
+  dict.Put("BitsPerComponent", std::make_unique<TPdfNumber>(8));
+  return image;
+}
+
+std::unique_ptr<TPdfArray> BuildPalette(const raster::Bitmap& bitmap) {
+  if (bitmap.Depth() != 8) throw EPdfInvalidImageFormat("only 8 bit color image is allowed.");
+  const auto& palette = bitmap.Palette();
+  if (palette.empty()) throw EPdfInvalidImageFormat("failed to get Palette..");
+  auto hex = std::make_unique<TPdfBinary>();
+  std::string& out = hex->Data();
+  out.reserve(2 + 256 * 7);
+  out += '<';
+  for (std::size_t i = 0; i < 256; ++i) {
+    const raster::Rgb c = i < palette.size() ? palette[i] : raster::Rgb{};
+    const char rgb[3] = {static_cast<char>(c.r), static_cast<char>(c.g), static_cast<char>(c.b)};
+    out += HexBytes(std::string_view(rgb, 3));
+    out += ' ';
+  }
+  out += '>';
+  auto array = std::make_unique<TPdfArray>();
+  array->Add(std::make_unique<TPdfName>("Indexed"));
+  array->Add(std::make_unique<TPdfName>("DeviceRGB"));
+  array->Add(std::make_unique<TPdfNumber>(255));
+  array->Add(std::move(hex));
+  return array;
+}
+
+std::unique_ptr<TPdfImage> MakeImageByClassName(const raster::Bitmap& bitmap, const std::string& className) {
+  const std::unique_ptr<TPdfImageCreator> creator = CreateImageCreatorByName(className);
+  return creator->MakeImage(bitmap);
+}
+
+}  // namespace setrix::pdf
