@@ -1,6 +1,8 @@
 #include "app/ini_settings_store.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringList>
 #include <limits>
 
@@ -30,6 +32,8 @@ IniSettingsStore::IniSettingsStore(const QString& fileName) {
   } else {
     settings_ = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
   }
+  // QSettings reads on first use; read now so that a bad file is known from the start.
+  (void)settings_->allKeys();
   CheckStatus("read");
   // A file that exists but cannot be read is reported like a malformed one.
   QFileInfo info(settings_->fileName());
@@ -47,10 +51,21 @@ void IniSettingsStore::CheckStatus(const char* what) {
       problem_ = QStringLiteral("cannot %1 the settings file %2")
                      .arg(QLatin1String(what), settings_->fileName());
       break;
-    case QSettings::FormatError:
-      problem_ = QStringLiteral("the settings file %1 is not a valid INI file")
-                     .arg(settings_->fileName());
+    case QSettings::FormatError: {
+      // The file will be written anew when the program closes: keep the original, once
+      // per run (QSettings remembers the error for the file as long as the process lives).
+      static QSet<QString> keptFiles;
+      const QString copy = settings_->fileName() + QStringLiteral(".broken");
+      bool kept = keptFiles.contains(copy);
+      if (!kept) {
+        QFile::remove(copy);
+        kept = QFile::copy(settings_->fileName(), copy);
+        if (kept) keptFiles.insert(copy);
+      }
+      problem_ = QStringLiteral("the settings file %1 is not a valid INI file%2")
+                     .arg(settings_->fileName(), kept ? QStringLiteral(" (kept as %1)").arg(copy) : QString());
       break;
+    }
   }
 }
 

@@ -26,7 +26,8 @@ class IniSettingsStore : public SettingsStore {
   QString FileName() const;
   // Writes pending changes to the file; false (with Problem() set) when that failed.
   bool Flush() override;
-  // Empty, or why the file could not be read or written.
+  // Empty, or why the file could not be read or written. A malformed file is copied to
+  // "<file>.broken" before anything is written over it.
   QString Problem() const { return problem_; }
 
   // The file named by SETRIX_SETTINGS, or empty.

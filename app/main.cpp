@@ -20,7 +20,6 @@ int main(int argc, char* argv[]) {
   setrix::app::TForm1 window(store, options.arguments);
   window.show();
   const int rc = app.exec();
-  if (!store.Problem().isEmpty() && store.Problem() != QString())
-    QTextStream(stderr) << "setrix: " << store.Problem() << "\n";
+  if (!store.Flush()) QTextStream(stderr) << "setrix: " << store.Problem() << "\n";
   return rc;
 }

@@ -307,7 +307,7 @@ void TForm1::CreateProductPage() {
 void TForm1::FormCreate(const QStringList& arguments) {
   // 1. Start values (the models start cleared, the DC screen not armed).
   texts::SetCurrentLanguage(0);
-  userTexts_ = {};
+  for (ModuleKind k : {ModuleKind::DC, ModuleKind::Thermo, ModuleKind::RTD, ModuleKind::FRQ}) SetUserText(k, {});
   firstRun_ = false;
   PageControl->setCurrentWidget(TS_DC);  // the window's initial page
 
@@ -379,13 +379,24 @@ ModuleKind TForm1::ActiveModule() const {
 int TForm1::Language() const { return texts::CurrentLanguage(); }
 
 QString TForm1::UserText(ModuleKind kind) const {
-  const int k = static_cast<int>(kind);
-  return k >= 1 && k <= 4 ? userTexts_[static_cast<std::size_t>(k)] : QString();
+  switch (kind) {
+    case ModuleKind::DC: return dcUserText_;
+    case ModuleKind::Thermo: return FromUtf8(models_->thermo.config.userText);
+    case ModuleKind::RTD: return FromUtf8(models_->rtd.config.userText);
+    case ModuleKind::FRQ: return FromUtf8(models_->frq.config.userText);
+    case ModuleKind::None: break;
+  }
+  return {};
 }
 
 void TForm1::SetUserText(ModuleKind kind, const QString& text) {
-  const int k = static_cast<int>(kind);
-  if (k >= 1 && k <= 4) userTexts_[static_cast<std::size_t>(k)] = text;
+  switch (kind) {
+    case ModuleKind::DC: dcUserText_ = text; break;
+    case ModuleKind::Thermo: models_->thermo.config.userText = text.toStdString(); break;
+    case ModuleKind::RTD: models_->rtd.config.userText = text.toStdString(); break;
+    case ModuleKind::FRQ: models_->frq.config.userText = text.toStdString(); break;
+    case ModuleKind::None: break;
+  }
 }
 
 void TForm1::ShowPage(QWidget* page) {
@@ -568,7 +579,7 @@ void TForm1::LoadSettings() {
   }
 
   // 3. DC user text.
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) userTexts_[1] = *t;
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::DC, *t);
 
   // 4. DC choices and entries; each runs the DC screen's change handling.
   TS_DC->LoadSettings(s);
@@ -578,17 +589,17 @@ void TForm1::LoadSettings() {
 
   // 6. Thermocouple.
   s.OpenKey(kKeyThermo);
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) userTexts_[2] = *t;
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::Thermo, *t);
   TS_Thermo->LoadSettings(s);
 
   // 7. RTD.
   s.OpenKey(kKeyRTD);
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) userTexts_[3] = *t;
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::RTD, *t);
   TS_RTD->LoadSettings(s);
 
   // 8. Frequency.
   s.OpenKey(kKeyFrequency);
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) userTexts_[4] = *t;
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::FRQ, *t);
   TS_FRQ->LoadSettings(s, [&s](std::string_view name) { return ReadText(s, name, kMaxFrqEntry, false); });
   s.CloseKey();
 }
@@ -599,19 +610,19 @@ void TForm1::StoreSettings() {
   s.WriteInteger("Top", pos().y());
   s.WriteInteger("Left", pos().x());
   s.WriteInteger("Language", Language());
-  s.WriteString("UserText", userTexts_[1].toStdString());
+  s.WriteString("UserText", UserText(ModuleKind::DC).toStdString());
   TS_DC->StoreSettings(s);
 
   s.OpenKey(kKeyThermo);
-  s.WriteString("UserText", userTexts_[2].toStdString());
+  s.WriteString("UserText", UserText(ModuleKind::Thermo).toStdString());
   TS_Thermo->StoreSettings(s);
 
   s.OpenKey(kKeyRTD);
-  s.WriteString("UserText", userTexts_[3].toStdString());
+  s.WriteString("UserText", UserText(ModuleKind::RTD).toStdString());
   TS_RTD->StoreSettings(s);
 
   s.OpenKey(kKeyFrequency);
-  s.WriteString("UserText", userTexts_[4].toStdString());
+  s.WriteString("UserText", UserText(ModuleKind::FRQ).toStdString());
   TS_FRQ->StoreSettings(s);
   s.CloseKey();
   s.Flush();

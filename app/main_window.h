@@ -69,7 +69,7 @@ class TForm1 : public QMainWindow {
   bool FirstRun() const { return firstRun_; }
   QWidget* ActivePage() const;
   ModuleKind ActiveModule() const;
-  // The four user texts (notes of the documentation), by module kind 1..4.
+  // The four user texts (notes of the documentation), by module kind.
   QString UserText(ModuleKind kind) const;
   void SetUserText(ModuleKind kind, const QString& text);
   Models& models() { return *models_; }
@@ -145,7 +145,7 @@ class TForm1 : public QMainWindow {
   SettingsStore& store_;
   std::unique_ptr<Models> models_;
   bool firstRun_ = false;
-  std::array<QString, 5> userTexts_;  // by module kind; index 0 unused
+  QString dcUserText_;  // the other modules keep their note in their records
 };
 
 }  // namespace setrix::app

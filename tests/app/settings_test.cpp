@@ -212,7 +212,8 @@ class SettingsTest : public QObject {
   void UnreadableOrBrokenFilesStartTheProgram_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("readable");
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[=\n\x01\x02=\\\\\n", 16) << true;
+    QTest::newRow("unclosed group") << QByteArray("[Software\nZantrel\\Setrix\\DC\\Language=1\n") << true;
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[=\n\x01\x02=\\\\\n\x00u", 16) << true;
     QTest::newRow("unreadable") << QByteArray("[Software]\nZantrel\\Setrix\\DC\\Language=1\n") << false;
   }
   void UnreadableOrBrokenFilesStartTheProgram() {
@@ -228,11 +229,22 @@ class SettingsTest : public QObject {
       QFile::setPermissions(file, QFileDevice::WriteOwner);
       if (QFile(file).open(QIODevice::ReadOnly)) QSKIP("running with rights that read any file");
     }
-    IniSettingsStore store(file);
-    if (!readable) QVERIFY(!store.Problem().isEmpty());
-    auto w = MakeWindow(store);
-    QVERIFY(w->isVisible());
-    w->close();
+    {
+      IniSettingsStore store(file);
+      QVERIFY(!store.Problem().isEmpty());
+      auto w = MakeWindow(store);
+      QVERIFY(w->isVisible());
+      w->close();
+    }
+    if (readable) {
+      // The malformed original is kept before the settings are written anew.
+      QFile kept(file + QStringLiteral(".broken"));
+      QVERIFY(kept.open(QIODevice::ReadOnly));
+      QCOMPARE(kept.readAll(), content);
+      IniSettingsStore again(file);
+      QVERIFY(again.OpenKey(kKeyDC));
+      QVERIFY(again.HasValue("Language"));
+    }
   }
 
   void SettingsFileFromOptionOrEnvironment() {
