@@ -15,6 +15,25 @@ using namespace setrix;
 using namespace setrix::app;
 using namespace setrix::app::test;
 
+// Remembers the order in which values are written.
+class RecordingStore : public MemorySettingsStore {
+ public:
+  bool OpenKey(std::string_view path) override {
+    key = std::string(path.substr(path.rfind('\\') + 1));
+    return MemorySettingsStore::OpenKey(path);
+  }
+  void WriteInteger(std::string_view name, std::int32_t value) override {
+    writes << QString::fromStdString(key + "/" + std::string(name));
+    MemorySettingsStore::WriteInteger(name, value);
+  }
+  void WriteString(std::string_view name, std::string_view value) override {
+    writes << QString::fromStdString(key + "/" + std::string(name));
+    MemorySettingsStore::WriteString(name, value);
+  }
+  std::string key;
+  QStringList writes;
+};
+
 class SettingsTest : public QObject {
   Q_OBJECT
 
@@ -128,6 +147,18 @@ class SettingsTest : public QObject {
     w->ProduktClick(3);
     QCOMPARE(w->TS_FRQ->Ed_FRQUpper->text(), QStringLiteral("1230"));
     QCOMPARE(w->models().frq.output.index, 2);
+  }
+
+  void StoredInTheOrderOfTheKeys() {
+    RecordingStore store;
+    auto w = MakeWindow(store);
+    w->close();
+    const QStringList expected = QStringLiteral(
+        "DC/Top DC/Left DC/Language DC/UserText DC/Bandwidth DC/InMin DC/InMax DC/OutMin DC/OutMax DC/InValue "
+        "DC/OutValue Thermo/UserText Thermo/Input Thermo/Min Thermo/Max Thermo/Filter Thermo/Out Thermo/Manual "
+        "RTD/UserText RTD/Input RTD/Min RTD/Max RTD/Response RTD/Out RTD/Manual "
+        "Frequency/UserText Frequency/Mode Frequency/Min Frequency/Max Frequency/Out").split(QLatin1Char(' '));
+    QCOMPARE(store.writes, expected);
   }
 
   void UnusableValuesAreSkipped() {
