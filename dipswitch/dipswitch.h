@@ -5,8 +5,11 @@
 //
 // TDIPSwitch is the control (without any toolkit): it owns its settings object
 // TDIPSwitchObject, draws the whole bank onto a DrawTarget (Paint) and draws it into
-// bitmaps for documents (DrawToBitmap). A toolkit widget owns a TDIPSwitch, gives it a
-// DrawTarget over its canvas and listens to OnRepaintNeeded / OnSwitchDrawn.
+// bitmaps for documents (DrawToBitmap). A toolkit widget owns a TDIPSwitch and keeps its
+// pixels in an image of its own behind a DrawTarget: on OnRepaintNeeded it calls Paint on
+// that target (which resizes the widget through SetSize) and shows the image; on
+// OnSwitchDrawn the image already holds the new lever and only needs showing. So a
+// SetSwitch on a bank without value shows that one switch until the next full repaint.
 //
 // The control is a pure view: screens set its value from the computed switch pattern.
 #include <cstdint>

@@ -44,6 +44,7 @@ void TPdfCanvasAttribute::SetHorizontalScaling(int v) {
 
 // Every step is rounded to single precision, as the widths are kept.
 float TPdfCanvasAttribute::CharWidth(std::string_view text, int pos) const {
+  if (pos < 1 || pos > static_cast<int>(text.size())) return 0;
   const long double g = font_ ? font_->GlyphWidth(text, pos) : 0;
   auto c = static_cast<float>(g * fontSize_ / 1000.0L);
   if (hScaling_ != 100) c = static_cast<float>(static_cast<long double>(hScaling_) * c / 100.0L);
@@ -240,7 +241,8 @@ void TPdfCanvas::SetMediaHeight(int n) { SetMediaBoxItem(GetPage(), 3, n, doc_);
 
 std::string TPdfCanvas::NextWord(std::string_view text, int& pos) {
   const int len = static_cast<int>(text.size());
-  if (pos > len || pos < 1) return {};
+  if (pos < 1) pos = 1;
+  if (pos > len) return {};
   int i = pos;
   for (; i < len; ++i) {
     const char c = text[static_cast<std::size_t>(i - 1)];

@@ -120,6 +120,8 @@ void TPdfDoc::SaveToStream(std::ostream& out) {
   std::string bytes;
   SaveToStream(bytes);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  if (!out) throw std::runtime_error("SaveToStream --the output could not be written.");
 }
 
 void TPdfDoc::ReleaseDocument() {

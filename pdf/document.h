@@ -72,6 +72,8 @@ class TPdfDoc {
   // Without a document: EPdfInvalidOperation "SaveToStream --there is no document to save.";
   // without a page: EPdfInvalidOperation "GetPage --the Page is nil".
   void SaveToStream(std::string& out);
+  // The same into a stream; a stream that fails to take the bytes raises
+  // std::runtime_error "SaveToStream --the output could not be written.".
   void SaveToStream(std::ostream& out);
   // Frees every object of the document; the canvas stays, without page.
   void ReleaseDocument();

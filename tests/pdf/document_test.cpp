@@ -1,6 +1,7 @@
 // Document structure: numbering, file layout, cross-reference table, wrappers and errors.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 
 #include "pdf/canvas.h"
@@ -195,6 +196,13 @@ TEST(PdfDocument, ErrorsNameTheOperation) {
   TPdfDoc doc(FixedTime);
   doc.NewDocument();
   ExpectError([&] { Save(doc); }, "GetPage --the Page is nil");
+  {
+    TPdfDoc paged(FixedTime);
+    paged.NewDocument();
+    paged.AddPage();
+    std::ofstream unwritable("/nonexistent-folder/x.pdf", std::ios::binary);
+    ExpectError([&] { paged.SaveToStream(unwritable); }, "SaveToStream --the output could not be written.");
+  }
   ExpectError([&] { doc.GetOutlineRoot(); }, "GetOutlineRoot --not use outline mode..");
   ExpectError([&] { doc.CreateFont("Helvetica"); }, "Class Helvetica not found");
   EXPECT_THROW(doc.GetFont("Comic"), EClassNotFound);

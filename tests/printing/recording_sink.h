@@ -1,0 +1,143 @@
+#pragma once
+// A printer for tests that records what is drawn. Its font metrics are simple on purpose:
+// every character is half the font height wide and a text's cell height is 1.15 x the font
+// height, so that the expected positions can be worked out by hand.
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "printing/page_sink.h"
+#include "printing/word_wrap.h"
+
+namespace setrix::printing::test {
+
+struct DrawnText {
+  int x = 0, y = 0;
+  std::string text;
+  FontSpec font;
+  TextAlign align = TextAlign::LeftBaseline;
+  int page = 0;
+  bool inImage = false;
+};
+
+struct DrawnPicture {
+  int width = 0, height = 0;  // source size
+  PixelRect target;
+  int page = 0;
+  bool inImage = false;
+};
+
+struct SinkLog {
+  std::vector<DrawnText> texts;
+  std::vector<DrawnPicture> pictures;
+  std::vector<PixelRect> boards;  // scratch images drawn onto the page: position and size
+  std::string jobTitle;
+  int begun = 0, newPages = 0, ended = 0;
+  int liveImages = 0;
+  int page = 0;
+  std::string failOn;  // TextOut of this text throws
+
+  // The texts drawn on the page (not into images) equal to `text`.
+  std::vector<DrawnText> Find(const std::string& text) const {
+    std::vector<DrawnText> found;
+    for (const DrawnText& t : texts) {
+      if (!t.inImage && t.text == text) found.push_back(t);
+    }
+    return found;
+  }
+};
+
+inline double FakeWidth(const FontSpec& font, std::string_view text) {
+  return (CharacterOffsets(text).size() - 1) * font.height * 0.5;
+}
+
+class RecordingImage final : public ScratchImage {
+ public:
+  explicit RecordingImage(SinkLog& log) : log_(log) { ++log_.liveImages; }
+  ~RecordingImage() override { --log_.liveImages; }
+  void Reset(int width, int height) override { width_ = width, height_ = height; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void SetFont(const FontSpec& font) override { font_ = font; }
+  void SetAlign(TextAlign align) override { align_ = align; }
+  void TextOut(int x, int y, std::string_view text) override {
+    log_.texts.push_back({x, y, std::string(text), font_, align_, log_.page, true});
+  }
+  TextExtent Measure(std::string_view text) override {
+    return {FakeWidth(font_, text), font_.height * 1.15};
+  }
+  void StretchBitmap(const raster::Bitmap& picture, const PixelRect& target) override {
+    log_.pictures.push_back({picture.Width(), picture.Height(), target, log_.page, true});
+  }
+
+ private:
+  SinkLog& log_;
+  int width_ = 0, height_ = 0;
+  FontSpec font_;
+  TextAlign align_ = TextAlign::LeftBaseline;
+};
+
+class RecordingSink final : public PageSink {
+ public:
+  RecordingSink(SinkLog& log, DeviceCaps caps) : log_(log), caps_(caps) {}
+
+  DeviceCaps Caps() override { return caps_; }
+  void SetJobTitle(std::string_view title) override { log_.jobTitle = std::string(title); }
+  void BeginDocument() override {
+    ++log_.begun;
+    log_.page = 1;
+  }
+  void NewPage() override {
+    ++log_.newPages;
+    ++log_.page;
+  }
+  void EndDocument() override { ++log_.ended; }
+  std::unique_ptr<ScratchImage> CreateScratchImage() override {
+    return std::make_unique<RecordingImage>(log_);
+  }
+  void DrawScratchImage(const ScratchImage& image, int x, int y) override {
+    log_.boards.push_back({x, y, image.Width(), image.Height()});
+  }
+  void SetFont(const FontSpec& font) override { font_ = font; }
+  void SetAlign(TextAlign align) override { align_ = align; }
+  void TextOut(int x, int y, std::string_view text) override {
+    if (!log_.failOn.empty() && text == log_.failOn) {
+      throw std::runtime_error("the printer ran out of paper");
+    }
+    log_.texts.push_back({x, y, std::string(text), font_, align_, log_.page, false});
+  }
+  TextExtent Measure(std::string_view text) override {
+    return {FakeWidth(font_, text), font_.height * 1.15};
+  }
+  void StretchBitmap(const raster::Bitmap& picture, const PixelRect& target) override {
+    log_.pictures.push_back({picture.Width(), picture.Height(), target, log_.page, false});
+  }
+
+ private:
+  SinkLog& log_;
+  DeviceCaps caps_;
+  FontSpec font_;
+  TextAlign align_ = TextAlign::LeftBaseline;
+};
+
+// Plain pictures of the documented sizes.
+inline raster::Bitmap TestPicture(std::string_view name) {
+  struct Size { std::string_view name; int w, h; };
+  static constexpr Size kSizes[] = {
+      {"PCB_DC", 255, 196}, {"PCB_RTD", 255, 196}, {"KP_DC", 26, 202},  {"KP_FRQ", 26, 202},
+      {"KP_RTD", 36, 202},  {"KP_THERMO", 36, 202}, {"BMP_ON", 15, 37}, {"BMP_OFF", 15, 37},
+      {"ZTLOGO", 932, 125}};
+  for (const Size& s : kSizes) {
+    if (s.name == name) {
+      raster::Bitmap b(s.w, s.h, 1);
+      for (int y = 0; y < s.h; ++y)
+        for (int x = 0; x < s.w; ++x) b.SetIndex(x, y, (x == 0 || y == 0 || x == s.w - 1 || y == s.h - 1) ? 0 : 1);
+      return b;
+    }
+  }
+  throw std::invalid_argument("unknown picture " + std::string(name));
+}
+
+}  // namespace setrix::printing::test
