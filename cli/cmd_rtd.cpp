@@ -1,6 +1,137 @@
-// Placeholder until the command is built.
+// setrix-cli rtd: the RTD converter's lists, banks, instructions and wiring picture for the
+// choices given, applied in the order the stored settings are restored at start-up.
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "cli/commands.h"
+#include "cli/module_output.h"
+#include "modules/rtd.h"
+#include "texts/texts.h"
 
 namespace setrix::cli {
-void AddRtdCommand(CLI::App&, int&) {}
+namespace {
+
+using texts::Tx;
+
+struct RtdOptions {
+  modules::CommonOptions common;
+  std::optional<std::string> type, start, end, output, response, manual;
+};
+
+// Command-line values in list order: the position is the item index.
+const std::vector<std::string>& TypeNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> out;
+    for (const RtdType& type : kRtdTypes) out.emplace_back(type.cliName);
+    return out;
+  }();
+  return names;
+}
+const std::vector<std::string> kOutputs = {"0-10V", "0-20mA", "4-20mA"};
+const std::vector<std::string> kResponse = {"slow", "fast"};
+const std::vector<std::string> kManual = {"off", "on"};
+
+// Chooses the item with the given value; false (and a message) when not offered.
+bool ChooseValue(RtdModel& m, RtdList which, const ChoiceList& list, std::string_view option,
+                 const std::string& given) {
+  const std::optional<double> value = modules::ParseNumberOption(given);
+  const int index = value ? modules::FindValue(list, *value) : -1;
+  if (index < 0) {
+    std::cerr << "setrix-cli rtd: " << modules::NotOffered(option, given, list) << "\n";
+    return false;
+  }
+  RtdChoose(m, which, index);
+  return true;
+}
+
+nlohmann::ordered_json ToJson(const RtdModel& m) {
+  const RtdConfig& c = m.config;
+  return {{"module", "rtd"},
+          {"type", modules::ListJson(m.type, false)},
+          {"start", modules::ListJson(m.start, true)},
+          {"end", modules::ListJson(m.end, true)},
+          {"output", modules::ListJson(m.output, false)},
+          {"response", modules::ListJson(m.response, false)},
+          {"manual", modules::ListJson(m.manual, false)},
+          {"complete", c.complete},
+          {"s1", c.s1},
+          {"s2", c.s2},
+          {"documentable", m.documentable},
+          {"settingsCaption", c.settingsCaption},
+          {"switchesCaption", c.switchesCaption},
+          {"inputTerminalsText", c.inputTerminalsText},
+          {"outputTerminalsText", c.outputTerminalsText},
+          {"powerText", c.powerText},
+          {"unitText", c.unitText},
+          {"wiringPicture", c.wiringPicture}};
+}
+
+std::string ToText(const RtdModel& m) {
+  const auto caption = [](const texts::PerLanguage& entry) {
+    return std::string(Tx(entry)) + ":";
+  };
+  const RtdConfig& c = m.config;
+  std::string out = "ZOR RTD\n\n";
+  out += modules::ListText(caption(texts::txInput), m.type);
+  out += modules::ListText(caption(texts::txStartValue), m.start);
+  out += modules::ListText(caption(texts::txEndValue), m.end);
+  out += modules::ListText(caption(texts::txOutput), m.output);
+  out += modules::ListText(Tx(texts::txResponseTime), m.response);
+  out += modules::ListText(Tx(texts::txFineCalibration), m.manual);
+  out += "\n";
+  if (!c.complete) return out + "No setting: the choices are not complete.\n";
+  out += c.settingsCaption + "\n" + c.switchesCaption + "\n\n";
+  out += modules::BankRows("S1", c.s1, 8) + "\n" + modules::BankRows("S2", c.s2, 8) + "\n";
+  out += modules::Lines(c.inputTerminalsText) + "\n(wiring picture " + c.wiringPicture + ")\n" +
+         modules::Lines(c.outputTerminalsText) + "\n" + modules::Lines(c.powerText) + "\n";
+  return out;
+}
+
+void Run(const RtdOptions& o, int& exitCode) {
+  modules::ApplyCommonOptions(o.common);
+  RtdModel m;
+  RtdUpdate(m);
+  // The order of the stored settings: "Input", "Min", "Max", "Response", "Out", "Manual".
+  if (o.type) RtdChoose(m, RtdList::Type, modules::IndexOf(TypeNames(), *o.type));
+  if (o.start && !ChooseValue(m, RtdList::Start, m.start, "--start", *o.start)) {
+    exitCode = 2;
+    return;
+  }
+  if (o.end && !ChooseValue(m, RtdList::End, m.end, "--end", *o.end)) {
+    exitCode = 2;
+    return;
+  }
+  if (o.response) RtdChoose(m, RtdList::Response, modules::IndexOf(kResponse, *o.response));
+  if (o.output) RtdChoose(m, RtdList::Output, modules::IndexOf(kOutputs, *o.output));
+  if (o.manual) RtdChoose(m, RtdList::Manual, modules::IndexOf(kManual, *o.manual));
+
+  if (o.common.json)
+    std::cout << ToJson(m).dump(2) << "\n";
+  else
+    std::cout << ToText(m);
+  exitCode = 0;
+}
+
+}  // namespace
+
+void AddRtdCommand(CLI::App& app, int& exitCode) {
+  auto options = std::make_shared<RtdOptions>();
+  CLI::App* cmd = app.add_subcommand(
+      "rtd", "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring");
+  cmd->add_option("--type", options->type, "Input type")->check(CLI::IsMember(TypeNames()));
+  cmd->add_option("--start", options->start,
+                  "Start value in the type's unit (°C, Ohm or %), as offered for the type");
+  cmd->add_option("--end", options->end, "End value, as offered for type and start");
+  cmd->add_option("--output", options->output, "Output range")->check(CLI::IsMember(kOutputs));
+  cmd->add_option("--response", options->response, "Response time (slow 2.2 s, fast 1.2 s)")
+      ->check(CLI::IsMember(kResponse));
+  cmd->add_option("--manual", options->manual, "Manual fine adjustment")
+      ->check(CLI::IsMember(kManual));
+  modules::AddCommonOptions(*cmd, options->common);
+  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+}
+
 }  // namespace setrix::cli

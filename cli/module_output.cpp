@@ -1,0 +1,142 @@
+#include "cli/module_output.h"
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <system_error>
+
+#include "modules/numbers.h"
+#include "texts/texts.h"
+
+namespace setrix::cli::modules {
+
+nlohmann::ordered_json ListJson(const ChoiceList& list, bool valueItems) {
+  nlohmann::ordered_json items = nlohmann::ordered_json::array();
+  for (const ListItem& item : list.items) {
+    if (!valueItems) {
+      items.push_back(item.text);
+      continue;
+    }
+    nlohmann::ordered_json value;
+    if (item.value == std::trunc(item.value))
+      value = static_cast<long long>(item.value);
+    else
+      value = item.value;
+    items.push_back({{"text", item.text}, {"value", value}, {"code", item.code}});
+  }
+  return {{"items", items},
+          {"index", list.index},
+          {"text", list.Text()},
+          {"style", std::string(ListStyleName(list.style))}};
+}
+
+std::string ListText(std::string_view caption, const ChoiceList& list) {
+  std::string out = std::string(caption) + " " + list.Text() + "\n";
+  if (list.style == ListStyle::List && !list.items.empty()) {
+    out += "    offered:";
+    for (std::size_t i = 0; i < list.items.size(); ++i)
+      out += (i == 0 ? " " : " | ") + list.items[i].text;
+    out += "\n";
+  }
+  return out;
+}
+
+std::string PlainNumber(double value) {
+  if (value == std::trunc(value)) return std::to_string(static_cast<long long>(value));
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%g", value);
+  std::string text(buffer);
+  for (char& c : text)
+    if (c == ',') c = '.';  // whatever the C library's locale says
+  return text;
+}
+
+std::optional<double> ParseNumberOption(std::string_view text) {
+  std::string s(text);
+  for (char& c : s)
+    if (c == ',') c = '.';
+  double value = 0;
+  const char* begin = s.data();
+  if (!s.empty() && s[0] == '+') ++begin;
+  const auto [end, ec] = std::from_chars(begin, s.data() + s.size(), value);
+  if (s.empty() || ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+int FindValue(const ChoiceList& list, double value) {
+  for (std::size_t i = 0; i < list.items.size(); ++i)
+    if (list.items[i].value == value) return static_cast<int>(i);
+  return -1;
+}
+
+std::string NotOffered(std::string_view option, std::string_view given, const ChoiceList& list) {
+  std::string out = std::string(option) + ": " + std::string(given) + " is not offered";
+  if (list.style == ListStyle::Simple || list.items.empty())
+    return out + "; no values are offered yet (" + list.Text() + ")";
+  out += "; offered values:";
+  for (std::size_t i = 0; i < list.items.size(); ++i)
+    out += (i == 0 ? " " : ", ") + PlainNumber(list.items[i].value);
+  return out;
+}
+
+std::string BankRows(std::string_view name, int value, int count) {
+  std::string numbers = std::string(name), on = "ON", off = "OFF";
+  const std::size_t width = std::max<std::size_t>(name.size(), 3) + 1;
+  numbers.resize(width, ' ');
+  on.resize(width, ' ');
+  off.resize(width, ' ');
+  for (int k = 1; k <= count; ++k) {
+    const char* sep = k == 1 ? "" : " ";
+    numbers += sep + std::to_string(k % 10);
+    if (value < 0) {
+      on += std::string(sep) + "-";
+      off += std::string(sep) + "-";
+      continue;
+    }
+    const bool isOn = (value >> (k - 1)) & 1;
+    on += std::string(sep) + (isOn ? "#" : ".");
+    off += std::string(sep) + (isOn ? "." : "#");
+  }
+  return numbers + "\n" + on + "\n" + off + "\n";
+}
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+  command.add_option("--lang", options.lang, "Language of the texts (default en)")
+      ->check(CLI::IsMember({"de", "en", "it", "es"}));
+  command.add_option("--decimal-separator", options.separator,
+                     "Decimal separator of the texts (default: the locale's)")
+      ->check(CLI::IsMember({",", "."}));
+  command.add_flag("--json", options.json, "Print JSON instead of readable text");
+}
+
+void ApplyCommonOptions(const CommonOptions& options) {
+  texts::SetCurrentLanguage(texts::LanguageFromCode(options.lang));
+  char separator = '.';
+  if (!options.separator.empty()) {
+    separator = options.separator[0];
+  } else if (const std::lconv* conv = std::localeconv();
+             conv != nullptr && conv->decimal_point != nullptr && *conv->decimal_point == ',') {
+    separator = ',';
+  }
+  SetDecimalSeparator(separator);
+}
+
+int IndexOf(const std::vector<std::string>& names, const std::string& name) {
+  const auto it = std::find(names.begin(), names.end(), name);
+  return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+}
+
+std::string Lines(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i] == '\r' ? '\n' : text[i];
+  }
+  return out;
+}
+
+}  // namespace setrix::cli::modules
