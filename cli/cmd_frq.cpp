@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/common.h"
 #include "cli/module_output.h"
 #include "modules/frq.h"
 #include "texts/texts.h"
@@ -18,7 +19,8 @@ using texts::Tx;
 
 struct FrqOptions {
   modules::CommonOptions common;
-  std::optional<std::string> mode, lower, upper, output;
+  std::string mode, output;  // empty: not given
+  std::optional<std::string> lower, upper;
 };
 
 // Command-line values in list order: the position is the item index.
@@ -120,10 +122,10 @@ std::string ToText(const FrqModel& m) {
 
   for (const StepView& view : AllSteps(m)) {
     out += "\n[" + std::to_string(view.step) + "/" + std::to_string(m.config.stepCount) + "]\n";
-    out += modules::BankRows("S1", view.banks.s1, 8) + "\n" +
-           modules::BankRows("S2", view.banks.s2, 8) + "\n";
+    out += "S1\n" + BankRowsText(view.banks.s1, 8) + "\n" +
+           "S2\n" + BankRowsText(view.banks.s2, 8) + "\n";
     for (const Paragraph& p : view.paragraphs) {
-      const std::string text = modules::Lines(p.text);
+      const std::string text = PlainLines(p.text);
       switch (p.style) {
         case ParagraphStyle::Heading:
           out += text + "\n" + std::string(Length(text), '=') + "\n";
@@ -149,18 +151,16 @@ bool Typeable(const std::string& text) {
 
 void Run(const FrqOptions& o, int& exitCode) {
   for (const auto& [name, value] : {std::pair{"--lower", &o.lower}, std::pair{"--upper", &o.upper}}) {
-    if (*value && !Typeable(**value)) {
-      std::cerr << "setrix-cli frq: " << name << ": \"" << **value
-                << "\" cannot be typed into the entry; it takes the digits 0 to 9, \",\" and \".\"\n";
-      exitCode = 2;
-      return;
-    }
+    if (*value && !Typeable(**value))
+      throw CLI::ValidationError(name, "\"" + **value +
+                                           "\" cannot be typed into the entry; it takes the "
+                                           "digits 0 to 9, \",\" and \".\"");
   }
   modules::ApplyCommonOptions(o.common);
   FrqModel m;
   FrqUpdate(m);
   // The order of the stored settings: "Mode", "Min", "Max", "Out".
-  if (o.mode) FrqChoose(m, FrqList::Mode, modules::IndexOf(kModes, *o.mode));
+  if (!o.mode.empty()) FrqChoose(m, FrqList::Mode, modules::IndexOf(kModes, o.mode));
   if (o.lower) {
     FrqEntryChanged(m, FrqEntry::Lower, *o.lower);
     FrqUpdate(m);
@@ -169,10 +169,10 @@ void Run(const FrqOptions& o, int& exitCode) {
     FrqEntryChanged(m, FrqEntry::Upper, *o.upper);
     FrqUpdate(m);
   }
-  if (o.output) FrqChoose(m, FrqList::Output, modules::IndexOf(kOutputs, *o.output));
+  if (!o.output.empty()) FrqChoose(m, FrqList::Output, modules::IndexOf(kOutputs, o.output));
 
   if (o.common.json)
-    std::cout << ToJson(m).dump(2) << "\n";
+    WriteJson(std::cout, ToJson(m));
   else
     std::cout << ToText(m);
   exitCode = 0;
@@ -184,10 +184,10 @@ void AddFrqCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<FrqOptions>();
   CLI::App* cmd = app.add_subcommand(
       "frq", "Frequency converter (ZOR FREQUENCY): lists, entries, steps and DIP switches");
-  cmd->add_option("--mode", options->mode, "Operating mode")->check(CLI::IsMember(kModes));
+  AddWordOption(*cmd, "--mode", options->mode, kModes, "Operating mode");
   cmd->add_option("--lower", options->lower, "Lower frequency in Hz, as typed into the entry");
   cmd->add_option("--upper", options->upper, "Upper frequency in Hz, as typed into the entry");
-  cmd->add_option("--output", options->output, "Output range")->check(CLI::IsMember(kOutputs));
+  AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
   modules::AddCommonOptions(*cmd, options->common);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }

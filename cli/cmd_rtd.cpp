@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/common.h"
 #include "cli/module_output.h"
 #include "modules/rtd.h"
 #include "texts/texts.h"
@@ -18,7 +19,8 @@ using texts::Tx;
 
 struct RtdOptions {
   modules::CommonOptions common;
-  std::optional<std::string> type, start, end, output, response, manual;
+  std::string type, output, response, manual;  // empty: not given
+  std::optional<std::string> start, end;
 };
 
 // Command-line values in list order: the position is the item index.
@@ -34,17 +36,13 @@ const std::vector<std::string> kOutputs = {"0-10V", "0-20mA", "4-20mA"};
 const std::vector<std::string> kResponse = {"slow", "fast"};
 const std::vector<std::string> kManual = {"off", "on"};
 
-// Chooses the item with the given value; false (and a message) when not offered.
-bool ChooseValue(RtdModel& m, RtdList which, const ChoiceList& list, std::string_view option,
+// Chooses the item with the given value; a value not offered is a command-line error.
+void ChooseValue(RtdModel& m, RtdList which, const ChoiceList& list, const std::string& option,
                  const std::string& given) {
   const std::optional<double> value = modules::ParseNumberOption(given);
   const int index = value ? modules::FindValue(list, *value) : -1;
-  if (index < 0) {
-    std::cerr << "setrix-cli rtd: " << modules::NotOffered(option, given, list) << "\n";
-    return false;
-  }
+  if (index < 0) modules::NotOffered(option, given, list);
   RtdChoose(m, which, index);
-  return true;
 }
 
 nlohmann::ordered_json ToJson(const RtdModel& m) {
@@ -84,9 +82,9 @@ std::string ToText(const RtdModel& m) {
   out += "\n";
   if (!c.complete) return out + "No setting: the choices are not complete.\n";
   out += c.settingsCaption + "\n" + c.switchesCaption + "\n\n";
-  out += modules::BankRows("S1", c.s1, 8) + "\n" + modules::BankRows("S2", c.s2, 8) + "\n";
-  out += modules::Lines(c.inputTerminalsText) + "\n(wiring picture " + c.wiringPicture + ")\n" +
-         modules::Lines(c.outputTerminalsText) + "\n" + modules::Lines(c.powerText) + "\n";
+  out += "S1\n" + BankRowsText(c.s1, 8) + "\n" + "S2\n" + BankRowsText(c.s2, 8) + "\n";
+  out += PlainLines(c.inputTerminalsText) + "\n(wiring picture " + c.wiringPicture + ")\n" +
+         PlainLines(c.outputTerminalsText) + "\n" + PlainLines(c.powerText) + "\n";
   return out;
 }
 
@@ -95,21 +93,15 @@ void Run(const RtdOptions& o, int& exitCode) {
   RtdModel m;
   RtdUpdate(m);
   // The order of the stored settings: "Input", "Min", "Max", "Response", "Out", "Manual".
-  if (o.type) RtdChoose(m, RtdList::Type, modules::IndexOf(TypeNames(), *o.type));
-  if (o.start && !ChooseValue(m, RtdList::Start, m.start, "--start", *o.start)) {
-    exitCode = 2;
-    return;
-  }
-  if (o.end && !ChooseValue(m, RtdList::End, m.end, "--end", *o.end)) {
-    exitCode = 2;
-    return;
-  }
-  if (o.response) RtdChoose(m, RtdList::Response, modules::IndexOf(kResponse, *o.response));
-  if (o.output) RtdChoose(m, RtdList::Output, modules::IndexOf(kOutputs, *o.output));
-  if (o.manual) RtdChoose(m, RtdList::Manual, modules::IndexOf(kManual, *o.manual));
+  if (!o.type.empty()) RtdChoose(m, RtdList::Type, modules::IndexOf(TypeNames(), o.type));
+  if (o.start) ChooseValue(m, RtdList::Start, m.start, "--start", *o.start);
+  if (o.end) ChooseValue(m, RtdList::End, m.end, "--end", *o.end);
+  if (!o.response.empty()) RtdChoose(m, RtdList::Response, modules::IndexOf(kResponse, o.response));
+  if (!o.output.empty()) RtdChoose(m, RtdList::Output, modules::IndexOf(kOutputs, o.output));
+  if (!o.manual.empty()) RtdChoose(m, RtdList::Manual, modules::IndexOf(kManual, o.manual));
 
   if (o.common.json)
-    std::cout << ToJson(m).dump(2) << "\n";
+    WriteJson(std::cout, ToJson(m));
   else
     std::cout << ToText(m);
   exitCode = 0;
@@ -121,15 +113,14 @@ void AddRtdCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<RtdOptions>();
   CLI::App* cmd = app.add_subcommand(
       "rtd", "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring");
-  cmd->add_option("--type", options->type, "Input type")->check(CLI::IsMember(TypeNames()));
+  AddWordOption(*cmd, "--type", options->type, TypeNames(), "Input type");
   cmd->add_option("--start", options->start,
                   "Start value in the type's unit (°C, Ohm or %), as offered for the type");
   cmd->add_option("--end", options->end, "End value, as offered for type and start");
-  cmd->add_option("--output", options->output, "Output range")->check(CLI::IsMember(kOutputs));
-  cmd->add_option("--response", options->response, "Response time (slow 2.2 s, fast 1.2 s)")
-      ->check(CLI::IsMember(kResponse));
-  cmd->add_option("--manual", options->manual, "Manual fine adjustment")
-      ->check(CLI::IsMember(kManual));
+  AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
+  AddWordOption(*cmd, "--response", options->response, kResponse,
+                "Response time (slow 2.2 s, fast 1.2 s)");
+  AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }

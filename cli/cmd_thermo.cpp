@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/common.h"
 #include "cli/module_output.h"
 #include "modules/thermo.h"
 #include "texts/texts.h"
@@ -18,7 +19,8 @@ using texts::Tx;
 
 struct ThermoOptions {
   modules::CommonOptions common;
-  std::optional<std::string> type, start, end, output, filter, manual;
+  std::string type, output, filter, manual;  // empty: not given
+  std::optional<std::string> start, end;
 };
 
 // Command-line values in list order: the position is the item index.
@@ -27,17 +29,13 @@ const std::vector<std::string> kOutputs = {"0-10V", "0-20mA", "4-20mA"};
 const std::vector<std::string> kFilter = {"on", "off"};
 const std::vector<std::string> kManual = {"off", "on"};
 
-// Chooses the item with the given temperature; false (and a message) when not offered.
-bool ChooseValue(ThermoModel& m, ThermoList which, ChoiceList& list, std::string_view option,
+// Chooses the item with the given temperature; a value not offered is a command-line error.
+void ChooseValue(ThermoModel& m, ThermoList which, const ChoiceList& list, const std::string& option,
                  const std::string& given) {
   const std::optional<double> value = modules::ParseNumberOption(given);
   const int index = value ? modules::FindValue(list, *value) : -1;
-  if (index < 0) {
-    std::cerr << "setrix-cli thermo: " << modules::NotOffered(option, given, list) << "\n";
-    return false;
-  }
+  if (index < 0) modules::NotOffered(option, given, list);
   ThermoChoose(m, which, index);
-  return true;
 }
 
 nlohmann::ordered_json ToJson(const ThermoModel& m) {
@@ -75,9 +73,9 @@ std::string ToText(const ThermoModel& m) {
   out += "\n";
   if (!c.complete) return out + "No setting: the choices are not complete.\n";
   out += c.settingsCaption + "\n" + c.switchesCaption + "\n\n";
-  out += modules::BankRows("S1", c.s1, 8) + "\n" + modules::BankRows("S2", c.s2, 8) + "\n";
-  out += modules::Lines(c.inputTerminalsText) + "\n" + modules::Lines(c.outputTerminalsText) +
-         "\n" + modules::Lines(c.powerText) + "\n";
+  out += "S1\n" + BankRowsText(c.s1, 8) + "\n" + "S2\n" + BankRowsText(c.s2, 8) + "\n";
+  out += PlainLines(c.inputTerminalsText) + "\n" + PlainLines(c.outputTerminalsText) +
+         "\n" + PlainLines(c.powerText) + "\n";
   return out;
 }
 
@@ -86,21 +84,15 @@ void Run(const ThermoOptions& o, int& exitCode) {
   ThermoModel m;
   ThermoUpdate(m);
   // The order of the stored settings: "Input", "Min", "Max", "Filter", "Out", "Manual".
-  if (o.type) ThermoChoose(m, ThermoList::Type, modules::IndexOf(kTypes, *o.type));
-  if (o.start && !ChooseValue(m, ThermoList::Start, m.start, "--start", *o.start)) {
-    exitCode = 2;
-    return;
-  }
-  if (o.end && !ChooseValue(m, ThermoList::End, m.end, "--end", *o.end)) {
-    exitCode = 2;
-    return;
-  }
-  if (o.filter) ThermoChoose(m, ThermoList::Filter, modules::IndexOf(kFilter, *o.filter));
-  if (o.output) ThermoChoose(m, ThermoList::Output, modules::IndexOf(kOutputs, *o.output));
-  if (o.manual) ThermoChoose(m, ThermoList::Manual, modules::IndexOf(kManual, *o.manual));
+  if (!o.type.empty()) ThermoChoose(m, ThermoList::Type, modules::IndexOf(kTypes, o.type));
+  if (o.start) ChooseValue(m, ThermoList::Start, m.start, "--start", *o.start);
+  if (o.end) ChooseValue(m, ThermoList::End, m.end, "--end", *o.end);
+  if (!o.filter.empty()) ThermoChoose(m, ThermoList::Filter, modules::IndexOf(kFilter, o.filter));
+  if (!o.output.empty()) ThermoChoose(m, ThermoList::Output, modules::IndexOf(kOutputs, o.output));
+  if (!o.manual.empty()) ThermoChoose(m, ThermoList::Manual, modules::IndexOf(kManual, o.manual));
 
   if (o.common.json)
-    std::cout << ToJson(m).dump(2) << "\n";
+    WriteJson(std::cout, ToJson(m));
   else
     std::cout << ToText(m);
   exitCode = 0;
@@ -112,12 +104,12 @@ void AddThermoCommand(CLI::App& app, int& exitCode) {
   auto options = std::make_shared<ThermoOptions>();
   CLI::App* cmd = app.add_subcommand(
       "thermo", "Thermocouple converter (ZOR THERMO): lists, DIP switches and instructions");
-  cmd->add_option("--type", options->type, "Thermocouple type")->check(CLI::IsMember(kTypes));
+  AddWordOption(*cmd, "--type", options->type, kTypes, "Thermocouple type");
   cmd->add_option("--start", options->start, "Start temperature in °C, as offered for the type");
   cmd->add_option("--end", options->end, "End temperature in °C, as offered for type and start");
-  cmd->add_option("--output", options->output, "Output range")->check(CLI::IsMember(kOutputs));
-  cmd->add_option("--filter", options->filter, "Filter")->check(CLI::IsMember(kFilter));
-  cmd->add_option("--manual", options->manual, "Manual fine adjustment")->check(CLI::IsMember(kManual));
+  AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
+  AddWordOption(*cmd, "--filter", options->filter, kFilter, "Filter");
+  AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <system_error>
 
-#include "modules/numbers.h"
+#include "cli/common.h"
 #include "texts/texts.h"
 
 namespace setrix::cli::modules {
@@ -72,71 +71,33 @@ int FindValue(const ChoiceList& list, double value) {
   return -1;
 }
 
-std::string NotOffered(std::string_view option, std::string_view given, const ChoiceList& list) {
-  std::string out = std::string(option) + ": " + std::string(given) + " is not offered";
-  if (list.style == ListStyle::Simple || list.items.empty())
-    return out + "; no values are offered yet (" + list.Text() + ")";
-  out += "; offered values:";
-  for (std::size_t i = 0; i < list.items.size(); ++i)
-    out += (i == 0 ? " " : ", ") + PlainNumber(list.items[i].value);
-  return out;
-}
-
-std::string BankRows(std::string_view name, int value, int count) {
-  std::string numbers = std::string(name), on = "ON", off = "OFF";
-  const std::size_t width = std::max<std::size_t>(name.size(), 3) + 1;
-  numbers.resize(width, ' ');
-  on.resize(width, ' ');
-  off.resize(width, ' ');
-  for (int k = 1; k <= count; ++k) {
-    const char* sep = k == 1 ? "" : " ";
-    numbers += sep + std::to_string(k % 10);
-    if (value < 0) {
-      on += std::string(sep) + "-";
-      off += std::string(sep) + "-";
-      continue;
-    }
-    const bool isOn = (value >> (k - 1)) & 1;
-    on += std::string(sep) + (isOn ? "#" : ".");
-    off += std::string(sep) + (isOn ? "." : "#");
+void NotOffered(const std::string& option, std::string_view given, const ChoiceList& list) {
+  std::string message = std::string(given) + " is not offered";
+  if (list.style == ListStyle::Simple || list.items.empty()) {
+    message += "; no values are offered yet (" + list.Text() + ")";
+  } else {
+    message += "; offered values:";
+    for (std::size_t i = 0; i < list.items.size(); ++i)
+      message += (i == 0 ? " " : ", ") + PlainNumber(list.items[i].value);
   }
-  return numbers + "\n" + on + "\n" + off + "\n";
+  throw CLI::ValidationError(option, message);
 }
 
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
-  command.add_option("--lang", options.lang, "Language of the texts (default en)")
-      ->check(CLI::IsMember({"de", "en", "it", "es"}));
-  command.add_option("--decimal-separator", options.separator,
-                     "Decimal separator of the texts (default: the locale's)")
-      ->check(CLI::IsMember({",", "."}));
-  command.add_flag("--json", options.json, "Print JSON instead of readable text");
+  AddWordOption(command, "--lang", options.lang, {"de", "en", "it", "es"},
+                "Language of the texts (default en)");
+  AddDecimalSeparatorOption(command, options.separator);
+  command.add_flag("--json", options.json, "Print one JSON object instead of text");
 }
 
 void ApplyCommonOptions(const CommonOptions& options) {
   texts::SetCurrentLanguage(texts::LanguageFromCode(options.lang));
-  char separator = '.';
-  if (!options.separator.empty()) {
-    separator = options.separator[0];
-  } else if (const std::lconv* conv = std::localeconv();
-             conv != nullptr && conv->decimal_point != nullptr && *conv->decimal_point == ',') {
-    separator = ',';
-  }
-  SetDecimalSeparator(separator);
+  ApplyDecimalSeparator(options.separator);
 }
 
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   const auto it = std::find(names.begin(), names.end(), name);
   return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-}
-
-std::string Lines(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i] == '\r' ? '\n' : text[i];
-  }
-  return out;
 }
 
 }  // namespace setrix::cli::modules

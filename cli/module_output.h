@@ -27,14 +27,12 @@ std::optional<double> ParseNumberOption(std::string_view text);
 
 // The index of the item whose value equals `value`, or -1.
 int FindValue(const ChoiceList& list, double value);
-// The message for a value that the list does not offer, listing what it offers.
-std::string NotOffered(std::string_view option, std::string_view given, const ChoiceList& list);
+// A value that the list does not offer: a command-line error (exit status 2) naming the
+// option and listing the values the list offers.
+[[noreturn]] void NotOffered(const std::string& option, std::string_view given,
+                             const ChoiceList& list);
 
-// A bank drawn as text: a row of switch numbers, an "ON" row and an "OFF" row; a negative
-// value (no setting) shows every lever as "-".
-std::string BankRows(std::string_view name, int value, int count);
-
-// The options every module command shares: --lang and the decimal separator.
+// The options every module command shares: --lang, --decimal-separator and --json.
 struct CommonOptions {
   std::string lang = "en";
   std::string separator;  // "," or "."; empty: the locale's
@@ -44,10 +42,7 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options);
 // Sets the language and the decimal separator for the run.
 void ApplyCommonOptions(const CommonOptions& options);
 
-// The position of `name` in `names` (a value already checked by CLI::IsMember).
+// The position of `name` in `names`, or -1.
 int IndexOf(const std::vector<std::string>& names, const std::string& name);
-
-// Text with CR LF line breaks as plain LF lines.
-std::string Lines(std::string_view text);
 
 }  // namespace setrix::cli::modules

@@ -90,10 +90,10 @@ struct FrqBanks {
   int s2 = -1;
   bool operator==(const FrqBanks&) const = default;
 };
-// The banks of a step for a mode, the entries' values and an output index (-1 none, codes
-// 0 then). A step that the mode does not offer gives S1 = 0 and S2 = output for step 2,
-// S1 = 0 and S2 = 15 | output for step 3. A frequency that is needed but missing gives
-// no setting (-1, -1).
+// The banks of a step for a mode, the entries' values and an output index (-1: no output,
+// which adds nothing to S2). A step that the mode does not offer gives S1 = 0 and
+// S2 = output code for step 2, S1 = 0 and S2 = 15 | output code for step 3. A frequency that
+// the step needs but cannot read gives no setting (-1, -1).
 FrqBanks FrqStepBanks(int modeIndex, int step, std::optional<double> lower,
                       std::optional<double> upper, int outputIndex);
 

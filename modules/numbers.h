@@ -8,7 +8,8 @@
 
 namespace setrix {
 
-// The process-wide decimal separator ("," or "."), read from the user's locale at start.
+// The process-wide decimal separator ("," or "."), read from the user's locale at start;
+// "." until it is set. Any other character throws std::invalid_argument.
 char DecimalSeparator();
 void SetDecimalSeparator(char separator);
 
@@ -23,7 +24,8 @@ class ConversionError : public std::runtime_error {
 double LocaleTextToDouble(std::string_view text);
 
 // Reads a number from text[cursor...]; true and value written only when a number was read.
-// The cursor is left behind the last accepted character.
+// The cursor is left behind the last accepted character. A text that would give more than 39
+// number characters is no number (false). Both "," and "." are read as the decimal mark.
 bool ParseNumber(std::string_view text, std::size_t& cursor, double& value);
 
 std::string NormalizeDecimalSeparator(std::string_view text);
@@ -36,7 +38,9 @@ std::string CelsiusToFahrenheitText(double celsius);
 std::optional<char> DCEditKeyPress(char key);
 
 // The program's own printf-like formatter for one number ("%5.5g", "%.3f", "%2.4f", ...),
-// with the locale decimal separator and the program's "g" rules.
+// with the locale decimal separator and the program's "g" rules. Literal text may stand
+// around the one conversion %[-][width][.precision]g|f; the exact binary value is rounded
+// half away from zero. Other formats throw std::invalid_argument.
 std::string FormatNumber(std::string_view format, double value);
 
 }  // namespace setrix

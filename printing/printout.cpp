@@ -268,9 +268,12 @@ void Printout::PrepareBoard(std::string_view name, double width) {
 }
 
 PixelRect Printout::PaintBank(dipswitch::TDIPSwitch& bank, double width, double x, double y) {
+  // Documents show the banks in black and white; the bank keeps its own setting.
+  const bool bw = bank.SwitchSettings().BMP_BW();
   bank.SwitchSettings().SetBMP_BW(true);
   raster::Bitmap picture(1, 1, 1);
   bank.DrawToBitmap(picture);
+  bank.SwitchSettings().SetBMP_BW(bw);
   const int w = CmToPxX(width);
   const PixelRect rect{CmToPxX(x), CmToPxY(y), w,
                        RoundHalfEven(static_cast<double>(picture.Height()) * w / picture.Width())};

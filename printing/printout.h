@@ -111,7 +111,7 @@ class Printout {
 
   // Loads a board picture into the scratch image, scaled to `width` cm.
   void PrepareBoard(std::string_view name, double width);
-  // Paints a bank (black and white) into the scratch image at (x, y) cm from the board's
+  // Paints a bank in black and white into the scratch image at (x, y) cm from the board's
   // top-left corner, `width` cm wide; returns its rectangle in scratch pixels.
   PixelRect PaintBank(dipswitch::TDIPSwitch& bank, double width, double x, double y);
   // Writes a bank's name into the scratch image in Arial 8 pt bold.

@@ -42,13 +42,13 @@ struct PdfText {
     return found.empty() ? Word{} : found.front();
   }
   // The words of one line (same page, baseline within 0.1 cm), left to right, from the
-  // first word equal to `text`.
-  std::vector<std::string> LineFrom(const std::string& text, int page = 0) const {
+  // first word equal to `text` up to `maxX` cm (the address column starts at 15.5 cm).
+  std::vector<std::string> LineFrom(const std::string& text, int page = 0, double maxX = 15.0) const {
     const Word start = First(text, page);
     std::vector<const Word*> line;
     for (const Word& w : words) {
       if (w.page == start.page && std::abs(w.Baseline() - start.Baseline()) < 0.1 &&
-          w.left >= start.left - 0.01) {
+          w.left >= start.left - 0.01 && w.left < maxX) {
         line.push_back(&w);
       }
     }

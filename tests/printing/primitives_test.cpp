@@ -230,7 +230,7 @@ TEST_F(PrintoutTest, BoardBanksLegendAndCaption) {
   EXPECT_EQ(r.top, 80);
   EXPECT_EQ(r.width, 210);
   out.WriteBankName("S2", TextAlign::LeftBaseline, r.Right() + out.CmToPxX(0.1), r.Bottom());
-  EXPECT_TRUE(bank.SwitchSettings().BMP_BW());
+  EXPECT_FALSE(bank.SwitchSettings().BMP_BW());
   out.DrawBoard(2.3, 6.0);
   ASSERT_EQ(log.boards.size(), 1u);
   EXPECT_EQ(log.boards[0], (PixelRect{180, 560, 760, RoundHalfEven(196 * 7.6 / 2.55)}));

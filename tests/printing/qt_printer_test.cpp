@@ -65,7 +65,7 @@ TEST_F(QtPrinterTest, HeaderTextsKeepTheirSheetPositionsOnAPrinterWithMargins) {
     EXPECT_NEAR(w.left, e.x, kTolerance) << e.word;
     EXPECT_NEAR(w.Baseline(), e.baseline, kTolerance) << e.word;
   }
-  EXPECT_EQ(pdf.LineFrom("Date:"), (std::vector<std::string>{"Date:", "2024-12-24"}));
+  EXPECT_EQ(pdf.LineFrom("Date:", 1, 21.0), (std::vector<std::string>{"Date:", "2024-12-24"}));
   EXPECT_EQ(pdf.LineFrom("for"), (std::vector<std::string>{"for", "signal", "isolator", "VORNEX",
                                                            "TELIQ", "ZOR", "RTD"}));
   EXPECT_FALSE(pdf.Has("Page:"));
