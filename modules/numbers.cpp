@@ -145,7 +145,7 @@ std::string FormatG(double a, int precision, char sep) {
   return out;
 }
 
-struct FormatSpec {
+struct FormatConversion {
   std::string_view prefix, suffix;
   bool leftAlign = false;
   int width = 0;
@@ -170,34 +170,34 @@ int ReadCount(std::string_view format, std::size_t& i) {
   return n;
 }
 
-FormatSpec ParseFormat(std::string_view format) {
-  FormatSpec spec;
+FormatConversion ParseFormat(std::string_view format) {
+  FormatConversion conv;
   const auto pct = format.find('%');
   if (pct == std::string_view::npos) BadFormat(format);
-  spec.prefix = format.substr(0, pct);
+  conv.prefix = format.substr(0, pct);
   std::size_t i = pct + 1;
   if (i < format.size() && format[i] == '-') {
-    spec.leftAlign = true;
+    conv.leftAlign = true;
     ++i;
   }
-  spec.width = ReadCount(format, i);
+  conv.width = ReadCount(format, i);
   if (i < format.size() && format[i] == '.') {
     ++i;
-    spec.precision = ReadCount(format, i);
+    conv.precision = ReadCount(format, i);
   }
   if (i >= format.size()) BadFormat(format);
   const char c = format[i];
   if (c == 'g' || c == 'G')
-    spec.conversion = 'g';
+    conv.conversion = 'g';
   else if (c == 'f' || c == 'F')
-    spec.conversion = 'f';
+    conv.conversion = 'f';
   else
     BadFormat(format);
-  spec.suffix = format.substr(i + 1);
-  if (spec.prefix.find('%') != std::string_view::npos ||
-      spec.suffix.find('%') != std::string_view::npos)
+  conv.suffix = format.substr(i + 1);
+  if (conv.prefix.find('%') != std::string_view::npos ||
+      conv.suffix.find('%') != std::string_view::npos)
     BadFormat(format);
-  return spec;
+  return conv;
 }
 
 }  // namespace
@@ -361,7 +361,7 @@ std::optional<char> DCEditKeyPress(char key) {
 }
 
 std::string FormatNumber(std::string_view format, double value) {
-  const FormatSpec spec = ParseFormat(format);
+  const FormatConversion conv = ParseFormat(format);
   const char sep = gDecimalSeparator;
   std::string body;
   if (std::isnan(value)) {
@@ -370,24 +370,24 @@ std::string FormatNumber(std::string_view format, double value) {
     body = value < 0 ? "-INF" : "INF";
   } else {
     const double a = std::fabs(value);
-    if (spec.conversion == 'g') {
-      body = FormatG(a, spec.precision == 0 ? 1 : spec.precision, sep);
+    if (conv.conversion == 'g') {
+      body = FormatG(a, conv.precision == 0 ? 1 : conv.precision, sep);
     } else {
-      body = RoundFixed(a, spec.precision);
+      body = RoundFixed(a, conv.precision);
       for (char& c : body)
         if (c == '.') c = sep;
     }
     // A value that shows as zero carries no sign.
     if (std::signbit(value) && !AllZeroDigits(body)) body.insert(body.begin(), '-');
   }
-  const auto pad = static_cast<std::size_t>(spec.width) > body.size()
-                       ? static_cast<std::size_t>(spec.width) - body.size()
+  const auto pad = static_cast<std::size_t>(conv.width) > body.size()
+                       ? static_cast<std::size_t>(conv.width) - body.size()
                        : 0;
-  std::string out(spec.prefix);
-  if (!spec.leftAlign) out.append(pad, ' ');
+  std::string out(conv.prefix);
+  if (!conv.leftAlign) out.append(pad, ' ');
   out += body;
-  if (spec.leftAlign) out.append(pad, ' ');
-  out += spec.suffix;
+  if (conv.leftAlign) out.append(pad, ' ');
+  out += conv.suffix;
   return out;
 }
 

@@ -90,11 +90,11 @@ QString DocumentFontFamily() {
   return family;
 }
 
-QFont DocumentFont(const FontSpec& spec, bool antialiased) {
+QFont DocumentFont(const FontSpec& wanted, bool antialiased) {
   QFont font(DocumentFontFamily());
-  font.setPixelSize(std::max(spec.height, 1));
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-  font.setItalic(spec.italic);
+  font.setPixelSize(std::max(wanted.height, 1));
+  font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
+  font.setItalic(wanted.italic);
   font.setKerning(false);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setStyleStrategy(antialiased ? QFont::PreferOutline

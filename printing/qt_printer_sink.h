@@ -16,7 +16,7 @@ namespace setrix::printing {
 // "Arial" if the system has it, else "Liberation Sans".
 QString DocumentFontFamily();
 // The QFont of a FontSpec in the document font family.
-QFont DocumentFont(const FontSpec& spec, bool antialiased);
+QFont DocumentFont(const FontSpec& wanted, bool antialiased);
 // A bitmap as a QImage: 1-bit pictures as Format_Mono with their palette, others as RGB32.
 QImage ToQImage(const raster::Bitmap& bitmap);
 

@@ -433,12 +433,12 @@ TEST_F(DcScreenTest, LanguageChangeClearsResultsAndKeepsEntries) {
   twoStep.EditChange(DcEdit::EditAMin, "-10");
   twoStep.EditChange(DcEdit::EditAMax, "10");
   twoStep.Btn_DCStepOneClick();
-  const std::string spec = twoStep.Labels().LabelSpecHelpDC.text;
+  const std::string specialText = twoStep.Labels().LabelSpecHelpDC.text;
   twoStep.LanguageChanged();
   EXPECT_TRUE(twoStep.CalcDone());
   EXPECT_FALSE(twoStep.HelpPanelVisible());
   EXPECT_EQ(twoStep.Labels().Label2HelpDC.text, "");
-  EXPECT_EQ(twoStep.Labels().LabelSpecHelpDC.text, spec);
+  EXPECT_EQ(twoStep.Labels().LabelSpecHelpDC.text, specialText);
 }
 
 TEST_F(DcScreenTest, EnteringTheScreenRestoresTheSavedAvailability) {

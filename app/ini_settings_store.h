@@ -1,0 +1,45 @@
+#pragma once
+// The per-user settings store of the desktop program: an INI file kept by QSettings,
+// one group per key path ("\Software\Zantrel\Setrix\DC" becomes "Software/Zantrel/Setrix/DC").
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+#include "modules/settings_store.h"
+
+namespace setrix::app {
+
+class IniSettingsStore : public SettingsStore {
+ public:
+  // `fileName` empty: the file Zantrel/Setrix.ini in the user's config folder.
+  explicit IniSettingsStore(const QString& fileName = {});
+  ~IniSettingsStore() override;
+
+  bool OpenKey(std::string_view path) override;
+  void CloseKey() override;
+  bool HasValue(std::string_view name) const override;
+  std::optional<std::int32_t> ReadInteger(std::string_view name) const override;
+  std::optional<std::string> ReadString(std::string_view name) const override;
+  void WriteInteger(std::string_view name, std::int32_t value) override;
+  void WriteString(std::string_view name, std::string_view value) override;
+
+  QString FileName() const;
+  // Writes pending changes to the file; false (with Problem() set) when that failed.
+  bool Flush() override;
+  // Empty, or why the file could not be read or written. A malformed file is copied to
+  // "<file>.broken" before anything is written over it.
+  QString Problem() const { return problem_; }
+
+  // The file named by SETRIX_SETTINGS, or empty.
+  static QString FileFromEnvironment();
+
+ private:
+  QString Key(std::string_view name) const;
+  void CheckStatus(const char* what);
+
+  std::unique_ptr<QSettings> settings_;
+  QString group_;  // empty while no key is open
+  QString problem_;
+};
+
+}  // namespace setrix::app

@@ -1,0 +1,639 @@
+#include "app/main_window.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+
+#include "app/dc_page.h"
+#include "app/dialogs.h"
+#include "app/frq_page.h"
+#include "app/list_pages.h"
+#include "app/models.h"
+#include "app/pictures.h"
+#include "app/service_pages.h"
+#include "app/style.h"
+#include "texts/texts.h"
+
+namespace setrix::app {
+
+using texts::Tx;
+
+namespace {
+
+QString T(const texts::PerLanguage& e) { return DisplayText(Tx(e)); }
+
+// Product tags: 0 DC, 1 RTD, 2 thermocouple, 3 frequency. Rows top to bottom: DC,
+// thermocouple, RTD, frequency.
+constexpr std::array<int, 4> kRowTag = {0, 2, 1, 3};
+int RowOfTag(int tag) {
+  for (int row = 0; row < 4; ++row)
+    if (kRowTag[static_cast<std::size_t>(row)] == tag) return row;
+  return -1;
+}
+
+void SetLabelStyle(QLabel* label, const QColor& color, bool bold, bool underline) {
+  QFont f = label->font();
+  f.setBold(bold);
+  f.setUnderline(underline);
+  label->setFont(f);
+  SetTextColor(label, color);
+  label->adjustSize();
+}
+
+PictureLabel* BackgroundPicture(QWidget* page, const char* name) {
+  auto* img = new PictureLabel(page);
+  img->setObjectName(QString::fromLatin1(name));
+  img->setGeometry(QRect(QPoint(0, 0), pictures::kScreenSize));
+  img->setPixmap(pictures::Background());
+  return img;
+}
+
+}  // namespace
+
+// --- title line ---------------------------------------------------------------------------
+
+TitleLine MakeTitleLine(QWidget* page, const char* subtitleName, const QString& modelWord) {
+  TitleLine t;
+  const QByteArray base(subtitleName);
+  t.subtitle = WhiteLabel(page, subtitleName, QString(), 16);
+  t.family = WhiteLabel(page, (base + "Family").constData(), QStringLiteral("VORNEX"), 24, true);
+  t.series = WhiteLabel(page, (base + "Series").constData(), QStringLiteral("TELIQ"), 12, true);
+  t.model = WhiteLabel(page, (base + "Model").constData(), modelWord, 24, true);
+  t.subtitle->move(16, 0);
+  t.Arrange();
+  return t;
+}
+
+void TitleLine::Arrange() {
+  // The name follows the subtitle on one line, all on a common baseline in the title band.
+  constexpr int kBaseline = 33;
+  auto place = [](QLabel* l, int left) {
+    l->adjustSize();
+    l->move(left, kBaseline - l->fontMetrics().ascent());
+  };
+  place(subtitle, subtitle->x());
+  place(family, subtitle->x() + subtitle->width() + 5);
+  place(series, family->x() + family->width() + 1);
+  place(model, series->x() + series->width() + 5);
+}
+
+// --- construction -------------------------------------------------------------------------
+
+TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), store_(store), models_(std::make_unique<Models>()) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("SETRIX"));
+  // Fixed border: system menu and minimise only.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, kSilver);
+  setPalette(pal);
+
+  PageControl = new QStackedWidget(this);
+  PageControl->setObjectName(QStringLiteral("PageControl"));
+  PageControl->setFixedSize(pictures::kScreenSize);
+  setCentralWidget(PageControl);
+
+  CreateLanguagePage();
+  CreateProductPage();
+  TS_DC = new DcPage(models_->dc, this);
+  TS_Thermo = new ThermoPage(models_->thermo, this);
+  TS_RTD = new RtdPage(models_->rtd, this);
+  TS_FRQ = new FrqPage(models_->frq, this);
+  TS_Results = new ResultsPage(models_->dc, this);
+  TS_Evaluation = new EvaluationPage(models_->dc, this);
+  for (QWidget* page : std::initializer_list<QWidget*>{TS_Language, TS_Bausteinauswahl, TS_DC, TS_Thermo, TS_RTD,
+                                                       TS_FRQ, TS_Results, TS_Evaluation})
+    PageControl->addWidget(page);
+
+  // Each module screen reports whether its result can be documented.
+  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_Thermo, TS_RTD, TS_FRQ})
+    connect(page, &ModulePage::documentableChanged, this, &TForm1::SetDocumentable);
+
+  CreateMenus();
+
+  // Created at start with the main window and reused for the whole run.
+  Frm_Gag = new TFrm_Gag(this);
+  InhaltBox = new TInhaltBox(this, Frm_Gag);
+  AboutBox = new TAboutBox(this);
+
+  FormCreate(arguments);
+  // Client area 751 x 518 below the menu bar; the window cannot be resized.
+  setFixedSize(pictures::kScreenSize.width(), pictures::kScreenSize.height() + menuBar()->sizeHint().height());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  auto item = [this](QMenu* menu, const char* name, const QString& caption, int tag) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setData(tag);
+    return a;
+  };
+
+  MenuItemDatei = bar->addMenu(QStringLiteral("&Datei"));
+  MenuItemDatei->setObjectName(QStringLiteral("MenuItemDatei"));
+  MenuSpeichern = item(MenuItemDatei, "MenuSpeichern", QStringLiteral("&Speichern..."), 0);
+  MenuItemDrucken = item(MenuItemDatei, "MenuItemDrucken", QStringLiteral("&Drucken..."), 0);
+  MenuItemDatei->addSeparator();
+  MenuItemBeenden = item(MenuItemDatei, "MenuItemBeenden", QStringLiteral("&Beenden"), 0);
+  MenuSpeichern->setEnabled(false);
+  MenuItemDrucken->setEnabled(false);
+  connect(MenuItemBeenden, &QAction::triggered, this, &QWidget::close);
+  connect(MenuSpeichern, &QAction::triggered, this, [this] { emit saveRequested(ActiveModule()); });
+  connect(MenuItemDrucken, &QAction::triggered, this, [this] { emit printRequested(ActiveModule()); });
+
+  MenuItemSprache = bar->addMenu(QStringLiteral("&Sprache"));
+  MenuItemSprache->setObjectName(QStringLiteral("MenuItemSprache"));
+  const char* languageNames[4] = {"MenuItemDeutsch", "MenuItemEnglish", "MenuItemItaliano", "MenuItemEspanol"};
+  const QString languageCaptions[4] = {QStringLiteral("&Deutsch"), QStringLiteral("&English"),
+                                       QStringLiteral("&Italiano"), QString::fromUtf8("E&spañol")};
+  for (int i = 0; i < 4; ++i) {
+    QAction* a = item(MenuItemSprache, languageNames[i], languageCaptions[i], i);
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, i] { MenuItemSpracheClick(i); });
+    languageItems[static_cast<std::size_t>(i)] = a;
+  }
+
+  MenuProdukt = bar->addMenu(QStringLiteral("&Produkt"));
+  MenuProdukt->setObjectName(QStringLiteral("MenuProdukt"));
+  auto* productGroup = new QActionGroup(this);
+  productGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  const char* productNames[4] = {"MenuProduktDC", "MenuProduktRTD", "MenuProduktThermo", "MenuProduktFRQ"};
+  const QString productCaptions[4] = {QStringLiteral("VORNEXTELIQ ZOR &DC..."), QStringLiteral("VORNEXTELIQ ZOR &RTD..."),
+                                      QStringLiteral("VORNEXTELIQ ZOR &THERMO..."),
+                                      QStringLiteral("VORNEXTELIQ ZOR &FREQUENCY")};
+  for (int i = 0; i < 4; ++i) {
+    QAction* a = item(MenuProdukt, productNames[i], productCaptions[i], i);
+    a->setCheckable(true);
+    productGroup->addAction(a);
+    connect(a, &QAction::triggered, this, [this, i] { ProduktClick(i); });
+    productItems[static_cast<std::size_t>(i)] = a;
+  }
+  MenuProdukt->menuAction()->setEnabled(false);
+
+  MenuItemHilfe = bar->addMenu(QStringLiteral("&Hilfe"));
+  MenuItemHilfe->setObjectName(QStringLiteral("MenuItemHilfe"));
+  MenuItemInhalt = item(MenuItemHilfe, "MenuItemInhalt", QStringLiteral("&Inhalt..."), 0);
+  MenuItemInfo = item(MenuItemHilfe, "MenuItemInfo", QStringLiteral("Inf&o..."), 0);
+  connect(MenuItemInhalt, &QAction::triggered, this, &TForm1::MenuItemInhaltClick);
+  connect(MenuItemInfo, &QAction::triggered, this, &TForm1::MenuItemInfoClick);
+
+  MenuItemService = bar->addMenu(QStringLiteral("Super&User"));
+  MenuItemService->setObjectName(QStringLiteral("MenuItemService"));
+  auto* serviceGroup = new QActionGroup(this);
+  serviceGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  const char* serviceNames[4] = {"MenuHauptanzeigeSprache", "MenuHauptanzeigeProdukt", "MenuHauptanzeigeErgebnisse",
+                                 "MenuHauptanzeigeAuswertung"};
+  for (int i = 0; i < 4; ++i) {
+    QAction* a = item(MenuItemService, serviceNames[i], QString(), i);
+    a->setCheckable(true);
+    serviceGroup->addAction(a);
+    connect(a, &QAction::triggered, this, [this, i] { MenuHauptanzeigeClick(i); });
+    serviceItems[static_cast<std::size_t>(i)] = a;
+  }
+  serviceItems[1]->setChecked(true);
+  MenuItemService->menuAction()->setVisible(false);
+}
+
+void TForm1::CreateLanguagePage() {
+  TS_Language = new QWidget(this);
+  TS_Language->setObjectName(QStringLiteral("TS_Language"));
+  Img_Language = BackgroundPicture(TS_Language, "Img_Language");
+  connect(Img_Language, &PictureLabel::mouseMoved, this, &TForm1::Img_BausteinauswahlMouseMove);
+
+  Label2Vari = WhiteLabel(TS_Language, "Label2Vari", QString(), 16);
+  Label2Vari->move(16, 33 - Label2Vari->fontMetrics().ascent());
+
+  // German upper left, English upper right, Italian lower left, Spanish lower right.
+  const char* subtitleNames[4] = {"LabelD", "LabelE", "LabelI", "LabelS"};
+  const char* labelNames[4] = {"LabelDeutsch", "LabelEnglish", "LabelItaliano", "LabelEspanol"};
+  const QString names[4] = {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Italiano"),
+                            QString::fromUtf8("Español")};
+  const QPoint origins[4] = {{16, 66}, {384, 66}, {16, 290}, {384, 290}};
+  for (int i = 0; i < 4; ++i) {
+    const QPoint o = origins[i];
+    auto* glass = new QFrame(TS_Language);
+    glass->setObjectName(QStringLiteral("GroupLanguage%1").arg(i));
+    glass->setGeometry(QRect(o, QSize(351, 212)));
+    MakeGlass(glass);
+
+    QLabel* sub = WhiteLabel(TS_Language, subtitleNames[i], QString(), 16);
+    sub->move(o + QPoint(22, 20));
+    languageSubtitles[static_cast<std::size_t>(i)] = sub;
+
+    QLabel* family = WhiteLabel(TS_Language, "", QStringLiteral("VORNEX"), 30, true);
+    QLabel* series = WhiteLabel(TS_Language, "", QStringLiteral("TELIQ"), 15, true);
+    QLabel* model = WhiteLabel(TS_Language, "", QStringLiteral("ZOR"), 30, true);
+    const int baseline = o.y() + 100;
+    family->move(o.x() + 22, baseline - family->fontMetrics().ascent());
+    series->move(family->x() + family->width() + 1, baseline - series->fontMetrics().ascent());
+    model->move(series->x() + series->width() + 6, baseline - model->fontMetrics().ascent());
+    for (QLabel* l : {family, series, model}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto* lang = new ClickLabel(names[i], 20 + i, TS_Language);
+    lang->setObjectName(QString::fromLatin1(labelNames[i]));
+    lang->setFont(ArialFont(24, false, true));
+    SetTextColor(lang, kWhite);
+    lang->adjustSize();
+    lang->move(o.x() + 22, o.y() + 140);
+    connect(lang, &ClickLabel::clicked, this, &TForm1::BitBtnClick);
+    connect(lang, &ClickLabel::mouseMoved, this, &TForm1::LabelMouseMove);
+    languageLabels[static_cast<std::size_t>(i)] = lang;
+  }
+  Label2Vari->raise();
+}
+
+void TForm1::CreateProductPage() {
+  TS_Bausteinauswahl = new QWidget(this);
+  TS_Bausteinauswahl->setObjectName(QStringLiteral("TS_Bausteinauswahl"));
+  Img_Bausteinauswahl = BackgroundPicture(TS_Bausteinauswahl, "Img_Bausteinauswahl");
+  connect(Img_Bausteinauswahl, &PictureLabel::mouseMoved, this, &TForm1::Img_BausteinauswahlMouseMove);
+
+  Label1ProduktAuswahl = WhiteLabel(TS_Bausteinauswahl, "Label1ProduktAuswahl", QString(), 16);
+  Label1ProduktAuswahl->move(16, 33 - Label1ProduktAuswahl->fontMetrics().ascent());
+  Label2ProduktAuswahl = WhiteLabel(TS_Bausteinauswahl, "Label2ProduktAuswahl", QString(), 20, true, true);
+  Label2ProduktAuswahl->move(40, 70);
+
+  const QString models[4] = {QStringLiteral("ZOR DC"), QStringLiteral("ZOR THERMO"), QStringLiteral("ZOR RTD"),
+                             QStringLiteral("ZOR FREQUENCY")};
+  const char* rowNames[4] = {"DC", "Thermo", "RTD", "FRQ"};
+  for (int row = 0; row < 4; ++row) {
+    const int tag = kRowTag[static_cast<std::size_t>(row)];
+    const int top = 112 + row * 98;
+    auto* glass = new QFrame(TS_Bausteinauswahl);
+    glass->setObjectName(QStringLiteral("RowGlass%1").arg(row));
+    glass->setGeometry(40, top, 671, 80);
+    MakeGlass(glass);
+
+    auto* family = new ClickLabel(QStringLiteral("VORNEX"), tag, TS_Bausteinauswahl);
+    auto* series = new ClickLabel(QStringLiteral("TELIQ"), tag, TS_Bausteinauswahl);
+    auto* model = new ClickLabel(models[row], tag, TS_Bausteinauswahl);
+    family->setObjectName(QStringLiteral("LabelVornex%1").arg(QLatin1String(rowNames[row])));
+    series->setObjectName(QStringLiteral("LabelTeliq%1").arg(QLatin1String(rowNames[row])));
+    model->setObjectName(QStringLiteral("LabelZor%1").arg(QLatin1String(rowNames[row])));
+    family->setFont(ArialFont(36, false, true));
+    series->setFont(ArialFont(17));
+    model->setFont(ArialFont(36));
+    // Places measured in bold so that the hover look does not make the words overlap.
+    const int baseline = top + 54;
+    QFont bold36 = ArialFont(36, true);
+    QFont bold17 = ArialFont(17, true);
+    const int familyLeft = 80;
+    const int seriesLeft = familyLeft + QFontMetrics(bold36).horizontalAdvance(family->text()) + 3;
+    const int modelLeft = seriesLeft + QFontMetrics(bold17).horizontalAdvance(series->text()) + 10;
+    std::array<ClickLabel*, 3> labels = {family, series, model};
+    const int lefts[3] = {familyLeft, seriesLeft, modelLeft};
+    for (int i = 0; i < 3; ++i) {
+      ClickLabel* l = labels[static_cast<std::size_t>(i)];
+      SetTextColor(l, kWhite);
+      l->adjustSize();
+      l->move(lefts[i], baseline - l->fontMetrics().ascent());
+      connect(l, &ClickLabel::clicked, this, &TForm1::ProduktClick);
+      connect(l, &ClickLabel::mouseMoved, this, &TForm1::LabelMouseMove);
+    }
+    productRows[static_cast<std::size_t>(row)] = labels;
+  }
+}
+
+// --- FormCreate ---------------------------------------------------------------------------
+
+void TForm1::FormCreate(const QStringList& arguments) {
+  // 1. Start values (the models start cleared, the DC screen not armed).
+  texts::SetCurrentLanguage(0);
+  for (ModuleKind k : {ModuleKind::DC, ModuleKind::Thermo, ModuleKind::RTD, ModuleKind::FRQ}) SetUserText(k, {});
+  firstRun_ = false;
+  PageControl->setCurrentWidget(TS_DC);  // the window's initial page
+
+  // 2. The stored settings.
+  LoadSettings();
+
+  // 3. The service word.
+  for (int i = 1; i < arguments.size(); ++i)
+    if (arguments.at(i) == QLatin1String("Wartungstor")) MenuItemService->menuAction()->setVisible(true);
+
+  // 4. Captions; the DC page is still active, so the DC screen is reset and armed.
+  ApplyLanguage();
+
+  // 5. Language screen: each subtitle in its own language.
+  Label2Vari->setText(DisplayText(Tx(texts::txSignalIsolator)));
+  Label2Vari->adjustSize();
+  for (int i = 0; i < 4; ++i) {
+    QLabel* l = languageSubtitles[static_cast<std::size_t>(i)];
+    l->setText(DisplayText(Tx(texts::txProgramSubtitle, i)));
+    l->adjustSize();
+  }
+
+  // 7. Nothing to document yet.
+  SetDocumentable(false);
+
+  // 8. First screen.
+  if (firstRun_) {
+    SetMenusEnabled(false, false, false, false, false);
+    PageControl->setCurrentWidget(TS_Language);
+  } else {
+    PageControl->setCurrentWidget(TS_Bausteinauswahl);
+  }
+}
+
+// --- menus and pages ----------------------------------------------------------------------
+
+void TForm1::SetMenusEnabled(bool file, bool product, bool language, bool help, bool service) {
+  MenuItemDatei->menuAction()->setEnabled(file);
+  MenuProdukt->menuAction()->setEnabled(product);
+  MenuItemSprache->menuAction()->setEnabled(language);
+  MenuItemHilfe->menuAction()->setEnabled(help);
+  MenuItemService->menuAction()->setEnabled(service);
+}
+
+void TForm1::SetDocumentable(bool enabled) {
+  MenuSpeichern->setEnabled(enabled);
+  MenuItemDrucken->setEnabled(enabled);
+}
+
+void TForm1::CheckServiceItem(int tag) {
+  for (int i = 0; i < 4; ++i) serviceItems[static_cast<std::size_t>(i)]->setChecked(i == tag);
+}
+
+void TForm1::CheckLanguageItem(int language) {
+  for (int i = 0; i < 4; ++i) languageItems[static_cast<std::size_t>(i)]->setChecked(i == language);
+}
+
+QWidget* TForm1::ActivePage() const { return PageControl->currentWidget(); }
+
+ModuleKind TForm1::ActiveModule() const {
+  QWidget* page = ActivePage();
+  if (page == TS_DC) return ModuleKind::DC;
+  if (page == TS_Thermo) return ModuleKind::Thermo;
+  if (page == TS_RTD) return ModuleKind::RTD;
+  if (page == TS_FRQ) return ModuleKind::FRQ;
+  return ModuleKind::None;
+}
+
+int TForm1::Language() const { return texts::CurrentLanguage(); }
+
+QString TForm1::UserText(ModuleKind kind) const {
+  switch (kind) {
+    case ModuleKind::DC: return dcUserText_;
+    case ModuleKind::Thermo: return FromUtf8(models_->thermo.config.userText);
+    case ModuleKind::RTD: return FromUtf8(models_->rtd.config.userText);
+    case ModuleKind::FRQ: return FromUtf8(models_->frq.config.userText);
+    case ModuleKind::None: break;
+  }
+  return {};
+}
+
+void TForm1::SetUserText(ModuleKind kind, const QString& text) {
+  switch (kind) {
+    case ModuleKind::DC: dcUserText_ = text; break;
+    case ModuleKind::Thermo: models_->thermo.config.userText = text.toStdString(); break;
+    case ModuleKind::RTD: models_->rtd.config.userText = text.toStdString(); break;
+    case ModuleKind::FRQ: models_->frq.config.userText = text.toStdString(); break;
+    case ModuleKind::None: break;
+  }
+}
+
+void TForm1::ShowPage(QWidget* page) {
+  PageControl->setCurrentWidget(page);
+  RunEnterHandler(page);
+}
+
+void TForm1::RunEnterHandler(QWidget* page) {
+  if (page == TS_DC) TS_DC->TS_DCEnter();
+  else if (page == TS_Thermo) TS_Thermo->Enter();
+  else if (page == TS_RTD) TS_RTD->Enter();
+  else if (page == TS_FRQ) TS_FRQ->Enter();
+  else if (page == TS_Results) TS_Results->Sync();
+  else if (page == TS_Evaluation) TS_Evaluation->Sync();
+}
+
+void TForm1::BitBtnClick(int tag) {
+  CheckLanguageItem(-1);
+  const int language = tag >= 20 && tag <= 23 ? tag - 20 : 0;
+  texts::SetCurrentLanguage(language);
+  CheckLanguageItem(language);
+  CheckServiceItem(1);
+  PageControl->setCurrentWidget(TS_Bausteinauswahl);
+  SetMenusEnabled(true, false, true, true, true);
+  ApplyLanguage();
+}
+
+void TForm1::MenuItemSpracheClick(int language) {
+  CheckLanguageItem(-1);
+  if (language < 0 || language > 3) language = 0;
+  texts::SetCurrentLanguage(language);
+  CheckLanguageItem(language);
+  ApplyLanguage();
+}
+
+void TForm1::ProduktClick(int tag) {
+  if (ActivePage() == TS_DC) models_->dc.SaveAvailability();
+  MenuProdukt->menuAction()->setEnabled(true);
+  CheckServiceItem(-1);
+  QWidget* page = nullptr;
+  switch (tag) {
+    case 0: page = TS_DC; break;
+    case 1: page = TS_RTD; break;
+    case 2: page = TS_Thermo; break;
+    case 3: page = TS_FRQ; break;
+    default: return;
+  }
+  productItems[static_cast<std::size_t>(tag)]->setChecked(true);
+  ShowPage(page);
+}
+
+void TForm1::MenuHauptanzeigeClick(int tag) {
+  CheckServiceItem(tag >= 0 && tag <= 3 ? tag : 1);
+  switch (tag) {
+    case 0: ShowPage(TS_Language); break;
+    case 2: ShowPage(TS_Results); break;
+    case 3: ShowPage(TS_Evaluation); break;
+    default: ShowPage(TS_Bausteinauswahl); break;
+  }
+}
+
+void TForm1::ResetProductRow(int row) {
+  const auto& labels = productRows[static_cast<std::size_t>(row)];
+  SetLabelStyle(labels[0], kWhite, false, true);
+  SetLabelStyle(labels[1], kWhite, false, false);
+  SetLabelStyle(labels[2], kWhite, false, false);
+}
+
+void TForm1::ResetLanguageLabel(int index) {
+  SetLabelStyle(languageLabels[static_cast<std::size_t>(index)], kWhite, false, true);
+}
+
+void TForm1::LabelMouseMove(int tag) {
+  if (tag >= 20 && tag <= 23) {
+    Label2Vari->setText(DisplayText(Tx(texts::txSignalIsolator, tag - 20)));
+    Label2Vari->adjustSize();
+    SetLabelStyle(languageLabels[static_cast<std::size_t>(tag - 20)], kRed, true, true);
+    return;
+  }
+  const int hovered = RowOfTag(tag);
+  if (hovered < 0) return;
+  for (int row = 0; row < 4; ++row)
+    if (row != hovered) ResetProductRow(row);
+  const auto& labels = productRows[static_cast<std::size_t>(hovered)];
+  SetLabelStyle(labels[0], kRed, true, true);
+  SetLabelStyle(labels[1], kRed, true, false);
+  SetLabelStyle(labels[2], kRed, true, false);
+}
+
+void TForm1::Img_BausteinauswahlMouseMove() {
+  for (int i = 0; i < 4; ++i) ResetLanguageLabel(i);
+  for (int row = 0; row < 4; ++row) ResetProductRow(row);
+}
+
+void TForm1::MenuItemInhaltClick() { InhaltBox->Open(Language()); }
+
+void TForm1::MenuItemInfoClick() { AboutBox->Open(Language()); }
+
+// --- language -----------------------------------------------------------------------------
+
+void TForm1::ApplyLanguage() {
+  // 1. Menus.
+  MenuItemDatei->setTitle(T(texts::txFile));
+  MenuSpeichern->setText(T(texts::txSave));
+  MenuItemDrucken->setText(T(texts::txPrint));
+  MenuItemBeenden->setText(T(texts::txExit));
+  MenuItemSprache->setTitle(T(texts::txLanguage));
+  MenuProdukt->setTitle(T(texts::txProduct));
+  MenuItemHilfe->setTitle(T(texts::txHelp));
+  MenuItemInhalt->setText(T(texts::txContents));
+  serviceItems[0]->setText(T(texts::txScreenLanguageSelect));
+  serviceItems[1]->setText(T(texts::txScreenProductSelect));
+  serviceItems[2]->setText(T(texts::txScreenResultsDC));
+  serviceItems[3]->setText(T(texts::txScreenDataEvaluationDC));
+
+  // 2.-7. Subtitles and the captions of every screen.
+  const QString isolator = T(texts::txSignalIsolator);
+  Label2Vari->setText(isolator);
+  Label2Vari->adjustSize();
+  Label1ProduktAuswahl->setText(isolator);
+  Label1ProduktAuswahl->adjustSize();
+  Label2ProduktAuswahl->setText(T(texts::txChooseProduct));
+  Label2ProduktAuswahl->adjustSize();
+  // 8. Each module page moves its title line by the subtitle's new width.
+  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_RTD, TS_Thermo, TS_FRQ}) page->ApplyLanguage();
+
+  // 9. Refresh the active screen.
+  QWidget* active = ActivePage();
+  if (active == TS_RTD || active == TS_Thermo || active == TS_FRQ || active == TS_DC) {
+    static_cast<ModulePage*>(active)->LanguageChanged();
+  } else if (active == TS_Language) {
+    TS_DC->ResetDcDisplay();
+  }
+}
+
+// --- settings -----------------------------------------------------------------------------
+
+namespace {
+
+// Longest texts taken from the store; longer ones are not used.
+constexpr qsizetype kMaxUserText = 48;   // the note, as the prompt accepts it
+constexpr qsizetype kMaxFrqEntry = 32;
+
+std::optional<QString> ReadText(const SettingsStore& store, std::string_view name, qsizetype maxLength,
+                                bool truncate) {
+  std::optional<std::string> s = store.ReadString(name);
+  if (!s) return std::nullopt;
+  QString text = QString::fromStdString(*s);
+  if (text.size() > maxLength) {
+    if (!truncate) return std::nullopt;
+    text.truncate(maxLength);
+  }
+  return text;
+}
+
+}  // namespace
+
+void TForm1::LoadSettings() {
+  SettingsStore& s = store_;
+  // 1. Window position (0 for a missing value); a place on no screen falls back to 0.
+  s.OpenKey(kKeyDC);
+  int top = s.ReadInteger("Top").value_or(0);
+  int left = s.ReadInteger("Left").value_or(0);
+  bool onScreen = false;
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen->virtualGeometry().contains(QPoint(left + 20, top + 10))) onScreen = true;
+  if (!onScreen && !QGuiApplication::screens().isEmpty()) top = left = 0;
+  move(left, top);
+
+  // 2. Language.
+  if (s.HasValue("Language")) {
+    const std::optional<int> language = s.ReadInteger("Language");
+    const int l = language && *language >= 0 && *language <= 3 ? *language : 0;
+    texts::SetCurrentLanguage(l);
+    CheckLanguageItem(l);
+  } else {
+    firstRun_ = true;
+    texts::SetCurrentLanguage(0);
+    CheckLanguageItem(-1);
+  }
+
+  // 3. DC user text.
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::DC, *t);
+
+  // 4. DC choices and entries; each runs the DC screen's change handling.
+  TS_DC->LoadSettings(s);
+
+  // 5. The other modules only when "OutValue" exists.
+  if (!s.HasValue("OutValue")) return;
+
+  // 6. Thermocouple.
+  s.OpenKey(kKeyThermo);
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::Thermo, *t);
+  TS_Thermo->LoadSettings(s);
+
+  // 7. RTD.
+  s.OpenKey(kKeyRTD);
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::RTD, *t);
+  TS_RTD->LoadSettings(s);
+
+  // 8. Frequency.
+  s.OpenKey(kKeyFrequency);
+  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::FRQ, *t);
+  TS_FRQ->LoadSettings(s, [&s](std::string_view name) { return ReadText(s, name, kMaxFrqEntry, false); });
+  s.CloseKey();
+}
+
+void TForm1::StoreSettings() {
+  SettingsStore& s = store_;
+  s.OpenKey(kKeyDC);
+  s.WriteInteger("Top", pos().y());
+  s.WriteInteger("Left", pos().x());
+  s.WriteInteger("Language", Language());
+  s.WriteString("UserText", UserText(ModuleKind::DC).toStdString());
+  TS_DC->StoreSettings(s);
+
+  s.OpenKey(kKeyThermo);
+  s.WriteString("UserText", UserText(ModuleKind::Thermo).toStdString());
+  TS_Thermo->StoreSettings(s);
+
+  s.OpenKey(kKeyRTD);
+  s.WriteString("UserText", UserText(ModuleKind::RTD).toStdString());
+  TS_RTD->StoreSettings(s);
+
+  s.OpenKey(kKeyFrequency);
+  s.WriteString("UserText", UserText(ModuleKind::FRQ).toStdString());
+  TS_FRQ->StoreSettings(s);
+  s.CloseKey();
+  s.Flush();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // FormCloseQuery: store the settings; closing is always allowed.
+  StoreSettings();
+  event->accept();
+  // The credits panel and dialogs go with the window.
+  Frm_Gag->close();
+}
+
+}  // namespace setrix::app

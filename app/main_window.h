@@ -1,0 +1,151 @@
+#pragma once
+// The main window: one page control with hidden tabs holding every screen, the menus, the
+// language and product selection screens, the hidden service menu, and the settings that
+// are loaded when the window is created and stored when it closes.
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+
+#include "app/widgets.h"
+#include "modules/settings_store.h"
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QStackedWidget;
+
+namespace setrix::app {
+
+class TAboutBox;
+class TFrm_Gag;
+class TInhaltBox;
+class DcPage;
+class ResultsPage;
+class EvaluationPage;
+class ThermoPage;
+class RtdPage;
+class FrqPage;
+struct Models;
+
+// The four lines of a module screen's title: subtitle, family, series and model word.
+struct TitleLine {
+  QLabel* subtitle = nullptr;
+  QLabel* family = nullptr;
+  QLabel* series = nullptr;
+  QLabel* model = nullptr;
+  // Moves the three name labels behind the subtitle (after its text changed).
+  void Arrange();
+};
+// Creates a title line on `page` ("ZOR DC", ...) with the subtitle's object name.
+TitleLine MakeTitleLine(QWidget* page, const char* subtitleName, const QString& modelWord);
+
+// Module kinds, as the user text and the documentation use them.
+enum class ModuleKind { None = 0, DC = 1, Thermo = 2, RTD = 3, FRQ = 4 };
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Creates the window and runs FormCreate: loads the settings from `store`, scans
+  // `arguments` (the first one is the program) for the service word, applies the language
+  // and shows the first screen. The store must outlive the window.
+  TForm1(SettingsStore& store, const QStringList& arguments, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // --- handlers ---------------------------------------------------------------------------
+  void BitBtnClick(int tag);                 // a language label on the language screen
+  void MenuItemSpracheClick(int language);   // the Language menu
+  void ProduktClick(int tag);                // a product label or Product menu item
+  void LabelMouseMove(int tag);              // mouse over a product or language label
+  void Img_BausteinauswahlMouseMove();       // mouse over the background of a selection screen
+  void MenuHauptanzeigeClick(int tag);       // a service menu item
+  void MenuItemInhaltClick();
+  void MenuItemInfoClick();
+  void ApplyLanguage();
+  // Stores every setting (the close query does this, then the window closes).
+  void StoreSettings();
+
+  // --- state ------------------------------------------------------------------------------
+  int Language() const;
+  bool FirstRun() const { return firstRun_; }
+  QWidget* ActivePage() const;
+  ModuleKind ActiveModule() const;
+  // The four user texts (notes of the documentation), by module kind.
+  QString UserText(ModuleKind kind) const;
+  void SetUserText(ModuleKind kind, const QString& text);
+  Models& models() { return *models_; }
+  SettingsStore& Store() { return store_; }
+
+  // --- widgets (named as in the window description) ----------------------------------------
+  QStackedWidget* PageControl;
+  QWidget* TS_Language;
+  QWidget* TS_Bausteinauswahl;
+  DcPage* TS_DC;
+  ThermoPage* TS_Thermo;
+  RtdPage* TS_RTD;
+  FrqPage* TS_FRQ;
+  ResultsPage* TS_Results;
+  EvaluationPage* TS_Evaluation;
+
+  QMenu* MenuItemDatei;
+  QAction* MenuSpeichern;
+  QAction* MenuItemDrucken;
+  QAction* MenuItemBeenden;
+  QMenu* MenuItemSprache;
+  std::array<QAction*, 4> languageItems;   // tags 0..3
+  QMenu* MenuProdukt;
+  std::array<QAction*, 4> productItems;    // tags 0 DC, 1 RTD, 2 THERMO, 3 FREQUENCY
+  QMenu* MenuItemHilfe;
+  QAction* MenuItemInhalt;
+  QAction* MenuItemInfo;
+  QMenu* MenuItemService;
+  std::array<QAction*, 4> serviceItems;    // tags 0..3
+
+  // Language screen.
+  QLabel* Label2Vari;
+  std::array<QLabel*, 4> languageSubtitles;  // LabelD, LabelE, LabelI, LabelS
+  std::array<ClickLabel*, 4> languageLabels; // tags 20..23
+  PictureLabel* Img_Language;
+  // Product screen.
+  QLabel* Label1ProduktAuswahl;
+  QLabel* Label2ProduktAuswahl;
+  PictureLabel* Img_Bausteinauswahl;
+  // Rows top to bottom: DC, thermocouple, RTD, frequency; each family, series, model word.
+  std::array<std::array<ClickLabel*, 3>, 4> productRows;
+
+  TFrm_Gag* Frm_Gag;
+  TInhaltBox* InhaltBox;
+  TAboutBox* AboutBox;
+
+  // Enables or disables File / Save and File / Print together.
+  void SetDocumentable(bool enabled);
+  // Shows a page and runs its enter handler.
+  void ShowPage(QWidget* page);
+
+ signals:
+  // File / Save and File / Print; the documentation answers them.
+  void saveRequested(setrix::app::ModuleKind kind);
+  void printRequested(setrix::app::ModuleKind kind);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate(const QStringList& arguments);
+  void CreateMenus();
+  void CreateLanguagePage();
+  void CreateProductPage();
+  void ResetProductRow(int row);
+  void ResetLanguageLabel(int index);
+  void SetMenusEnabled(bool file, bool product, bool language, bool help, bool service);
+  void CheckServiceItem(int tag);
+  void CheckLanguageItem(int language);  // -1: none
+  void LoadSettings();
+  void RunEnterHandler(QWidget* page);
+
+  SettingsStore& store_;
+  std::unique_ptr<Models> models_;
+  bool firstRun_ = false;
+  QString dcUserText_;  // the other modules keep their note in their records
+};
+
+}  // namespace setrix::app

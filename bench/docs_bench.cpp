@@ -1,0 +1,83 @@
+// Each module's PDF documentation filled from a computed screen and written into memory, as a
+// save does it (the layout form is built once, as in the program).
+#include <benchmark/benchmark.h>
+
+#include "docs/pdf_layout.h"
+#include "modules/dc_screen.h"
+#include "modules/frq.h"
+#include "modules/rtd.h"
+#include "modules/thermo.h"
+#include "texts/texts.h"
+
+namespace {
+
+using namespace setrix;
+
+docs::TPDFForm& Form() {
+  static docs::TPDFForm form;
+  form.DateText = [] { return "10.12.2026"; };
+  return form;
+}
+
+void BM_DcDocument(benchmark::State& state) {
+  texts::SetCurrentLanguage(1);
+  DcScreen dc;
+  dc.RadioBtnClick(DcUnitButton::RBtnEV);
+  dc.RadioBtnClick(DcUnitButton::RBtnAV);
+  dc.EditChange(DcEdit::EditEMin, "0");
+  dc.EditChange(DcEdit::EditEMax, "7");
+  dc.EditChange(DcEdit::EditAMin, "0");
+  dc.EditChange(DcEdit::EditAMax, "10");
+  dc.BitBtnWeiterClick();
+  for (auto _ : state) benchmark::DoNotOptimize(Form().DCDocumentation(dc, "SN 4711"));
+}
+BENCHMARK(BM_DcDocument);
+
+void BM_DcTwoStepDocument(benchmark::State& state) {
+  texts::SetCurrentLanguage(0);
+  DcScreen dc;
+  dc.RadioBtnClick(DcUnitButton::RBtnAV);
+  dc.EditChange(DcEdit::EditEMin, "4");
+  dc.EditChange(DcEdit::EditEMax, "20");
+  dc.EditChange(DcEdit::EditAMin, "-10");
+  dc.EditChange(DcEdit::EditAMax, "10");
+  dc.Btn_DCStepOneClick();
+  for (auto _ : state) benchmark::DoNotOptimize(Form().DCDocumentation(dc, "SN 4711"));
+}
+BENCHMARK(BM_DcTwoStepDocument);
+
+void BM_ThermoDocument(benchmark::State& state) {
+  texts::SetCurrentLanguage(1);
+  ThermoModel m;
+  ThermoUpdate(m);
+  for (auto [list, index] : {std::pair{ThermoList::Type, 0}, {ThermoList::Start, 2}, {ThermoList::End, 5},
+                             {ThermoList::Output, 2}, {ThermoList::Filter, 0}, {ThermoList::Manual, 1}})
+    ThermoChoose(m, list, index);
+  for (auto _ : state) benchmark::DoNotOptimize(Form().ThermoDocumentation(m, "Boiler 3"));
+}
+BENCHMARK(BM_ThermoDocument);
+
+void BM_RtdDocument(benchmark::State& state) {
+  texts::SetCurrentLanguage(2);
+  RtdModel m;
+  RtdUpdate(m);
+  for (auto [list, index] : {std::pair{RtdList::Type, 1}, {RtdList::Start, 3}, {RtdList::End, 4},
+                             {RtdList::Output, 1}, {RtdList::Response, 1}, {RtdList::Manual, 0}})
+    RtdChoose(m, list, index);
+  for (auto _ : state) benchmark::DoNotOptimize(Form().RTDDocumentation(m, ""));
+}
+BENCHMARK(BM_RtdDocument);
+
+void BM_FrqDocument(benchmark::State& state) {
+  texts::SetCurrentLanguage(3);
+  FrqModel m;
+  FrqUpdate(m);
+  FrqChoose(m, FrqList::Mode, static_cast<int>(state.range(0)));
+  FrqEntryChanged(m, FrqEntry::Lower, "50");
+  FrqEntryChanged(m, FrqEntry::Upper, "1230");
+  FrqChoose(m, FrqList::Output, 3);
+  for (auto _ : state) benchmark::DoNotOptimize(Form().FRQDocumentation(m, "Zähler"));
+}
+BENCHMARK(BM_FrqDocument)->Arg(0)->Arg(1)->Arg(2);
+
+}  // namespace

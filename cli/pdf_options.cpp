@@ -1,0 +1,148 @@
+#include "cli/pdf_options.h"
+
+#include <clocale>
+#include <ctime>
+#include <functional>
+#include <iostream>
+#include <optional>
+
+#include "docs/pdf_layout.h"
+#include "modules/dc_screen.h"
+#include "modules/frq.h"
+#include "modules/rtd.h"
+#include "modules/thermo.h"
+#include "pdf/file_output.h"
+#include "texts/texts.h"
+
+namespace setrix::cli {
+
+namespace {
+
+// One line of a screen text (CR LF breaks) for a message.
+std::string OneLine(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\r') continue;
+    out += c == '\n' ? ' ' : c;
+  }
+  return out;
+}
+
+int Refuse(std::string_view command, const std::string& why) {
+  std::cerr << "setrix-cli " << command << ": no documentation written: " << why << "\n";
+  return 2;
+}
+
+// Writes with `save`; the file errors (missing folder, no permission) become exit status 1.
+int Write(std::string_view command, const PdfOptions& options,
+          const std::function<void(docs::TPDFForm&, const std::string&)>& save) {
+  docs::TPDFForm form;
+  const std::string date = options.date.empty() ? ShortDateToday() : options.date;
+  form.DateText = [date] { return date; };
+  try {
+    save(form, options.file);
+  } catch (const pdf::EFileError& e) {
+    std::cerr << "setrix-cli " << command << ": " << e.what() << "\n";
+    return 1;
+  } catch (const std::invalid_argument& e) {
+    return Refuse(command, e.what());
+  }
+  return 0;
+}
+
+// Names the first list of a temperature screen that has nothing chosen.
+std::string FirstMissing(std::initializer_list<std::pair<const ChoiceList*, const char*>> lists) {
+  for (const auto& [list, option] : lists)
+    if (list->index < 0) return std::string("the choices are not complete: ") + option + " is missing or not offered";
+  return "the choices do not give a setting";
+}
+
+}  // namespace
+
+void AddPdfOptions(CLI::App& command, PdfOptions& options) {
+  command.add_option("--pdf", options.file, "Write the documentation as a PDF file")->type_name("FILE");
+  command.add_option("--note", options.note, "The note printed beside \"Note:\" (e.g. a serial number)")
+      ->type_name("TEXT");
+  command.add_option("--date", options.date, "The date line (default: today in your short date format)")
+      ->type_name("TEXT");
+}
+
+std::string ShortDateToday() {
+  const char* current = std::setlocale(LC_TIME, nullptr);
+  const std::string saved = current ? current : "C";
+  std::setlocale(LC_TIME, "");  // the user's locale; stays "C" when it is not installed
+  const std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&now, &tm);
+  char buf[64];
+  const std::size_t n = std::strftime(buf, sizeof buf, "%x", &tm);
+  std::setlocale(LC_TIME, saved.c_str());
+  return std::string(buf, n);
+}
+
+int WriteDcPdf(const PdfOptions& options, const DcConfig& task) {
+  DcScreen dc;
+  dc.RadioBtnClick(task.inUnit == kDcInMilliVolt ? DcUnitButton::RBtnEmV
+                   : task.inUnit == kDcInVolt    ? DcUnitButton::RBtnEV
+                                                 : DcUnitButton::RBtnEmA);
+  dc.RadioBtnClick(task.outUnit == kDcOutMilliAmpere ? DcUnitButton::RBtnAmA : DcUnitButton::RBtnAV);
+  dc.RBtnGrenzClick(task.bandwidth == kDcBandwidthBelow10Hz ? DcBandwidthButton::RBtn10Hz
+                                                           : DcBandwidthButton::RBtn10kHz);
+  dc.EditChange(DcEdit::EditEMin, task.inMinText);
+  dc.EditChange(DcEdit::EditEMax, task.inMaxText);
+  dc.EditChange(DcEdit::EditAMin, task.outMinText);
+  dc.EditChange(DcEdit::EditAMax, task.outMaxText);
+  std::optional<DcMessage> message;
+  if (dc.TwoStep())
+    dc.Btn_DCStepOneClick();
+  else
+    message = dc.BitBtnWeiterClick();
+  return WriteDcPdf(options, dc, message);
+}
+
+int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {
+  if (message) return Refuse("dc", OneLine(message->caption + ": " + message->text));
+  const DcInstructionLabels& l = dc.Labels();
+  if (!dc.CalcDone() || (!dc.TwoStep() && dc.Banks().s1 < 0))
+    return Refuse("dc", OneLine(l.Label2HelpDC.text + (l.Label3HelpDC.text.empty() ? "" : ": ") + l.Label3HelpDC.text));
+  return Write("dc", options, [&](docs::TPDFForm& form, const std::string& file) {
+    form.SaveDCDocumentation(file, dc, options.note);
+  });
+}
+
+int WriteThermoPdf(const PdfOptions& options, const ThermoModel& thermo) {
+  if (!thermo.documentable)
+    return Refuse("thermo", FirstMissing({{&thermo.type, "--type"}, {&thermo.start, "--start"}, {&thermo.end, "--end"},
+                                          {&thermo.output, "--output"}, {&thermo.filter, "--filter"},
+                                          {&thermo.manual, "--manual"}}));
+  return Write("thermo", options, [&](docs::TPDFForm& form, const std::string& file) {
+    form.SaveThermoDocumentation(file, thermo, options.note);
+  });
+}
+
+int WriteRtdPdf(const PdfOptions& options, const RtdModel& rtd) {
+  if (!rtd.documentable)
+    return Refuse("rtd", FirstMissing({{&rtd.type, "--type"}, {&rtd.start, "--start"}, {&rtd.end, "--end"},
+                                       {&rtd.output, "--output"}, {&rtd.response, "--response"},
+                                       {&rtd.manual, "--manual"}}));
+  return Write("rtd", options, [&](docs::TPDFForm& form, const std::string& file) {
+    form.SaveRTDDocumentation(file, rtd, options.note);
+  });
+}
+
+int WriteFrqPdf(const PdfOptions& options, FrqModel& frq) {
+  if (!frq.documentable) {
+    std::string why = FirstMissing({{&frq.mode, "--mode"}, {&frq.output, "--output"}});
+    if (frq.mode.index >= 0 && frq.output.index >= 0)
+      why = frq.mode.index == kFrqModeSpecial ? "the choices do not give a setting"
+            : frq.mode.index == kFrqModeZeroToMax
+                ? "--upper must be a frequency above 0 Hz"
+                : "--lower and --upper must be frequencies at least 0.1 Hz apart";
+    return Refuse("frq", why);
+  }
+  return Write("frq", options, [&](docs::TPDFForm& form, const std::string& file) {
+    form.SaveFRQDocumentation(file, frq, options.note);
+  });
+}
+
+}  // namespace setrix::cli

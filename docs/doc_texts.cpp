@@ -1,0 +1,142 @@
+#include "docs/doc_texts.h"
+
+#include <stdexcept>
+
+#include "modules/dc_screen.h"
+#include "modules/numbers.h"
+#include "texts/texts.h"
+
+namespace setrix::docs {
+
+using texts::Tx;
+
+std::string ReplaceExact(std::string_view text, std::string_view placeholder, std::string_view with) {
+  if (placeholder.empty()) return std::string(text);
+  std::string out;
+  std::size_t pos = 0;
+  for (auto hit = text.find(placeholder); hit != std::string_view::npos; hit = text.find(placeholder, pos)) {
+    out.append(text.substr(pos, hit - pos));
+    out.append(with);
+    pos = hit + placeholder.size();
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t start = i;
+    while (i < text.size() && text[i] != '\r' && text[i] != '\n') ++i;
+    lines.emplace_back(text.substr(start, i - start));
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
+  return lines;
+}
+
+std::vector<std::string> MakerAddressLines() {
+  // Every line ends with "|".
+  std::vector<std::string> lines;
+  std::string_view rest = Tx(texts::txMakerAddressLines);
+  for (auto bar = rest.find('|'); bar != std::string_view::npos; bar = rest.find('|')) {
+    lines.emplace_back(rest.substr(0, bar));
+    rest.remove_prefix(bar + 1);
+  }
+  return lines;
+}
+
+DcNumberTexts DcDocumentNumbers(const DcScreen& dc) {
+  const auto number = [&](DcEdit edit, const char* field) {
+    try {
+      return NormalizeNumberText(dc.EditText(edit), true);
+    } catch (const ConversionError&) {
+      throw std::invalid_argument(std::string(field) + ": \"" + dc.EditText(edit) +
+                                  "\" is not a number (digits with one decimal separator)");
+    }
+  };
+  DcNumberTexts t{number(DcEdit::EditEMin, "input start"), number(DcEdit::EditEMax, "input end"),
+                  number(DcEdit::EditAMin, "output start"), number(DcEdit::EditAMax, "output end")};
+  TrimTrailingZeros(t.outStart, t.outEnd);
+  TrimTrailingZeros(t.inStart, t.inEnd);
+  return t;
+}
+
+std::string DcInputUnit(int inUnit) {
+  switch (inUnit) {
+    case kDcInMilliAmpere: return "mA";
+    case kDcInMilliVolt: return "mV";
+    default: return "V";
+  }
+}
+
+std::string DcOutputUnit(int outUnit) { return outUnit == kDcOutMilliAmpere ? "mA" : "V"; }
+
+std::string DcTwoStepTextA(int step) {
+  const std::string a = ReplaceExact(Tx(texts::txAdjustSwitchesS1S2S3), "%S", Tx(texts::txShownIllustration));
+  return ReplaceExact(a, "%A", std::to_string(step));
+}
+
+std::string DcTwoStepTextB(int step) {
+  std::string b(step == 1 ? Tx(texts::txSpanAdjustInstruction) : Tx(texts::txZeroAdjustInstruction));
+  b = ReplaceExact(b, "%I", step == 1 ? "10 mA" : "4 mA");
+  b = ReplaceExact(b, "$I", Tx(texts::txPolarityInputPlus, 0));
+  b = ReplaceExact(b, "%O", step == 1 ? "10 V" : "-10 V");
+  return ReplaceExact(b, "$O", Tx(texts::txPolarityOutputPlus));
+}
+
+std::string FrqRangeText(int outputIndex) {
+  switch (outputIndex) {
+    case 0: return "0 .. 5";
+    case 1: return "0 .. 10";
+    case 2: return "0 .. 20";
+    case 3: return "4 .. 20";
+    default: return "";
+  }
+}
+
+std::string FrqRangeUnit(int outputIndex) {
+  if (outputIndex == 0 || outputIndex == 1) return "V";
+  if (outputIndex == 2 || outputIndex == 3) return "mA";
+  return "";
+}
+
+std::vector<FrqStepText> FrqDocumentSteps(int modeIndex) {
+  const auto switches = [](int k) {
+    const std::string s = ReplaceExact(Tx(texts::txAdjustSwitchesS1S2), "%S", Tx(texts::txShownIllustration));
+    return ReplaceExact(s, "%A", std::to_string(k));
+  };
+  const std::string step(Tx(texts::txStep));
+  const std::string cr = "\r";
+  if (modeIndex == 1)
+    return {{"1. " + step + " " + std::string(Tx(texts::txSavingLowerFrequency)),
+             switches(1) + cr + std::string(Tx(texts::txConnectModulePowerSupply))},
+            {"2. " + step + " " + std::string(Tx(texts::txSettingUpperFrequency)),
+             switches(2) + cr + std::string(Tx(texts::txReady))}};
+  if (modeIndex == 2)
+    return {{"1. " + step + " " + std::string(Tx(texts::txSavingLowerFrequency)),
+             switches(1) + cr + std::string(Tx(texts::txApplyMinFrequency100kHz)) +
+                 std::string(Tx(texts::txConnectModulePowerSupply)) + cr + std::string(Tx(texts::txLEDLightsUpWhen))},
+            {"2. " + step + " " + std::string(Tx(texts::txSavingUpperFrequency)),
+             switches(2) + cr + std::string(Tx(texts::txApplyMaxFrequency100kHz)) +
+                 std::string(Tx(texts::txConnectModulePowerSupply)) + cr + std::string(Tx(texts::txLEDLightsUpWhen))},
+            {"3. " + step, switches(3) + cr + std::string(Tx(texts::txReady))}};
+  return {};
+}
+
+std::vector<std::string> FrqPinningTerminals() {
+  const std::string t(Tx(texts::txTerminal));
+  return {t + " 1:", t + " 2:", t + " 3:", t + " 4:", "", t + " 5:", t + " 6:", "", t + " 7:", t + " 8:"};
+}
+
+std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit) {
+  std::vector<std::string> lines = SplitLines(Tx(texts::txFrqInputTerminalNames));
+  lines.emplace_back();
+  for (auto& l : SplitLines(texts::ReplaceAll(Tx(texts::txOutputGnd), "$O", rangeAndUnit))) lines.push_back(l);
+  lines.emplace_back();
+  for (auto& l : SplitLines(Tx(texts::txPowerSupplyGnd8))) lines.push_back(l);
+  return lines;
+}
+
+}  // namespace setrix::docs
