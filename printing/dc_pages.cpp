@@ -28,8 +28,10 @@ using texts::Tx;
 double PrintDcInputOutput(Printout& out, const DcScreen& dc, int step, double y) {
   const DcConfig& c = dc.Config();
   const double lh = out.LineHeight();
-  const std::string inUnit = " " + docs::DcInputUnit(c.inUnit);
-  const std::string outUnit = " " + docs::DcOutputUnit(c.outUnit);
+  // The units follow the numbers after a blank.
+  std::string inUnit(" "), outUnit(" ");
+  inUnit += docs::DcInputUnit(c.inUnit);
+  outUnit += docs::DcOutputUnit(c.outUnit);
   const docs::DcNumberTexts n = docs::DcDocumentNumbers(dc);
   const std::string bandwidth = DcScreenCaptions().LabelGrenzfrequenz;
 
