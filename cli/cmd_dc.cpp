@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/dc_screen_output.h"
 #include "modules/numbers.h"
 #include "texts/texts.h"
 
@@ -124,7 +125,7 @@ nlohmann::ordered_json DcJson(const DcConfig& dc, DcCheck check) {
   return j;
 }
 
-std::string DcText(const DcConfig& dc, DcCheck check) {
+std::string DcText(const DcConfig& dc, DcCheck check, bool twoStep) {
   auto unit = [](const std::vector<std::string>& units, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < units.size()
                ? units[static_cast<std::size_t>(index)]
@@ -141,6 +142,11 @@ std::string DcText(const DcConfig& dc, DcCheck check) {
          (dc.bandwidth == kDcBandwidthBelow10Hz ? "< 10 Hz" : "> 10 kHz") + "\n";
 
   const bool hasSetting = check == DcCheck::Ok && !dc.evalList.empty();
+  if (twoStep) {
+    // No single setting exists; the screen offers two steps, each with its own banks.
+    out += "Outcome:       the module can do this task in two steps (below)\n";
+    return out;
+  }
   if (!hasSetting) {
     out += "Outcome:       " + Indented(WhyRefused(check), indent) + "\n";
   } else {
@@ -179,6 +185,7 @@ struct DcOptions {
   std::string inMin, inMax, inUnit, outMin, outMax, outUnit;
   std::string bandwidth = "10kHz";
   std::string separator;
+  std::string lang = "en";
   bool json = false;
 };
 
@@ -199,6 +206,8 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--bandwidth", o->bandwidth, kBandwidths,
                 "10Hz: \"< 10 Hz\", 10kHz: \"> 10 kHz\" (default)");
   AddDecimalSeparatorOption(*cmd, o->separator);
+  AddWordOption(*cmd, "--lang", o->lang, {"de", "en", "it", "es"},
+                "Language of the screen's texts (default en)");
   cmd->add_flag("--json", o->json, "Print one JSON object instead of text");
 
   cmd->allow_extras();  // an unknown word is answered below with the options that are known
@@ -215,6 +224,7 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
                                            : aNumber);
     }
     ApplyDecimalSeparator(o->separator);
+    texts::SetCurrentLanguage(texts::LanguageFromCode(o->lang));
     DcConfig dc;
     dc.inMinText = o->inMin;
     dc.inMaxText = o->inMax;
@@ -224,10 +234,16 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     dc.outUnit = IndexOf(kOutUnits, o->outUnit);
     dc.bandwidth = IndexOf(kBandwidths, o->bandwidth);
     const DcCheck check = CalculateDc(dc);
-    if (o->json)
-      WriteJson(std::cout, DcJson(dc, check));
-    else
-      std::cout << DcText(dc, check);
+    // The same task on the DC screen: what it shows after "Calculate settings", or its two
+    // steps.
+    const DcScreenRun screen = RunDcScreen(dc);
+    if (o->json) {
+      nlohmann::ordered_json j = DcJson(dc, check);
+      AddDcScreenJson(j, screen);
+      WriteJson(std::cout, j);
+    } else {
+      std::cout << DcText(dc, check, screen.screen.TwoStep()) << DcScreenText(screen);
+    }
     exitCode = 0;  // a refused task is an answer, not a command-line error
   });
 }

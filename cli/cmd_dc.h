@@ -14,7 +14,8 @@ namespace setrix::cli {
 nlohmann::ordered_json DcJson(const DcConfig& dc, DcCheck check);
 
 // The task, the outcome in words, the chosen ranges, zero step, trimming and the three banks.
-// Numbers use the process-wide decimal separator.
-std::string DcText(const DcConfig& dc, DcCheck check);
+// Numbers use the process-wide decimal separator. For a two-step task only the task and
+// the outcome: the steps bring their own banks.
+std::string DcText(const DcConfig& dc, DcCheck check, bool twoStep = false);
 
 }  // namespace setrix::cli

@@ -51,7 +51,7 @@ constexpr DcBanks kTwoStepBanks[2] = {{15, 17, 3}, {143, 1, 3}};
 }  // namespace
 
 int DcBankSetSwitch(int value, int count, int k, bool on) {
-  if (k <= 0) return value;
+  if (k < 1 || k > count) return value;
   if (value < 0) value = 0;
   const unsigned bit = 1u << (k - 1);
   if (on) return static_cast<int>(static_cast<unsigned>(value) | bit);

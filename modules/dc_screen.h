@@ -67,7 +67,9 @@ DcBanks DcTwoStepScreenBanks(int step);
 DcBanks DcTwoStepDocumentBanks(int step, int bandwidth);
 
 // The bank value after setting switch k (counted from 1) of a bank with `count` switches:
-// a value without setting first becomes 0; switching off also drops the bits above the bank.
+// a value without setting first becomes 0; switching off also drops the bits above the bank;
+// k outside 1..count changes nothing. The same rule as the bank control's SetSwitch, on the
+// value alone, so that the model stays a plain copyable value.
 int DcBankSetSwitch(int value, int count, int k, bool on);
 
 class DcScreen {

@@ -468,6 +468,7 @@ TEST(DcBanks, SetSwitchAndTwoStepDocumentBanks) {
   EXPECT_EQ(DcBankSetSwitch(-1, 3, 3, false), 0);
   EXPECT_EQ(DcBankSetSwitch(0xFF, 3, 1, false), 6);  // bits above the bank are dropped
   EXPECT_EQ(DcBankSetSwitch(5, 3, 0, false), 5);
+  EXPECT_EQ(DcBankSetSwitch(5, 3, 4, true), 5);
   EXPECT_EQ(DcTwoStepDocumentBanks(1, 0), (DcBanks{15, 17, 7}));
   EXPECT_EQ(DcTwoStepDocumentBanks(2, 1), (DcBanks{143, 1, 3}));
 }
