@@ -4,17 +4,21 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QStackedWidget>
 
+#include "app/alpha_code_box.h"
 #include "app/dc_page.h"
 #include "app/dialogs.h"
+#include "app/documentation_dialogs.h"
 #include "app/frq_page.h"
 #include "app/list_pages.h"
 #include "app/models.h"
 #include "app/pictures.h"
 #include "app/service_pages.h"
 #include "app/style.h"
+#include "docs/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::app {
@@ -120,6 +124,11 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   Frm_Gag = new TFrm_Gag(this);
   InhaltBox = new TInhaltBox(this, Frm_Gag);
   AboutBox = new TAboutBox(this);
+  AlphaCodeBox = new TAlphaCodeBox(this, AboutBox->AboutImage->pixmap());
+  pdfForm_ = std::make_unique<docs::TPDFForm>();
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  platformDialogs_ = std::make_unique<PlatformDialogs>();
+  dialogs_ = platformDialogs_.get();
 
   FormCreate(arguments);
   // Client area 751 x 518 below the menu bar; the window cannot be resized.
@@ -146,8 +155,8 @@ void TForm1::CreateMenus() {
   MenuSpeichern->setEnabled(false);
   MenuItemDrucken->setEnabled(false);
   connect(MenuItemBeenden, &QAction::triggered, this, &QWidget::close);
-  connect(MenuSpeichern, &QAction::triggered, this, [this] { emit saveRequested(ActiveModule()); });
-  connect(MenuItemDrucken, &QAction::triggered, this, [this] { emit printRequested(ActiveModule()); });
+  connect(MenuSpeichern, &QAction::triggered, this, &TForm1::MenuSpeichernClick);
+  connect(MenuItemDrucken, &QAction::triggered, this, &TForm1::MenuItemDruckenClick);
 
   MenuItemSprache = bar->addMenu(QStringLiteral("&Sprache"));
   MenuItemSprache->setObjectName(QStringLiteral("MenuItemSprache"));

@@ -12,11 +12,18 @@
 class QAction;
 class QActionGroup;
 class QMenu;
+class QPrinter;
 class QStackedWidget;
+
+namespace setrix::docs {
+class TPDFForm;
+}
 
 namespace setrix::app {
 
+class DocumentationDialogs;
 class TAboutBox;
+class TAlphaCodeBox;
 class TFrm_Gag;
 class TInhaltBox;
 class DcPage;
@@ -60,6 +67,13 @@ class TForm1 : public QMainWindow {
   void MenuHauptanzeigeClick(int tag);       // a service menu item
   void MenuItemInhaltClick();
   void MenuItemInfoClick();
+  // File / Print: the print dialog, then the user text, then the active module's document
+  // on the chosen printer.
+  void MenuItemDruckenClick();
+  // File / Save: the user text, then the save dialog, then the active module's PDF file.
+  void MenuSpeichernClick();
+  // Asks for the user text of module `kind`; true when the user confirmed.
+  bool QueryUserText(ModuleKind kind);
   void ApplyLanguage();
   // Stores every setting (the close query does this, then the window closes).
   void StoreSettings();
@@ -115,16 +129,17 @@ class TForm1 : public QMainWindow {
   TFrm_Gag* Frm_Gag;
   TInhaltBox* InhaltBox;
   TAboutBox* AboutBox;
+  TAlphaCodeBox* AlphaCodeBox;
+  // The PDF layout form, and the printer that the print dialog sets up.
+  docs::TPDFForm& PDFForm() { return *pdfForm_; }
+  QPrinter& DocumentPrinter() { return *printer_; }
+  // The dialogs of File / Print and File / Save; nullptr restores the platform's own.
+  void SetDocumentationDialogs(DocumentationDialogs* dialogs);
 
   // Enables or disables File / Save and File / Print together.
   void SetDocumentable(bool enabled);
   // Shows a page and runs its enter handler.
   void ShowPage(QWidget* page);
-
- signals:
-  // File / Save and File / Print; the documentation answers them.
-  void saveRequested(setrix::app::ModuleKind kind);
-  void printRequested(setrix::app::ModuleKind kind);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -141,11 +156,18 @@ class TForm1 : public QMainWindow {
   void CheckLanguageItem(int language);  // -1: none
   void LoadSettings();
   void RunEnterHandler(QWidget* page);
+  // Runs a print or save; an error is shown in a message box with its own text.
+  template <class Produce>
+  void ProduceDocument(Produce produce);
 
   SettingsStore& store_;
   std::unique_ptr<Models> models_;
   bool firstRun_ = false;
   QString dcUserText_;  // the other modules keep their note in their records
+  std::unique_ptr<docs::TPDFForm> pdfForm_;
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<DocumentationDialogs> platformDialogs_;
+  DocumentationDialogs* dialogs_ = nullptr;
 };
 
 }  // namespace setrix::app
