@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/dc_screen_output.h"
+#include "cli/pdf_options.h"
 #include "modules/numbers.h"
 #include "texts/texts.h"
 
@@ -186,6 +187,7 @@ struct DcOptions {
   std::string bandwidth = "10kHz";
   std::string separator;
   std::string lang = "en";
+  PdfOptions pdf;
   bool json = false;
 };
 
@@ -206,6 +208,7 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--bandwidth", o->bandwidth, kBandwidths,
                 "10Hz: \"< 10 Hz\", 10kHz: \"> 10 kHz\" (default)");
   AddDecimalSeparatorOption(*cmd, o->separator);
+  AddPdfOptions(*cmd, o->pdf);
   AddWordOption(*cmd, "--lang", o->lang, {"de", "en", "it", "es"},
                 "Language of the screen's texts (default en)");
   cmd->add_flag("--json", o->json, "Print one JSON object instead of text");
@@ -244,7 +247,8 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     } else {
       std::cout << DcText(dc, check, screen.screen.TwoStep()) << DcScreenText(screen);
     }
-    exitCode = 0;  // a refused task is an answer, not a command-line error
+    // A refused task is an answer, not a command-line error; a document that cannot be made is.
+    exitCode = o->pdf.file.empty() ? 0 : WriteDcPdf(o->pdf, screen.screen, screen.message);
   });
 }
 

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/module_output.h"
+#include "cli/pdf_options.h"
 #include "modules/frq.h"
 #include "texts/texts.h"
 
@@ -19,6 +20,7 @@ using texts::Tx;
 
 struct FrqOptions {
   modules::CommonOptions common;
+  PdfOptions pdf;
   std::string mode, output;  // empty: not given
   std::optional<std::string> lower, upper;
 };
@@ -175,7 +177,7 @@ void Run(const FrqOptions& o, int& exitCode) {
     WriteJson(std::cout, ToJson(m));
   else
     std::cout << ToText(m);
-  exitCode = 0;
+  exitCode = o.pdf.file.empty() ? 0 : WriteFrqPdf(o.pdf, m);
 }
 
 }  // namespace
@@ -189,6 +191,7 @@ void AddFrqCommand(CLI::App& app, int& exitCode) {
   cmd->add_option("--upper", options->upper, "Upper frequency in Hz, as typed into the entry");
   AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
   modules::AddCommonOptions(*cmd, options->common);
+  AddPdfOptions(*cmd, options->pdf);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }
 

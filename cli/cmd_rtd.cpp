@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/module_output.h"
+#include "cli/pdf_options.h"
 #include "modules/rtd.h"
 #include "texts/texts.h"
 
@@ -19,6 +20,7 @@ using texts::Tx;
 
 struct RtdOptions {
   modules::CommonOptions common;
+  PdfOptions pdf;
   std::string type, output, response, manual;  // empty: not given
   std::optional<std::string> start, end;
 };
@@ -104,7 +106,7 @@ void Run(const RtdOptions& o, int& exitCode) {
     WriteJson(std::cout, ToJson(m));
   else
     std::cout << ToText(m);
-  exitCode = 0;
+  exitCode = o.pdf.file.empty() ? 0 : WriteRtdPdf(o.pdf, m);
 }
 
 }  // namespace
@@ -122,6 +124,7 @@ void AddRtdCommand(CLI::App& app, int& exitCode) {
                 "Response time (slow 2.2 s, fast 1.2 s)");
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
+  AddPdfOptions(*cmd, options->pdf);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }
 

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/module_output.h"
+#include "cli/pdf_options.h"
 #include "modules/thermo.h"
 #include "texts/texts.h"
 
@@ -19,6 +20,7 @@ using texts::Tx;
 
 struct ThermoOptions {
   modules::CommonOptions common;
+  PdfOptions pdf;
   std::string type, output, filter, manual;  // empty: not given
   std::optional<std::string> start, end;
 };
@@ -95,7 +97,7 @@ void Run(const ThermoOptions& o, int& exitCode) {
     WriteJson(std::cout, ToJson(m));
   else
     std::cout << ToText(m);
-  exitCode = 0;
+  exitCode = o.pdf.file.empty() ? 0 : WriteThermoPdf(o.pdf, m);
 }
 
 }  // namespace
@@ -111,6 +113,7 @@ void AddThermoCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--filter", options->filter, kFilter, "Filter");
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
+  AddPdfOptions(*cmd, options->pdf);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }
 
