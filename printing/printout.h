@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "dipswitch/dipswitch.h"
+#include "docs/doc_texts.h"
 #include "printing/page_sink.h"
 #include "raster/bitmap.h"
 
@@ -33,15 +34,13 @@ struct PageMetrics {
 inline constexpr std::array<double, 5> kColumns{2.3, 5.4, 6.1, 8.4, 3.0};
 
 inline constexpr std::string_view kPrintJobTitle = "Zantrel SETRIX";
-// The caption of the information dialog's version label.
-inline constexpr std::string_view kVersionCaption = " Version 1.31";
 
 // The document pictures by resource name ("PCB_DC", "KP_RTD", "ZTLOGO", ...).
 using PictureSource = std::function<raster::Bitmap(std::string_view name)>;
 
 struct PrintOptions {
   std::string date;  // today's date in the system's short date format
-  std::string versionCaption{kVersionCaption};
+  std::string versionCaption{docs::kVersionCaption};  // printed after "SETRIX "
   PictureSource pictures;  // empty: the program's own document pictures
 };
 
