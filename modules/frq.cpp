@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "modules/numbers.h"
+#include "modules/terminal_texts.h"
 #include "texts/texts.h"
 
 namespace setrix {
@@ -222,9 +223,7 @@ std::vector<Paragraph> FrqStepParagraphs(int modeIndex, int step, std::string_vi
     add(ParagraphStyle::Plain, "");
     add(ParagraphStyle::Plain, tx(texts::txFrqInputTerminals));
     add(ParagraphStyle::Plain, "");
-    std::string terminals = texts::ReplaceAll(tx(texts::txTerminalsOutput), "$K", "5");
-    terminals = texts::ReplaceAll(terminals, "$O", outputText);
-    add(ParagraphStyle::Plain, texts::ReplaceAll(terminals, "$P", "6"));
+    add(ParagraphStyle::Plain, OutputTerminalsText(language, "5", outputText, "6"));
     add(ParagraphStyle::Plain, "");
   }
   add(ParagraphStyle::Plain, tx(texts::txTerminalsPower7));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "modules/numbers.h"
+#include "modules/terminal_texts.h"
 #include "texts/texts.h"
 
 namespace setrix {
@@ -181,10 +182,8 @@ void RtdUpdate(RtdModel& m) {
     c.s2 = m.end.Selected()->code | m.output.Selected()->code | ((1 - c.responseIndex) * 128);
     c.inputTerminalsText = Terminals(t, language);
     c.wiringPicture = type->wiringPicture;
-    std::string out = texts::ReplaceAll(Tx(texts::txTerminalsOutput, language), "$K",
-                                        c.outputIndex == 0 ? "8" : "7");
-    out = texts::ReplaceAll(out, "$O", m.output.Text());
-    c.outputTerminalsText = texts::ReplaceAll(out, "$P", "9");
+    c.outputTerminalsText =
+        OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
     c.powerText = Tx(texts::txTerminalsPower10, language);
     m.helpPanelVisible = true;
     m.documentable = true;

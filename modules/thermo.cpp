@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "modules/numbers.h"
+#include "modules/terminal_texts.h"
 #include "texts/texts.h"
 
 namespace setrix {
@@ -167,10 +168,8 @@ void ThermoUpdate(ThermoModel& m) {
     c.powerText = Tx(texts::txTerminalsPower10, language);
     c.inputTerminalsText =
         texts::ReplaceAll(Tx(texts::txThermoTerminals, language), "$T", m.type.Text());
-    std::string out = texts::ReplaceAll(Tx(texts::txTerminalsOutput, language), "$K",
-                                        c.outputIndex == 0 ? "8" : "7");
-    out = texts::ReplaceAll(out, "$O", m.output.Text());
-    c.outputTerminalsText = texts::ReplaceAll(out, "$P", "9");
+    c.outputTerminalsText =
+        OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
     m.helpPanelVisible = true;
     m.documentable = true;
   } else {
