@@ -4,7 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/bootstrap.sh
 BUILD=build/release
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+LAUNCHER=()
+command -v ccache >/dev/null 2>&1 && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "${LAUNCHER[@]}" >/dev/null
 cmake --build "$BUILD" -j "$(nproc)"
 if [ -x "$BUILD/app/setrix" ]; then
   exec "$BUILD/app/setrix" "$@"

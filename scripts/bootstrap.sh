@@ -11,6 +11,9 @@ PACKAGES=(
   qpdf poppler-utils
   fonts-liberation fonts-urw-base35
   xvfb xauth
+  ccache clang
+  libcsv-dev libqrencode-dev qt6-translations-l10n
+  scdoc lintian desktop-file-utils appstream librsvg2-bin
 )
 
 missing=()
