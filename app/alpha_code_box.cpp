@@ -1,6 +1,7 @@
 #include "app/alpha_code_box.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "app/widgets.h"
 
@@ -47,6 +48,19 @@ TAlphaCodeBox::TAlphaCodeBox(QWidget* mainWindow, const QPixmap& banner) : QDial
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setGeometry(255, 184, 75, 25);
   connect(Button2, &QPushButton::clicked, this, &TAlphaCodeBox::Button2Click);
+}
+
+void TAlphaCodeBox::SetText(const QString& text) {
+  // A longer stored note is shown whole; the limit holds for typing.
+  Edit1->setMaxLength(std::max(kMaxLength, static_cast<int>(text.size())));
+  Edit1->setText(text);
+}
+
+void TAlphaCodeBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Every showing starts with the typing in the text field, whatever had the focus before.
+  Edit1->setFocus(Qt::OtherFocusReason);
+  if (Button2->hasFocus() || Button1->hasFocus()) Edit1->setFocus();
 }
 
 void TAlphaCodeBox::Button1Click() {

@@ -24,6 +24,9 @@ class TAlphaCodeBox : public QDialog {
   // cancels instead of repeating the previous answer.
   void ResetConfirmation() { confirmed_ = false; }
 
+  // Puts a note into the field, whole even when longer than may be typed.
+  void SetText(const QString& text);
+
   void Button1Click();  // "OK"
   void Button2Click();  // "Abbrechen"
 
@@ -37,6 +40,7 @@ class TAlphaCodeBox : public QDialog {
  protected:
   // Escape presses "OK", as the dialog's cancel-key button.
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   bool confirmed_ = false;

@@ -1,6 +1,7 @@
 #include "app/dc_page.h"
 
 #include <QGridLayout>
+#include <algorithm>
 
 #include "app/pictures.h"
 #include "app/style.h"
@@ -72,6 +73,10 @@ DcPage::DcPage(DcScreen& model, QWidget* parent)
     e->setMaxLength(static_cast<int>(DcScreen::kEntryMaxLength));
     e->setGeometry(at.x(), at.y(), 124, 24);
     connect(e, &QLineEdit::textEdited, this, [this, i](const QString& text) { EditChange(kEdits[static_cast<std::size_t>(i)], text); });
+    // Enter in an entry calculates, as the button would.
+    connect(e, &QLineEdit::returnPressed, this, [this] {
+      if (model_.BitBtnWeiter().visible && model_.BitBtnWeiter().enabled) BitBtnWeiterClick();
+    });
     edits[static_cast<std::size_t>(i)] = e;
   };
 
@@ -119,6 +124,10 @@ DcPage::DcPage(DcScreen& model, QWidget* parent)
   Btn_DCStepTwo = new QPushButton(PanelDC);
   Btn_DCStepTwo->setObjectName(QStringLiteral("Btn_DCStepTwo"));
   Btn_DCStepTwo->setGeometry(138, 334, 116, 32);
+  // Enter on a focused button presses it; the pressed step stays marked.
+  for (QPushButton* b : {BitBtnWeiter, Btn_DCStepOne, Btn_DCStepTwo}) b->setAutoDefault(true);
+  Btn_DCStepOne->setCheckable(true);
+  Btn_DCStepTwo->setCheckable(true);
   Lbl_DCStep = CardLabel(PanelDC, "Lbl_DCStep", {14, 374});
   Lbl_DCStep->setWordWrap(true);
   Lbl_DCStep->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -138,6 +147,9 @@ DcPage::DcPage(DcScreen& model, QWidget* parent)
   // --- instructions above the board, the board with its banks ---
   LabelEinstellungenDC = WhiteLabel(this, "LabelEinstellungenDC", QString(), 15, true);
   LabelEinstellungenDC->move(294, 58);
+  Lbl_DCStepHeading = WhiteLabel(this, "Lbl_DCStepHeading", QString(), 15, true, true);
+  Lbl_DCStepHeading->move(294, 58);
+  Lbl_DCStepHeading->hide();
   Label1HelpDC = WhiteLabel(this, "Label1HelpDC", QString(), 13);
   Label1HelpDC->setGeometry(294, 78, 440, 18);
 
@@ -242,6 +254,8 @@ void DcPage::AfterEvent() {
 void DcPage::Sync() {
   for (std::size_t i = 0; i < 4; ++i) {
     const QString text = FromUtf8(model_.EditText(kEdits[i]));
+    // The length limit holds for typing; a longer stored text is shown whole.
+    edits[i]->setMaxLength(std::max(static_cast<int>(DcScreen::kEntryMaxLength), static_cast<int>(text.size())));
     if (edits[i]->text() != text) {
       const QSignalBlocker block(edits[i]);
       edits[i]->setText(text);
@@ -258,6 +272,14 @@ void DcPage::Sync() {
   SetButton(Btn_DCStepOne, model_.Btn_DCStepOne());
   SetButton(Btn_DCStepTwo, model_.Btn_DCStepTwo());
   Lbl_DCStep->setVisible(model_.Lbl_DCStepVisible());
+  const int step = model_.ActiveStep();
+  Btn_DCStepOne->setChecked(step == 1);
+  Btn_DCStepTwo->setChecked(step == 2);
+  Lbl_DCStepHeading->setVisible(step > 0);
+  if (step > 0) {
+    Lbl_DCStepHeading->setText(QStringLiteral("%1. ").arg(step) + DisplayText(texts::Tx(texts::txStep)));
+    Lbl_DCStepHeading->adjustSize();
+  }
 
   const DcInstructionLabels& l = model_.Labels();
   SetLabel(LabelEinstellungenDC, l.LabelEinstellungenDC);
@@ -320,10 +342,8 @@ void DcPage::LoadSettings(SettingsStore& s) {
       model_.RBtnGrenzClick(*v == 0 ? DcBandwidthButton::RBtn10Hz : DcBandwidthButton::RBtn10kHz);
   }
   for (std::size_t i = 0; i < 4; ++i) {
-    // A text longer than the entry accepts is not used.
-    const std::optional<std::string> text = s.ReadString(kEditStoreNames[i]);
-    if (text && QString::fromStdString(*text).size() <= static_cast<qsizetype>(DcScreen::kEntryMaxLength))
-      model_.EditChange(kEdits[i], *text);
+    // Taken whole, also when longer than the entry lets the user type.
+    if (const std::optional<std::string> text = s.ReadString(kEditStoreNames[i])) model_.EditChange(kEdits[i], *text);
   }
   if (const std::optional<int> v = s.ReadInteger("InValue"))
     model_.RadioBtnClick(*v == 1 ? DcUnitButton::RBtnEmV : *v == 2 ? DcUnitButton::RBtnEV : DcUnitButton::RBtnEmA);

@@ -57,6 +57,8 @@ class DcPage : public ModulePage {
   QPushButton* Btn_DCStepOne;
   QPushButton* Btn_DCStepTwo;
   QLabel* Lbl_DCStep;
+  // The heading of the two-step step on screen ("1. Step"), above the board.
+  QLabel* Lbl_DCStepHeading;
 
   QLabel* LabelEinstellungenDC;
   QLabel* Label1HelpDC;

@@ -1,5 +1,7 @@
 #include "app/dip_switch.h"
 
+#include <cmath>
+
 #include <QPainter>
 
 namespace setrix::app {
@@ -76,7 +78,18 @@ void TDIPSwitch::paintEvent(QPaintEvent*) {
     bank_->Paint(*target_);
   }
   QPainter p(this);
-  p.drawImage(0, 0, image_);
+  // The bank is drawn pixel by pixel at its own size. Under a zoom, the pixels are first
+  // multiplied by a whole factor (edges stay hard), then fitted smoothly to the zoomed size.
+  const qreal scale = p.deviceTransform().m11() * devicePixelRatioF();
+  const int factor = static_cast<int>(std::ceil(scale - 0.01));
+  if (factor <= 1 || image_.isNull()) {
+    p.drawImage(0, 0, image_);
+    return;
+  }
+  QImage big = image_.scaled(image_.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  big.setDevicePixelRatio(factor);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(0, 0, big);
 }
 
 }  // namespace setrix::app

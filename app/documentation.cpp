@@ -1,6 +1,8 @@
 // File / Print and File / Save of the main window: the user-text prompt, the print and save
 // dialogs, and handing the active module over to the printed or the PDF documentation.
 #include <QDate>
+#include <QDir>
+#include <QStatusBar>
 #include <QLocale>
 #include <QPrinter>
 #include <array>
@@ -12,6 +14,7 @@
 #include "app/frq_page.h"
 #include "app/main_window.h"
 #include "app/models.h"
+#include "app/window_texts.h"
 #include "docs/pdf_layout.h"
 #include "printing/module_pages.h"
 #include "printing/qt_printer_sink.h"
@@ -32,7 +35,58 @@ std::string_view SettingsKey(ModuleKind kind) {
   return {};
 }
 
+// A part of a file name: blanks dropped, characters that file systems refuse replaced.
+QString NamePart(const std::string& text) {
+  QString part = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  part.remove(QLatin1Char(' '));
+  for (QChar& c : part)
+    if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32) c = QLatin1Char('_');
+  return part;
+}
+
+QString Range(const std::string& from, const std::string& to, const char* unit) {
+  if (from.empty() && to.empty()) return {};
+  return NamePart(from) + QLatin1Char('-') + NamePart(to) + QLatin1String(unit);
+}
+
+QString Joined(const QString& module, const QStringList& parts) {
+  QString name = module;
+  for (const QString& p : parts)
+    if (!p.isEmpty()) name += QLatin1Char('_') + p;
+  return name + QStringLiteral(".Pdf");
+}
+
 }  // namespace
+
+QString TForm1::ProposedFileName() const {
+  const Models& m = *models_;
+  switch (ActiveModule()) {
+    case ModuleKind::DC: {
+      const DcConfig& c = m.dc.Config();
+      static const char* const kIn[3] = {"mA", "mV", "V"};
+      const char* in = kIn[c.inUnit >= 0 && c.inUnit <= 2 ? c.inUnit : 0];
+      const char* out = c.outUnit == kDcOutVolt ? "V" : "mA";
+      return Joined(QStringLiteral("ZOR-DC"), {Range(c.inMinText, c.inMaxText, in), Range(c.outMinText, c.outMaxText, out)});
+    }
+    case ModuleKind::Thermo: {
+      const ThermoModel& t = m.thermo;
+      return Joined(QStringLiteral("ZOR-THERMO"),
+                    {NamePart(t.type.ItemText()), Range(t.start.ItemText(), t.end.ItemText(), ""), NamePart(t.output.ItemText())});
+    }
+    case ModuleKind::RTD: {
+      const RtdModel& r = m.rtd;
+      return Joined(QStringLiteral("ZOR-RTD"),
+                    {NamePart(r.type.ItemText()), Range(r.start.ItemText(), r.end.ItemText(), ""), NamePart(r.output.ItemText())});
+    }
+    case ModuleKind::FRQ: {
+      const FrqModel& f = m.frq;
+      return Joined(QStringLiteral("ZOR-FREQUENCY"),
+                    {NamePart(f.mode.ItemText()), Range(f.config.lowerText, f.config.upperText, "Hz"), NamePart(f.output.ItemText())});
+    }
+    case ModuleKind::None: break;
+  }
+  return {};
+}
 
 void TForm1::SetDocumentationDialogs(DocumentationDialogs* dialogs) {
   dialogs_ = dialogs != nullptr ? dialogs : platformDialogs_.get();
@@ -42,7 +96,7 @@ bool TForm1::QueryUserText(ModuleKind kind) {
   AlphaCodeBox->setWindowTitle(DisplayText(texts::Tx(texts::txNote)));
   AlphaCodeBox->Label1->setText(DisplayText(texts::Tx(texts::txUserTextPrompt)));
   AlphaCodeBox->Label1->adjustSize();
-  if (kind != ModuleKind::None) AlphaCodeBox->Edit1->setText(UserText(kind));
+  if (kind != ModuleKind::None) AlphaCodeBox->SetText(UserText(kind));
   AlphaCodeBox->ResetConfirmation();
   dialogs_->ShowPrompt(*AlphaCodeBox);
   if (!AlphaCodeBox->Confirmed()) return false;
@@ -55,7 +109,7 @@ void TForm1::ProduceDocument(Produce produce) {
   try {
     produce();
   } catch (const std::exception& e) {
-    ShowMessage(this, windowTitle(), QString::fromUtf8(e.what()));
+    ShowMessage(this, QStringLiteral("SETRIX"), QString::fromUtf8(e.what()));
   }
   // The frequency documentation may have written a frequency as the switches set it.
   TS_FRQ->Sync();
@@ -98,6 +152,7 @@ void TForm1::MenuSpeichernClick() {
   if (kind == ModuleKind::None) return;
   if (!QueryUserText(kind)) return;
   request.startLocation = start[static_cast<std::size_t>(kind)];
+  request.proposedName = ProposedFileName();
   const QString file = dialogs_->ChooseSaveFile(this, request);
   if (file.isEmpty()) return;
   // Remembered before the file is produced, so also when producing it fails.
@@ -107,6 +162,7 @@ void TForm1::MenuSpeichernClick() {
 
   const std::string name = file.toStdString();
   const std::string note = UserText(kind).toStdString();
+  bool saved = false;
   ProduceDocument([&] {
     switch (kind) {
       case ModuleKind::DC: pdfForm_->SaveDCDocumentation(name, models_->dc, note); break;
@@ -115,7 +171,10 @@ void TForm1::MenuSpeichernClick() {
       case ModuleKind::FRQ: pdfForm_->SaveFRQDocumentation(name, models_->frq, note); break;
       case ModuleKind::None: break;
     }
+    saved = true;
   });
+  // Where the file went.
+  if (saved) statusBar()->showMessage(WindowTx(kTxSavedAs, Language()).arg(QDir::toNativeSeparators(file)));
 }
 
 }  // namespace setrix::app

@@ -38,14 +38,16 @@ QString PlatformDialogs::ChooseSaveFile(QWidget* parent, const SaveFileRequest& 
   dialog.setNameFilter(request.filter);
   dialog.setDefaultSuffix(request.defaultSuffix);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  QString name = request.proposedName;
   if (!request.startLocation.isEmpty()) {
-    // The last saved file: open its folder with its name proposed.
+    // The folder of the last saved file, with the task's name proposed (else the last name).
     const QFileInfo last(request.startLocation);
     if (last.dir().exists()) {
       dialog.setDirectory(last.absolutePath());
-      dialog.selectFile(last.fileName());
+      if (name.isEmpty()) name = last.fileName();
     }
   }
+  if (!name.isEmpty()) dialog.selectFile(name);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

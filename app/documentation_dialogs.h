@@ -16,6 +16,7 @@ struct SaveFileRequest {
   QString title;
   QString filter;         // Qt form: "Adobe PDF-Files (*.pdf)"
   QString startLocation;  // the module's last saved file; empty: the platform's default
+  QString proposedName;   // the file name proposed in the start folder (from module and task)
   QString defaultSuffix;  // appended to a name typed without an extension
 };
 

@@ -26,6 +26,18 @@ QString GroupOf(std::string_view path) {
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(const QString& fileName) {
+  // A file far larger than any the program writes is set aside unread, so that the
+  // program starts in a moment whatever lies there.
+  if (!fileName.isEmpty()) {
+    const QFileInfo big(fileName);
+    if (big.isFile() && big.size() > kMaxFileSize) {
+      const QString copy = fileName + QStringLiteral(".broken");
+      QFile::remove(copy);
+      if (QFile::rename(fileName, copy)) keptCopy_ = copy;
+      problem_ = QStringLiteral("the settings file %1 is too large to be a settings file%2")
+                     .arg(fileName, keptCopy_.isEmpty() ? QString() : QStringLiteral(" (kept as %1)").arg(keptCopy_));
+    }
+  }
   if (fileName.isEmpty()) {
     settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                             QStringLiteral("Zantrel"), QStringLiteral("Setrix"));
@@ -34,7 +46,7 @@ IniSettingsStore::IniSettingsStore(const QString& fileName) {
   }
   // QSettings reads on first use; read now so that a bad file is known from the start.
   (void)settings_->allKeys();
-  CheckStatus("read");
+  if (problem_.isEmpty()) CheckStatus("read");
   // A file that exists but cannot be read is reported like a malformed one.
   QFileInfo info(settings_->fileName());
   if (problem_.isEmpty() && info.exists() && !info.isReadable())
@@ -62,6 +74,7 @@ void IniSettingsStore::CheckStatus(const char* what) {
         kept = QFile::copy(settings_->fileName(), copy);
         if (kept) keptFiles.insert(copy);
       }
+      if (kept) keptCopy_ = copy;
       problem_ = QStringLiteral("the settings file %1 is not a valid INI file%2")
                      .arg(settings_->fileName(), kept ? QStringLiteral(" (kept as %1)").arg(copy) : QString());
       break;
@@ -88,13 +101,17 @@ std::optional<std::int32_t> IniSettingsStore::ReadInteger(std::string_view name)
   if (!HasValue(name)) return std::nullopt;
   const QVariant v = settings_->value(Key(name));
   if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::Int &&
-      v.typeId() != QMetaType::LongLong)
+      v.typeId() != QMetaType::LongLong) {
+    Dropped(name);
     return std::nullopt;
+  }
   bool ok = false;
   const qlonglong n = v.toString().trimmed().toLongLong(&ok, 10);
   if (!ok || n < std::numeric_limits<std::int32_t>::min() ||
-      n > std::numeric_limits<std::int32_t>::max())
+      n > std::numeric_limits<std::int32_t>::max()) {
+    Dropped(name);
     return std::nullopt;
+  }
   return static_cast<std::int32_t>(n);
 }
 
@@ -107,7 +124,25 @@ std::optional<std::string> IniSettingsStore::ReadString(std::string_view name) c
   if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::Int ||
       v.typeId() == QMetaType::LongLong)
     return v.toString().toStdString();
+  Dropped(name);
   return std::nullopt;  // binary or other stored types are not texts
+}
+
+void IniSettingsStore::Dropped(std::string_view name) const {
+  const_cast<IniSettingsStore*>(this)->KeepOriginal(group_.section(QLatin1Char('/'), -1).toStdString() + "/" +
+                                                    std::string(name));
+}
+
+void IniSettingsStore::KeepOriginal(std::string_view what) {
+  // Once per file: the first copy is the original as it was found.
+  if (!keptCopy_.isEmpty() || !problem_.isEmpty()) return;
+  const QString file = settings_->fileName();
+  const QString copy = file + QStringLiteral(".broken");
+  QFile::remove(copy);
+  const bool kept = QFile::copy(file, copy);
+  if (kept) keptCopy_ = copy;
+  problem_ = QStringLiteral("the settings file %1 holds a value that cannot be used (%2)%3")
+                 .arg(file, FromUtf8(what), kept ? QStringLiteral(" (kept as %1)").arg(copy) : QString());
 }
 
 void IniSettingsStore::WriteInteger(std::string_view name, std::int32_t value) {
@@ -122,7 +157,8 @@ QString IniSettingsStore::FileName() const { return settings_->fileName(); }
 
 bool IniSettingsStore::Flush() {
   settings_->sync();
-  if (settings_->status() != QSettings::NoError) {
+  // A format error stays set from reading the old file; only a failed write counts here.
+  if (settings_->status() == QSettings::AccessError) {
     CheckStatus("write");
     return false;
   }

@@ -8,18 +8,19 @@
 #include "app/style.h"
 
 int main(int argc, char* argv[]) {
+  setrix::app::CatchTerminationSignals();
   QApplication app(argc, argv);
   setrix::app::SetupApplication(app);
   setrix::app::SetupLocale();
 
   const setrix::app::StartOptions options = setrix::app::ParseStartOptions(app.arguments());
+  // A settings problem is shown in the window's status line.
   setrix::app::IniSettingsStore store(options.settingsFile);
-  if (!store.Problem().isEmpty())
-    QTextStream(stderr) << "setrix: " << store.Problem() << "; starting with what can be used\n";
 
   setrix::app::TForm1 window(store, options.arguments);
+  setrix::app::CloseOnTerminationSignals(window);
   window.show();
   const int rc = app.exec();
-  if (!store.Flush()) QTextStream(stderr) << "setrix: " << store.Problem() << "\n";
+  if (!store.Flush()) QTextStream(stderr) << "setrix: " << store.ProblemText() << "\n";
   return rc;
 }

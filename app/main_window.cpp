@@ -1,12 +1,20 @@
 #include "app/main_window.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QTranslator>
 
 #include "app/alpha_code_box.h"
 #include "app/dc_page.h"
@@ -18,6 +26,7 @@
 #include "app/pictures.h"
 #include "app/service_pages.h"
 #include "app/style.h"
+#include "app/window_texts.h"
 #include "docs/pdf_layout.h"
 #include "texts/texts.h"
 
@@ -97,10 +106,26 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   pal.setColor(QPalette::Window, kSilver);
   setPalette(pal);
 
-  PageControl = new QStackedWidget(this);
+  // The page control lives in a view that scales it as a whole (View / Zoom): texts and
+  // drawn pictures are painted at the zoomed size, not enlarged from pixels.
+  PageControl = new QStackedWidget();
   PageControl->setObjectName(QStringLiteral("PageControl"));
   PageControl->setFixedSize(pictures::kScreenSize);
-  setCentralWidget(PageControl);
+  auto* scene = new QGraphicsScene(this);
+  zoomView_ = new QGraphicsView(scene, this);
+  zoomView_->setObjectName(QStringLiteral("ZoomView"));
+  zoomView_->setFrameShape(QFrame::NoFrame);
+  zoomView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  zoomView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  zoomView_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  zoomView_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+  zoomView_->setFixedSize(pictures::kScreenSize);
+  QGraphicsProxyWidget* proxy = scene->addWidget(PageControl);
+  proxy->setPos(0, 0);
+  scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(pictures::kScreenSize)));
+  setCentralWidget(zoomView_);
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->setSizeGripEnabled(false);
 
   CreateLanguagePage();
   CreateProductPage();
@@ -115,8 +140,12 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
     PageControl->addWidget(page);
 
   // Each module screen reports whether its result can be documented.
+  // (only while it is the page on screen: a hidden screen does not decide the menu).
   for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_Thermo, TS_RTD, TS_FRQ})
-    connect(page, &ModulePage::documentableChanged, this, &TForm1::SetDocumentable);
+    connect(page, &ModulePage::documentableChanged, this, [this, page](bool enabled) {
+      if (ActivePage() == page) SetDocumentable(enabled);
+    });
+  connect(PageControl, &QStackedWidget::currentChanged, this, &TForm1::PageChanged);
 
   CreateMenus();
 
@@ -131,8 +160,42 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   dialogs_ = platformDialogs_.get();
 
   FormCreate(arguments);
-  // Client area 751 x 518 below the menu bar; the window cannot be resized.
-  setFixedSize(pictures::kScreenSize.width(), pictures::kScreenSize.height() + menuBar()->sizeHint().height());
+  FitWindow();
+}
+
+void TForm1::FitWindow() {
+  // Client area 751 x 518 (at 100 %) between the menu bar and the status line; the window
+  // cannot be resized.
+  const QSize client(pictures::kScreenSize.width() * zoom_ / 100, pictures::kScreenSize.height() * zoom_ / 100);
+  zoomView_->setFixedSize(client);
+  setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void TForm1::SetZoom(int percent) {
+  if (std::find(kZoomLevels.begin(), kZoomLevels.end(), percent) == kZoomLevels.end()) percent = 100;
+  zoom_ = percent;
+  const qreal f = percent / 100.0;
+  zoomView_->setTransform(QTransform::fromScale(f, f));
+  // The menu bar and the status line grow with the screens.
+  QFont font = QApplication::font();
+  if (font.pixelSize() > 0) font.setPixelSize(std::max(1, font.pixelSize() * percent / 100));
+  else font.setPointSizeF(font.pointSizeF() * f);
+  menuBar()->setFont(font);
+  statusBar()->setFont(font);
+  for (std::size_t i = 0; i < zoomItems.size(); ++i) zoomItems[i]->setChecked(kZoomLevels[i] == percent);
+  MenuZoomIn->setEnabled(percent != kZoomLevels.back());
+  MenuZoomOut->setEnabled(percent != kZoomLevels.front());
+  FitWindow();
+}
+
+void TForm1::ZoomIn() {
+  for (int level : kZoomLevels)
+    if (level > zoom_) return SetZoom(level);
+}
+
+void TForm1::ZoomOut() {
+  for (auto it = kZoomLevels.rbegin(); it != kZoomLevels.rend(); ++it)
+    if (*it < zoom_) return SetZoom(*it);
 }
 
 TForm1::~TForm1() = default;
@@ -154,6 +217,9 @@ void TForm1::CreateMenus() {
   MenuItemBeenden = item(MenuItemDatei, "MenuItemBeenden", QStringLiteral("&Beenden"), 0);
   MenuSpeichern->setEnabled(false);
   MenuItemDrucken->setEnabled(false);
+  MenuSpeichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  MenuItemDrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  MenuItemBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(MenuItemBeenden, &QAction::triggered, this, &QWidget::close);
   connect(MenuSpeichern, &QAction::triggered, this, &TForm1::MenuSpeichernClick);
   connect(MenuItemDrucken, &QAction::triggered, this, &TForm1::MenuItemDruckenClick);
@@ -187,10 +253,36 @@ void TForm1::CreateMenus() {
   }
   MenuProdukt->menuAction()->setEnabled(false);
 
+  MenuView = bar->addMenu(QStringLiteral("&Ansicht"));
+  MenuView->setObjectName(QStringLiteral("MenuView"));
+  MenuZoomIn = item(MenuView, "MenuZoomIn", QString(), 0);
+  MenuZoomOut = item(MenuView, "MenuZoomOut", QString(), 0);
+  MenuZoomReset = item(MenuView, "MenuZoomReset", QString(), 0);
+  // Ctrl++ also as Ctrl+= (the same key without Shift on many keyboards).
+  MenuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  MenuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  MenuZoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(MenuZoomIn, &QAction::triggered, this, &TForm1::ZoomIn);
+  connect(MenuZoomOut, &QAction::triggered, this, &TForm1::ZoomOut);
+  connect(MenuZoomReset, &QAction::triggered, this, [this] { SetZoom(100); });
+  MenuView->addSeparator();
+  auto* zoomGroup = new QActionGroup(this);
+  for (std::size_t i = 0; i < kZoomLevels.size(); ++i) {
+    const int level = kZoomLevels[i];
+    QAction* a = item(MenuView, "MenuZoomLevel", QStringLiteral("%1 %").arg(level), level);
+    a->setObjectName(QStringLiteral("MenuZoom%1").arg(level));
+    a->setCheckable(true);
+    a->setChecked(level == 100);
+    zoomGroup->addAction(a);
+    connect(a, &QAction::triggered, this, [this, level] { SetZoom(level); });
+    zoomItems[i] = a;
+  }
+
   MenuItemHilfe = bar->addMenu(QStringLiteral("&Hilfe"));
   MenuItemHilfe->setObjectName(QStringLiteral("MenuItemHilfe"));
   MenuItemInhalt = item(MenuItemHilfe, "MenuItemInhalt", QStringLiteral("&Inhalt..."), 0);
   MenuItemInfo = item(MenuItemHilfe, "MenuItemInfo", QStringLiteral("Inf&o..."), 0);
+  MenuItemInhalt->setShortcut(QKeySequence(Qt::Key_F1));
   connect(MenuItemInhalt, &QAction::triggered, this, &TForm1::MenuItemInhaltClick);
   connect(MenuItemInfo, &QAction::triggered, this, &TForm1::MenuItemInfoClick);
 
@@ -252,6 +344,7 @@ void TForm1::CreateLanguagePage() {
     SetTextColor(lang, kWhite);
     lang->adjustSize();
     lang->move(o.x() + 22, o.y() + 140);
+    lang->setFocusPolicy(Qt::StrongFocus);  // Tab reaches it, Enter chooses it
     connect(lang, &ClickLabel::clicked, this, &TForm1::BitBtnClick);
     connect(lang, &ClickLabel::mouseMoved, this, &TForm1::LabelMouseMove);
     languageLabels[static_cast<std::size_t>(i)] = lang;
@@ -346,9 +439,31 @@ void TForm1::FormCreate(const QStringList& arguments) {
   if (firstRun_) {
     SetMenusEnabled(false, false, false, false, false);
     PageControl->setCurrentWidget(TS_Language);
+    languageLabels[0]->setFocus();
   } else {
     PageControl->setCurrentWidget(TS_Bausteinauswahl);
   }
+  PageChanged();
+
+  // A settings file that could not be used is reported once, here.
+  const std::string kept = store_.KeptCopy();
+  if (!kept.empty()) statusBar()->showMessage(WindowTx(kTxSettingsKept, Language()).arg(FromUtf8(kept)));
+  else if (!store_.Problem().empty()) statusBar()->showMessage(FromUtf8(store_.Problem()));
+}
+
+void TForm1::PageChanged() {
+  const ModuleKind kind = ActiveModule();
+  QString title = QStringLiteral("SETRIX");
+  switch (kind) {
+    case ModuleKind::DC: title += QStringLiteral(" - ZOR DC"); break;
+    case ModuleKind::Thermo: title += QStringLiteral(" - ZOR THERMO"); break;
+    case ModuleKind::RTD: title += QStringLiteral(" - ZOR RTD"); break;
+    case ModuleKind::FRQ: title += QStringLiteral(" - ZOR FREQUENCY"); break;
+    case ModuleKind::None: break;
+  }
+  setWindowTitle(title);
+  // Nothing on the selection and service screens can be documented.
+  if (kind == ModuleKind::None) SetDocumentable(false);
 }
 
 // --- menus and pages ----------------------------------------------------------------------
@@ -429,7 +544,7 @@ void TForm1::BitBtnClick(int tag) {
   CheckLanguageItem(language);
   CheckServiceItem(1);
   PageControl->setCurrentWidget(TS_Bausteinauswahl);
-  SetMenusEnabled(true, false, true, true, true);
+  SetMenusEnabled(true, productChosen_, true, true, true);
   ApplyLanguage();
 }
 
@@ -444,6 +559,7 @@ void TForm1::MenuItemSpracheClick(int language) {
 void TForm1::ProduktClick(int tag) {
   if (ActivePage() == TS_DC) models_->dc.SaveAvailability();
   MenuProdukt->menuAction()->setEnabled(true);
+  productChosen_ = true;
   CheckServiceItem(-1);
   QWidget* page = nullptr;
   switch (tag) {
@@ -521,6 +637,9 @@ void TForm1::ApplyLanguage() {
   serviceItems[2]->setText(T(texts::txScreenResultsDC));
   serviceItems[3]->setText(T(texts::txScreenDataEvaluationDC));
 
+  ApplyWindowTexts();
+  LoadQtTranslation();
+
   // 2.-7. Subtitles and the captions of every screen.
   const QString isolator = T(texts::txSignalIsolator);
   Label2Vari->setText(isolator);
@@ -541,22 +660,41 @@ void TForm1::ApplyLanguage() {
   }
 }
 
+void TForm1::ApplyWindowTexts() {
+  const int l = Language();
+  MenuView->setTitle(WindowTx(kTxView, l));
+  MenuZoomIn->setText(WindowTx(kTxZoomIn, l));
+  MenuZoomOut->setText(WindowTx(kTxZoomOut, l));
+  MenuZoomReset->setText(WindowTx(kTxZoomReset, l));
+}
+
+void TForm1::LoadQtTranslation() {
+  static const char* const kCodes[4] = {"de", "en", "it", "es"};
+  const QString code = QString::fromLatin1(kCodes[Language() >= 0 && Language() < 4 ? Language() : 0]);
+  if (qtTranslator_ && qtTranslator_->language().startsWith(code)) return;
+  if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_.get());
+  qtTranslator_ = std::make_unique<QTranslator>();
+  // English needs none; Qt's own texts are English.
+  if (code != QLatin1String("en") &&
+      qtTranslator_->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtTranslator_.get());
+}
+
 // --- settings -----------------------------------------------------------------------------
 
 namespace {
 
-// Longest texts taken from the store; longer ones are not used.
-constexpr qsizetype kMaxUserText = 48;   // the note, as the prompt accepts it
+// Longest frequency entry taken from the store; a longer one is not used (and the file is
+// kept as it was). Notes and DC entries are taken whole: they are limited only when typed.
 constexpr qsizetype kMaxFrqEntry = 32;
 
-std::optional<QString> ReadText(const SettingsStore& store, std::string_view name, qsizetype maxLength,
-                                bool truncate) {
+std::optional<QString> ReadText(SettingsStore& store, std::string_view name, qsizetype maxLength = -1) {
   std::optional<std::string> s = store.ReadString(name);
   if (!s) return std::nullopt;
   QString text = QString::fromStdString(*s);
-  if (text.size() > maxLength) {
-    if (!truncate) return std::nullopt;
-    text.truncate(maxLength);
+  if (maxLength >= 0 && text.size() > maxLength) {
+    store.KeepOriginal(name);
+    return std::nullopt;
   }
   return text;
 }
@@ -575,6 +713,9 @@ void TForm1::LoadSettings() {
   if (!onScreen && !QGuiApplication::screens().isEmpty()) top = left = 0;
   move(left, top);
 
+  // The zoom of the window.
+  if (const std::optional<int> zoom = s.ReadInteger("Zoom")) SetZoom(*zoom);
+
   // 2. Language.
   if (s.HasValue("Language")) {
     const std::optional<int> language = s.ReadInteger("Language");
@@ -588,7 +729,7 @@ void TForm1::LoadSettings() {
   }
 
   // 3. DC user text.
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::DC, *t);
+  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::DC, *t);
 
   // 4. DC choices and entries; each runs the DC screen's change handling.
   TS_DC->LoadSettings(s);
@@ -598,18 +739,18 @@ void TForm1::LoadSettings() {
 
   // 6. Thermocouple.
   s.OpenKey(kKeyThermo);
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::Thermo, *t);
+  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::Thermo, *t);
   TS_Thermo->LoadSettings(s);
 
   // 7. RTD.
   s.OpenKey(kKeyRTD);
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::RTD, *t);
+  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::RTD, *t);
   TS_RTD->LoadSettings(s);
 
   // 8. Frequency.
   s.OpenKey(kKeyFrequency);
-  if (auto t = ReadText(s, "UserText", kMaxUserText, true)) SetUserText(ModuleKind::FRQ, *t);
-  TS_FRQ->LoadSettings(s, [&s](std::string_view name) { return ReadText(s, name, kMaxFrqEntry, false); });
+  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::FRQ, *t);
+  TS_FRQ->LoadSettings(s, [&s](std::string_view name) { return ReadText(s, name, kMaxFrqEntry); });
   s.CloseKey();
 }
 
@@ -621,6 +762,7 @@ void TForm1::StoreSettings() {
   s.WriteInteger("Language", Language());
   s.WriteString("UserText", UserText(ModuleKind::DC).toStdString());
   TS_DC->StoreSettings(s);
+  s.WriteInteger("Zoom", zoom_);  // the window's zoom, after the values of the DC screen
 
   s.OpenKey(kKeyThermo);
   s.WriteString("UserText", UserText(ModuleKind::Thermo).toStdString());

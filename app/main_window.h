@@ -11,9 +11,11 @@
 
 class QAction;
 class QActionGroup;
+class QGraphicsView;
 class QMenu;
 class QPrinter;
 class QStackedWidget;
+class QTranslator;
 
 namespace setrix::docs {
 class TPDFForm;
@@ -77,6 +79,14 @@ class TForm1 : public QMainWindow {
   void ApplyLanguage();
   // Stores every setting (the close query does this, then the window closes).
   void StoreSettings();
+  // View / Zoom: the whole window drawn at `percent` (one of kZoomLevels; others give 100).
+  void SetZoom(int percent);
+  int Zoom() const { return zoom_; }
+  void ZoomIn();
+  void ZoomOut();
+  static constexpr std::array<int, 4> kZoomLevels = {100, 125, 150, 200};
+  // The file name the save dialog proposes for the active module's task ("ZOR-DC_4-20mA_0-10V.Pdf").
+  QString ProposedFileName() const;
 
   // --- state ------------------------------------------------------------------------------
   int Language() const;
@@ -108,6 +118,11 @@ class TForm1 : public QMainWindow {
   std::array<QAction*, 4> languageItems;   // tags 0..3
   QMenu* MenuProdukt;
   std::array<QAction*, 4> productItems;    // tags 0 DC, 1 RTD, 2 THERMO, 3 FREQUENCY
+  QMenu* MenuView;
+  QAction* MenuZoomIn;
+  QAction* MenuZoomOut;
+  QAction* MenuZoomReset;
+  std::array<QAction*, 4> zoomItems;       // the levels of kZoomLevels
   QMenu* MenuItemHilfe;
   QAction* MenuItemInhalt;
   QAction* MenuItemInfo;
@@ -140,6 +155,8 @@ class TForm1 : public QMainWindow {
   void SetDocumentable(bool enabled);
   // Shows a page and runs its enter handler.
   void ShowPage(QWidget* page);
+  // The view that shows the page control at the zoom level.
+  QGraphicsView* ZoomView() const { return zoomView_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -156,6 +173,13 @@ class TForm1 : public QMainWindow {
   void CheckLanguageItem(int language);  // -1: none
   void LoadSettings();
   void RunEnterHandler(QWidget* page);
+  // After a page change: the window title names the module, the service screens offer no
+  // Save or Print.
+  void PageChanged();
+  // Qt's own dialogs in the current language.
+  void LoadQtTranslation();
+  void ApplyWindowTexts();
+  void FitWindow();
   // Runs a print or save; an error is shown in a message box with its own text.
   template <class Produce>
   void ProduceDocument(Produce produce);
@@ -168,6 +192,10 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<DocumentationDialogs> platformDialogs_;
   DocumentationDialogs* dialogs_ = nullptr;
+  QGraphicsView* zoomView_ = nullptr;
+  int zoom_ = 100;
+  bool productChosen_ = false;  // the Product menu stays enabled from the first choice on
+  std::unique_ptr<QTranslator> qtTranslator_;
 };
 
 }  // namespace setrix::app

@@ -37,8 +37,13 @@ QFont Font(int pixelSize, bool bold = false, bool italic = false) {
   return f;
 }
 
+// Pictures are drawn at twice their size on screen, so that they stay sharp up to the
+// largest zoom of the window (and on high-density screens).
+constexpr qreal kPictureResolution = 2.0;
+
 QPixmap Blank(QSize size, QColor fill = Qt::transparent) {
-  QPixmap p(size);
+  QPixmap p(size * kPictureResolution);
+  p.setDevicePixelRatio(kPictureResolution);
   p.fill(fill);
   return p;
 }
@@ -185,7 +190,19 @@ void DrawModuleFront(QPainter& p, QRectF r, const QString& name, int topFirst, i
 
 }  // namespace
 
+namespace {
+QPixmap DrawBackground();
+}
+
 QPixmap Background() {
+  // Drawn once: every screen shares the same picture.
+  // (kept for the whole run; never destroyed after the application object is gone).
+  static const QPixmap* const background = new QPixmap(DrawBackground());
+  return *background;
+}
+
+namespace {
+QPixmap DrawBackground() {
   QPixmap pm = Blank(kScreenSize);
   QPainter p(&pm);
   Antialiased(p);
@@ -224,6 +241,7 @@ QPixmap Background() {
   p.drawText(QRectF(0, 0, all.width() - 14, 48), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("SETRIX"));
   return pm;
 }
+}  // namespace
 
 QPixmap DcBoard() {
   QPixmap pm = Blank(kDcBoardSize);
@@ -368,7 +386,7 @@ QPixmap MakerLogo() {
   f.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
   p.setFont(f);
   p.setPen(kNavy);
-  p.drawText(QRectF(mark.right() + 6, 0, pm.width() - mark.right() - 6, pm.height()),
+  p.drawText(QRectF(mark.right() + 6, 0, kMakerLogoSize.width() - mark.right() - 6, kMakerLogoSize.height()),
              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ZANTREL"));
   return pm;
 }

@@ -1,6 +1,11 @@
 #include "app/startup.h"
 
 #include <QLocale>
+#include <QSocketNotifier>
+#include <QWidget>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "app/ini_settings_store.h"
 #include "modules/numbers.h"
@@ -21,6 +26,41 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     }
   }
   return o;
+}
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+extern "C" void OnTerminationSignal(int) {
+  // Only async-signal-safe work here: the event loop does the closing.
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &byte, 1);
+}
+
+}  // namespace
+
+void CatchTerminationSignals() {
+  if (signalPipe[0] >= 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+  struct sigaction action {};
+  action.sa_handler = OnTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+void CloseOnTerminationSignals(QWidget& window) {
+  CatchTerminationSignals();
+  if (signalPipe[1] < 0) return;
+  // A signal that came before the window existed is waiting in the pipe and closes it now.
+  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &window);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    char byte = 0;
+    [[maybe_unused]] const ssize_t n = ::read(signalPipe[1], &byte, 1);
+    window.close();
+  });
 }
 
 void SetupLocale() {

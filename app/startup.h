@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace setrix::app {
 
 struct StartOptions {
@@ -15,6 +17,11 @@ struct StartOptions {
   QStringList arguments;
 };
 StartOptions ParseStartOptions(const QStringList& arguments);
+
+// From the start of the program on, SIGTERM and SIGINT are caught; once the main window
+// exists they close it as File / Exit does (its settings are stored).
+void CatchTerminationSignals();
+void CloseOnTerminationSignals(QWidget& window);
 
 // Takes the decimal separator from the user's locale.
 void SetupLocale();

@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QStyleOptionFrame>
@@ -43,7 +46,13 @@ void ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
     Handler()(parent, caption, text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+  // A screen shown inside the zoomable view: the box belongs to the view's window, not into
+  // the scene.
+  QWidget* owner = parent != nullptr ? parent->window() : nullptr;
+  if (owner != nullptr && owner->graphicsProxyWidget() != nullptr && owner->graphicsProxyWidget()->scene() != nullptr &&
+      !owner->graphicsProxyWidget()->scene()->views().isEmpty())
+    owner = owner->graphicsProxyWidget()->scene()->views().constFirst()->window();
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
   box.exec();
 }
 
@@ -96,6 +105,23 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
   QLabel::mouseMoveEvent(event);
+  emit mouseMoved(tag_);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (focusPolicy() != Qt::NoFocus && event->modifiers() == Qt::NoModifier &&
+      (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    event->accept();
+    emit clicked(tag_);
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  // The label reached by the keyboard looks as under the mouse.
   emit mouseMoved(tag_);
 }
 

@@ -54,7 +54,9 @@ class TUrlLabel : public TPBLabel {
   QString url_;
 };
 
-// A label that carries a tag and reports clicks and mouse movement over it.
+// A label that carries a tag and reports clicks and mouse movement over it. Given a focus
+// policy, it can be reached with Tab and chosen with Enter or Space, and looks hovered while
+// it has the focus.
 class ClickLabel : public QLabel {
   Q_OBJECT
  public:
@@ -68,6 +70,8 @@ class ClickLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   int tag_;

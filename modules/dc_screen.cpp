@@ -170,6 +170,8 @@ void DcScreen::ResetDcDisplay() {
                          &labels_.Label4HelpDC})
     label->text.clear();
   config_.s1 = config_.s2 = config_.s3 = -1;
+  activeStep_ = 0;
+  textLanguage_ = tx::CurrentLanguage();
   UpdateHelpPanel();
 }
 
@@ -187,6 +189,7 @@ void DcScreen::DetectTwoStep() {
     special = false;
   }
   twoStep_ = special;
+  if (!special) activeStep_ = 0;
   labels_.Label3IndexDC.visible = !special;
   labels_.Label3HelpDC.visible = !special;
   labels_.LabelSpecIndexDC.visible = special;
@@ -199,8 +202,11 @@ void DcScreen::DetectTwoStep() {
 
 std::optional<DcMessage> DcScreen::BitBtnWeiterClick() {
   // A hidden or disabled button (two-step mode) cannot be clicked.
-  if (!armed_ || !bitBtnWeiter_.enabled) return std::nullopt;
+  if (!bitBtnWeiter_.enabled) return std::nullopt;
+  // A result already shown is cleared, so that the button always calculates.
+  if (!armed_) ResetDcDisplay();
   armed_ = false;
+  textLanguage_ = tx::CurrentLanguage();
   std::optional<DcMessage> message;
   const DcCheck check = CalculateDc(config_);
   // The polarity notes are written during validation, before the checks that may fail.
@@ -315,7 +321,10 @@ void DcScreen::ShowTwoStep(int step) {
   if (!twoStep_) return;
   armed_ = false;
   calcDone_ = true;
-  const DcBanks banks = DcTwoStepScreenBanks(step);
+  activeStep_ = step;
+  textLanguage_ = tx::CurrentLanguage();
+  // Switch 3 of S3 follows the bandwidth, as in the documents.
+  const DcBanks banks = DcTwoStepDocumentBanks(step, config_.bandwidth);
   config_.s1 = banks.s1;
   config_.s2 = banks.s2;
   config_.s3 = banks.s3;
@@ -339,6 +348,7 @@ void DcScreen::UpdateHelpPanel() {
 }
 
 void DcScreen::TS_DCEnter() {
+  if (textLanguage_ != tx::CurrentLanguage()) RewriteTexts();
   DetectTwoStep();
   calcDone_ = savedAvailability_ || twoStep_;
 }
@@ -347,6 +357,17 @@ void DcScreen::LanguageChanged() {
   ResetDcDisplay();
   DetectTwoStep();
   calcDone_ = twoStep_;
+}
+
+void DcScreen::RewriteTexts() {
+  const int step = activeStep_;
+  const bool shown = !armed_;
+  const bool wasDone = calcDone_;
+  ResetDcDisplay();
+  DetectTwoStep();
+  if (twoStep_ && step > 0) ShowTwoStep(step);
+  else if (shown && !twoStep_) BitBtnWeiterClick();
+  calcDone_ = wasDone;
 }
 
 void DcScreen::SaveAvailability() { savedAvailability_ = calcDone_; }

@@ -61,8 +61,8 @@ struct DcCaptions {
 };
 DcCaptions DcScreenCaptions();
 
-// The banks of step 1 or 2 of the two-step procedure as the screen shows them (switch 3 of S3
-// OFF), and as the documents show them, with switch 3 of S3 following the bandwidth.
+// The banks of step 1 or 2 of the two-step procedure with switch 3 of S3 OFF, and as the
+// screen and the documents show them, with switch 3 of S3 following the bandwidth.
 DcBanks DcTwoStepScreenBanks(int step);
 DcBanks DcTwoStepDocumentBanks(int step, int bandwidth);
 
@@ -94,11 +94,13 @@ class DcScreen {
   void RadioBtnClick(DcUnitButton button);
   // A bandwidth radio button chosen; nothing happens when it was already chosen.
   void RBtnGrenzClick(DcBandwidthButton button);
-  // "Calculate settings". Returns the message box to show on an entry error.
+  // "Calculate settings": calculates anew whenever it is pressed (a result already shown is
+  // cleared first). Returns the message box to show on an entry error.
   std::optional<DcMessage> BitBtnWeiterClick();
   void Btn_DCStepOneClick();
   void Btn_DCStepTwoClick();
-  // The screen is entered or shown.
+  // The screen is entered or shown; texts written in another language are written anew in
+  // the current one, with the same result.
   void TS_DCEnter();
   // The language changed while this screen is active.
   void LanguageChanged();
@@ -126,6 +128,8 @@ class DcScreen {
   const DcButton& Btn_DCStepOne() const { return btnStepOne_; }
   const DcButton& Btn_DCStepTwo() const { return btnStepTwo_; }
   bool Lbl_DCStepVisible() const { return lblStepVisible_; }
+  // The two-step step on screen: 1 or 2, 0 while no step is shown.
+  int ActiveStep() const { return activeStep_; }
   // The service screens, written by the reset and by the calculation.
   const DcServiceTables& Service() const { return service_; }
 
@@ -136,6 +140,8 @@ class DcScreen {
   void DcInstructionLines();
   void ShowTwoStep(int step);
   void UpdateHelpPanel();
+  // Writes the shown result, failure or step anew in the current language.
+  void RewriteTexts();
 
   DcConfig config_;
   bool armed_ = false;
@@ -148,6 +154,8 @@ class DcScreen {
   DcButton btnStepOne_{false, false};
   DcButton btnStepTwo_{false, false};
   bool lblStepVisible_ = false;
+  int activeStep_ = 0;
+  int textLanguage_ = -1;  // the language of the instruction texts
   DcServiceTables service_;
 };
 

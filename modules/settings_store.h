@@ -29,6 +29,13 @@ class SettingsStore {
   virtual void WriteString(std::string_view name, std::string_view value) = 0;
   // Makes the written values permanent; false when that failed.
   virtual bool Flush() { return true; }
+  // The reader could not use a stored value (`what` names it): a persistent store keeps
+  // its contents as they are before they are written anew.
+  virtual void KeepOriginal(std::string_view what) { (void)what; }
+  // Empty, or why the stored settings could not be used as they were (for the user).
+  virtual std::string Problem() const { return {}; }
+  // Empty, or where the unusable original was kept.
+  virtual std::string KeptCopy() const { return {}; }
 };
 
 // Keeps every key in memory; used by tests and by programs without a persistent store.

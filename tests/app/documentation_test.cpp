@@ -1,6 +1,7 @@
 // File / Print and File / Save: the order of the dialogs, the user-text prompt, the start
 // folders and the failures, with every dialog answered by the test.
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTest>
 #include <filesystem>
 
@@ -201,6 +202,65 @@ class DocumentationTest : public QObject {
     s.w->MenuSpeichern->trigger();
     QCOMPARE(s.w->UserText(ModuleKind::DC), QStringLiteral("changed"));
     QCOMPARE(s.SavePath(kKeyDC), std::optional<std::string>(file.string()));
+  }
+
+  // After "Abbrechen" (or any button had the focus), the next prompt opens typing into the
+  // text field.
+  void ThePromptAlwaysOpensInTheTextField() {
+    Session s;
+    s.dialogs.prompt = [](TAlphaCodeBox& b) {
+      b.show();
+      b.Button2->setFocus();
+      b.Button2->click();
+    };
+    QVERIFY(!s.w->QueryUserText(ModuleKind::DC));
+    QWidget* focused = nullptr;
+    s.dialogs.prompt = [&focused](TAlphaCodeBox& b) {
+      b.show();
+      focused = b.focusWidget();
+      QTest::keyClicks(focused, QStringLiteral("SN 9"));
+      QTest::keyClick(focused, Qt::Key_Return);
+    };
+    QVERIFY(s.w->QueryUserText(ModuleKind::DC));
+    QCOMPARE(focused, s.w->AlphaCodeBox->Edit1);
+    QCOMPARE(s.w->UserText(ModuleKind::DC), QStringLiteral("SN 9"));
+  }
+
+  void TheSaveDialogProposesANameFromTheTask() {
+    Session s;
+    s.Dc();
+    s.dialogs.saveFile.clear();
+    s.w->MenuSpeichernClick();
+    QCOMPARE(s.dialogs.saveRequests.at(0).proposedName, QStringLiteral("ZOR-DC_4-20mA_0-10V.Pdf"));
+    // Entries as typed, with the decimal comma; blanks and characters no file name takes
+    // are left out or replaced.
+    s.w->TS_DC->RadioBtnClick(DcUnitButton::RBtnEmV);
+    s.w->TS_DC->EditChange(DcEdit::EditEMin, QStringLiteral("-0,5"));
+    s.w->TS_DC->EditChange(DcEdit::EditEMax, QStringLiteral("7/8"));
+    QCOMPARE(s.w->ProposedFileName(), QStringLiteral("ZOR-DC_-0,5-7_8mV_0-10V.Pdf"));
+    s.Thermo();
+    const QString thermo = s.w->ProposedFileName();
+    QVERIFY2(thermo.startsWith(QStringLiteral("ZOR-THERMO_")) && thermo.endsWith(QStringLiteral(".Pdf")), qPrintable(thermo));
+    QVERIFY2(thermo.contains(QStringLiteral("_0")) && thermo.contains(QStringLiteral("400")), qPrintable(thermo));
+    QVERIFY(!thermo.contains(QLatin1Char(' ')) && !thermo.contains(QLatin1Char('/')));
+    s.w->MenuHauptanzeigeClick(1);
+    QCOMPARE(s.w->ProposedFileName(), QString());
+  }
+
+  void AfterASaveTheStatusLineSaysWhereTheFileWent() {
+    Session s;
+    s.Dc();
+    const auto file = Scratch("status.pdf");
+    s.dialogs.saveFile = QString::fromStdString(file.string());
+    s.w->MenuSpeichernClick();
+    QVERIFY(std::filesystem::exists(file));
+    QCOMPARE(s.w->statusBar()->currentMessage(), QStringLiteral("Documentation saved: ") + s.dialogs.saveFile);
+    // A failed save says nothing of the kind.
+    s.w->statusBar()->clearMessage();
+    s.dialogs.saveFile = QStringLiteral("/nonexistent-folder/x.pdf");
+    s.w->MenuSpeichernClick();
+    QCOMPARE(s.messages.messages.size(), std::size_t(1));
+    QCOMPARE(s.w->statusBar()->currentMessage(), QString());
   }
 
   void EachModuleHasItsOwnTextAndStartFolder() {

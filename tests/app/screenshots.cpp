@@ -80,6 +80,13 @@ int main(int argc, char* argv[]) {
     Type(w.TS_DC, {"4", "20", "-10", "10"});
     w.TS_DC->Btn_DCStepTwoClick();
     Save(&w, l + QStringLiteral("_08_dc_two_step"));
+    w.TS_DC->RBtn10Hz->click();
+    w.TS_DC->Btn_DCStepOne->click();
+    Save(&w, l + QStringLiteral("_08_dc_two_step1_10Hz"));
+    w.SetZoom(150);
+    Save(&w, l + QStringLiteral("_08_dc_two_step1_zoom150"));
+    w.SetZoom(100);
+    w.TS_DC->RBtn10kHz->click();
     Type(w.TS_DC, {"2", "10", "-10", "10"});
     w.TS_DC->RadioBtnClick(DcUnitButton::RBtnEV);
     w.TS_DC->BitBtnWeiterClick();

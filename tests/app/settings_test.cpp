@@ -1,9 +1,15 @@
 // Loading and storing the settings: the in-memory store through the main window, and the
 // INI file store with its command-line and environment choice of file.
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
+#include "app/alpha_code_box.h"
 #include "app/dc_page.h"
 #include "app/frq_page.h"
 #include "app/ini_settings_store.h"
@@ -14,6 +20,47 @@
 using namespace setrix;
 using namespace setrix::app;
 using namespace setrix::app::test;
+
+namespace {
+
+void WriteFile(const QString& name, const QByteArray& content) {
+  QFile f(name);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(content);
+}
+
+QByteArray ReadFile(const QString& name) {
+  QFile f(name);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A settings file is complete when it reads without a problem and holds every value of
+// the four keys.
+void VerifyComplete(const QString& file) {
+  IniSettingsStore store(file);
+  QVERIFY2(store.ProblemText().isEmpty(), qPrintable(store.ProblemText()));
+  const std::pair<std::string_view, const char*> keys[] = {
+      {kKeyDC, "Top Left Language UserText Bandwidth InMin InMax OutMin OutMax InValue OutValue Zoom"},
+      {kKeyThermo, "UserText Input Min Max Filter Out Manual"},
+      {kKeyRTD, "UserText Input Min Max Response Out Manual"},
+      {kKeyFrequency, "UserText Mode Min Max Out"}};
+  for (auto [key, names] : keys) {
+    QVERIFY(store.OpenKey(key));
+    for (const QString& name : QString::fromLatin1(names).split(QLatin1Char(' ')))
+      QVERIFY2(store.HasValue(name.toStdString()), qPrintable(name));
+  }
+}
+
+// Starts the program on `file` and waits until it runs its event loop.
+std::unique_ptr<QProcess> StartProgram(const QString& file) {
+  auto p = std::make_unique<QProcess>();
+  p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  p->start(QStringLiteral(SETRIX_PROGRAM), {QStringLiteral("--settings"), file});
+  if (!p->waitForStarted(10000)) return nullptr;
+  return p;
+}
+
+}  // namespace
 
 // Remembers the order in which values are written.
 class RecordingStore : public MemorySettingsStore {
@@ -155,7 +202,7 @@ class SettingsTest : public QObject {
     w->close();
     const QStringList expected = QStringLiteral(
         "DC/Top DC/Left DC/Language DC/UserText DC/Bandwidth DC/InMin DC/InMax DC/OutMin DC/OutMax DC/InValue "
-        "DC/OutValue Thermo/UserText Thermo/Input Thermo/Min Thermo/Max Thermo/Filter Thermo/Out Thermo/Manual "
+        "DC/OutValue DC/Zoom Thermo/UserText Thermo/Input Thermo/Min Thermo/Max Thermo/Filter Thermo/Out Thermo/Manual "
         "RTD/UserText RTD/Input RTD/Min RTD/Max RTD/Response RTD/Out RTD/Manual "
         "Frequency/UserText Frequency/Mode Frequency/Min Frequency/Max Frequency/Out").split(QLatin1Char(' '));
     QCOMPARE(store.writes, expected);
@@ -168,8 +215,8 @@ class SettingsTest : public QObject {
     dc["Top"] = std::string("high");           // wrong type: 0
     dc["Left"] = 99999999;                     // on no screen: 0
     dc["InMin"] = 5;                           // an integer where a text belongs
-    dc["InMax"] = std::string(5000, '9');      // longer than the entry takes
-    dc["UserText"] = std::string(200, 'x');    // the note keeps its first 48 characters
+    dc["InMax"] = std::string(5000, '9');      // longer than may be typed: kept whole
+    dc["UserText"] = std::string(200, 'x');    // longer than may be typed: kept whole
     dc["Bandwidth"] = std::string("wide");
     store.KeyAt(kKeyThermo)["Input"] = std::string("K");
     store.KeyAt(kKeyRTD)["Input"] = -5;
@@ -178,8 +225,8 @@ class SettingsTest : public QObject {
     auto w = MakeWindow(store);
     QCOMPARE(w->pos(), QPoint(0, 0));
     QCOMPARE(w->TS_DC->edits[0]->text(), QString());
-    QCOMPARE(w->TS_DC->edits[1]->text(), QString());
-    QCOMPARE(w->UserText(ModuleKind::DC), QString(48, QLatin1Char('x')));
+    QCOMPARE(w->TS_DC->edits[1]->text(), QString(5000, QLatin1Char('9')));
+    QCOMPARE(w->UserText(ModuleKind::DC), QString(200, QLatin1Char('x')));
     QVERIFY(w->TS_DC->RBtn10kHz->isChecked());
     QCOMPARE(w->models().thermo.type.index, -1);
     QCOMPARE(w->models().rtd.type.index, -1);
@@ -208,7 +255,7 @@ class SettingsTest : public QObject {
       QVERIFY(store.Flush());
     }
     IniSettingsStore store(file);
-    QVERIFY(store.Problem().isEmpty());
+    QVERIFY(store.ProblemText().isEmpty());
     QVERIFY(store.OpenKey(kKeyThermo));
     QVERIFY(store.HasValue("Min"));
     QVERIFY(!store.HasValue("Max"));
@@ -262,7 +309,7 @@ class SettingsTest : public QObject {
     }
     {
       IniSettingsStore store(file);
-      QVERIFY(!store.Problem().isEmpty());
+      QVERIFY(!store.ProblemText().isEmpty());
       auto w = MakeWindow(store);
       QVERIFY(w->isVisible());
       w->close();
@@ -275,6 +322,163 @@ class SettingsTest : public QObject {
       IniSettingsStore again(file);
       QVERIFY(again.OpenKey(kKeyDC));
       QVERIFY(again.HasValue("Language"));
+    }
+  }
+
+  void StoredTextsLongerThanTypedAreKeptWhole() {
+    MemorySettingsStore store;
+    SeedRegularRun(store, 1);
+    const std::string note(60, 'n');
+    store.KeyAt(kKeyDC)["UserText"] = note;
+    store.KeyAt(kKeyDC)["OutMin"] = std::string("0,0000001");
+    store.KeyAt(kKeyThermo)["UserText"] = note + "t";
+    {
+      auto w = MakeWindow(store);
+      QCOMPARE(w->UserText(ModuleKind::DC), QString::fromStdString(note));
+      QCOMPARE(w->UserText(ModuleKind::Thermo), QString::fromStdString(note + "t"));
+      QCOMPARE(w->TS_DC->edits[2]->text(), QStringLiteral("0,0000001"));
+      // The prompt shows the whole note.
+      w->AlphaCodeBox->SetText(w->UserText(ModuleKind::DC));
+      QCOMPARE(w->AlphaCodeBox->Edit1->text(), QString::fromStdString(note));
+      w->close();
+    }
+    QCOMPARE(std::get<std::string>(store.KeyAt(kKeyDC)["UserText"]), note);
+    QCOMPARE(std::get<std::string>(store.KeyAt(kKeyDC)["OutMin"]), std::string("0,0000001"));
+    QCOMPARE(std::get<std::string>(store.KeyAt(kKeyThermo)["UserText"]), note + "t");
+  }
+
+  void TypingIsStillLimited() {
+    MemorySettingsStore store;
+    SeedRegularRun(store, 1);
+    auto w = MakeWindow(store);
+    w->ProduktClick(0);
+    QTest::keyClicks(w->TS_DC->edits[0], QStringLiteral("1234567890"));
+    QCOMPARE(w->TS_DC->edits[0]->text(), QStringLiteral("12345678"));
+    w->AlphaCodeBox->SetText(QString());
+    QTest::keyClicks(w->AlphaCodeBox->Edit1, QString(60, QLatin1Char('a')));
+    QCOMPARE(w->AlphaCodeBox->Edit1->text().size(), 48);
+  }
+
+  // A value that cannot be used is dropped; the file as it was is kept beside it, once,
+  // and the problem names the copy.
+  void ADroppedValueKeepsTheOldFile_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("text for a number") << QByteArray("Zantrel\\Setrix\\DC\\Language=en\n");
+    QTest::newRow("number beyond 32 bits") << QByteArray("Zantrel\\Setrix\\DC\\Top=99999999999\n");
+    QTest::newRow("binary for a text") << QByteArray("Zantrel\\Setrix\\DC\\InMin=@ByteArray(\\0\\x1)\n");
+    QTest::newRow("frequency entry too long") << QByteArray("Zantrel\\Setrix\\Frequency\\Min=") + QByteArray(40, '1') + "\n";
+  }
+  void ADroppedValueKeepsTheOldFile() {
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    const QByteArray content = QByteArray("[Software]\nZantrel\\Setrix\\DC\\OutValue=0\n") + line;
+    WriteFile(file, content);
+    {
+      IniSettingsStore store(file);
+      auto w = MakeWindow(store);
+      QCOMPARE(QString::fromStdString(store.KeptCopy()), file + QStringLiteral(".broken"));
+      QVERIFY(store.ProblemText().contains(file + QStringLiteral(".broken")));
+      w->close();
+      QVERIFY(store.Flush());
+    }
+    QCOMPARE(ReadFile(file + QStringLiteral(".broken")), content);
+    VerifyComplete(file);
+    // Written anew, the file is fine: no copy, no problem.
+    QFile::remove(file + QStringLiteral(".broken"));
+    IniSettingsStore again(file);
+    auto w = MakeWindow(again);
+    QVERIFY(again.ProblemText().isEmpty());
+    w->close();
+    QVERIFY(!QFile::exists(file + QStringLiteral(".broken")));
+  }
+
+  void AValidFileKeepsNoCopy() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    WriteFile(file, "[Software]\nZantrel\\Setrix\\DC\\Language=1\nZantrel\\Setrix\\DC\\OutValue=0\n");
+    IniSettingsStore store(file);
+    auto w = MakeWindow(store);
+    w->close();
+    QVERIFY(store.ProblemText().isEmpty());
+    QVERIFY(!QFile::exists(file + QStringLiteral(".broken")));
+  }
+
+  // A malformed file: after the window wrote it anew, closing reports nothing more.
+  void ABrokenFileIsNotReportedAgainWhenWrittenAnew() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    WriteFile(file, "[Software\nZantrel\\Setrix\\DC\\Language=1\n");
+    IniSettingsStore store(file);
+    auto w = MakeWindow(store);
+    QVERIFY(w->statusBar()->currentMessage().contains(file + QStringLiteral(".broken")));
+    w->close();
+    QVERIFY(store.Flush());
+    VerifyComplete(file);
+  }
+
+  void AHugeFileStartsTheProgramAtOnce_data() {
+    QTest::addColumn<char>("fill");
+    QTest::newRow("text") << 'a';
+    QTest::newRow("binary") << '\0';
+  }
+  void AHugeFileStartsTheProgramAtOnce() {
+    QFETCH(char, fill);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    QByteArray content("[Software]\nZantrel\\Setrix\\DC\\Language=1\nZantrel\\Setrix\\DC\\UserText=");
+    content += QByteArray(64 << 20, fill);
+    WriteFile(file, content);
+    QElapsedTimer clock;
+    clock.start();
+    IniSettingsStore store(file);
+    auto w = MakeWindow(store);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(store.ProblemText().contains(QStringLiteral("too large")));
+    QCOMPARE(QFileInfo(file + QStringLiteral(".broken")).size(), content.size());
+    w->close();
+    VerifyComplete(file);
+  }
+
+  // Ended by a signal, the program stores its settings as File / Exit does.
+  void TerminationSignalsStoreTheSettings_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+  }
+  void TerminationSignalsStoreTheSettings() {
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    WriteFile(file, "[Software]\nZantrel\\Setrix\\DC\\Language=2\nZantrel\\Setrix\\DC\\InMin=4711\n");
+    auto p = StartProgram(file);
+    QVERIFY(p);
+    QTest::qWait(1500);
+    ::kill(static_cast<pid_t>(p->processId()), signal);
+    QVERIFY(p->waitForFinished(20000));
+    QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p->exitCode(), 0);
+    VerifyComplete(file);
+    IniSettingsStore store(file);
+    store.OpenKey(kKeyDC);
+    QCOMPARE(store.ReadInteger("Language"), std::optional<std::int32_t>(2));
+    QCOMPARE(store.ReadString("InMin"), std::optional<std::string>("4711"));
+  }
+
+  // Two programs on one file, ended at the same moment, leave a complete file.
+  void TwoProgramsClosingAtOnceLeaveACompleteFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    for (int round = 0; round < 4; ++round) {
+      auto a = StartProgram(file);
+      auto b = StartProgram(file);
+      QVERIFY(a && b);
+      QTest::qWait(1500);
+      ::kill(static_cast<pid_t>(a->processId()), SIGTERM);
+      ::kill(static_cast<pid_t>(b->processId()), SIGTERM);
+      QVERIFY(a->waitForFinished(20000) && b->waitForFinished(20000));
+      VerifyComplete(file);
+      QVERIFY(!QFile::exists(file + QStringLiteral(".broken")));
     }
   }
 
