@@ -1,6 +1,11 @@
 #include "app/dip_switch.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 
 #include <QPainter>
 
@@ -80,7 +85,12 @@ void TDIPSwitch::paintEvent(QPaintEvent*) {
   QPainter p(this);
   // The bank is drawn pixel by pixel at its own size. Under a zoom, the pixels are first
   // multiplied by a whole factor (edges stay hard), then fitted smoothly to the zoomed size.
-  const qreal scale = p.deviceTransform().m11() * devicePixelRatioF();
+  qreal scale = p.deviceTransform().m11();
+  // Inside the zoomable view the painter may not carry the view's scale itself.
+  if (const QGraphicsProxyWidget* proxy = window()->graphicsProxyWidget())
+    if (proxy->scene() != nullptr && !proxy->scene()->views().isEmpty())
+      scale = std::max(scale, proxy->scene()->views().constFirst()->transform().m11());
+  scale *= devicePixelRatioF();
   const int factor = static_cast<int>(std::ceil(scale - 0.01));
   if (factor <= 1 || image_.isNull()) {
     p.drawImage(0, 0, image_);

@@ -411,6 +411,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
   texts::SetCurrentLanguage(0);
   for (ModuleKind k : {ModuleKind::DC, ModuleKind::Thermo, ModuleKind::RTD, ModuleKind::FRQ}) SetUserText(k, {});
   firstRun_ = false;
+  SetZoom(100);
   PageControl->setCurrentWidget(TS_DC);  // the window's initial page
 
   // 2. The stored settings.
@@ -574,6 +575,9 @@ void TForm1::ProduktClick(int tag) {
 }
 
 void TForm1::MenuHauptanzeigeClick(int tag) {
+  // Leaving the DC screen for a service screen remembers its Save/Print state, as a
+  // product choice does.
+  if (ActivePage() == TS_DC) models_->dc.SaveAvailability();
   CheckServiceItem(tag >= 0 && tag <= 3 ? tag : 1);
   switch (tag) {
     case 0: ShowPage(TS_Language); break;

@@ -9,6 +9,7 @@
 #include "app/dc_page.h"
 #include "app/dialogs.h"
 #include "app/documentation_dialogs.h"
+#include "app/frq_page.h"
 #include "app/list_pages.h"
 #include "app_fixture.h"
 
@@ -243,6 +244,16 @@ class DocumentationTest : public QObject {
     QVERIFY2(thermo.startsWith(QStringLiteral("ZOR-THERMO_")) && thermo.endsWith(QStringLiteral(".Pdf")), qPrintable(thermo));
     QVERIFY2(thermo.contains(QStringLiteral("_0")) && thermo.contains(QStringLiteral("400")), qPrintable(thermo));
     QVERIFY(!thermo.contains(QLatin1Char(' ')) && !thermo.contains(QLatin1Char('/')));
+    s.w->ProduktClick(3);
+    FrqPage* frq = s.w->TS_FRQ;
+    frq->ComboChange(FrqList::Mode, 1);
+    frq->Ed_FRQLower->setText(QStringLiteral("50"));
+    frq->Ed_FRQChange(FrqEntry::Lower);
+    frq->Ed_FRQUpper->setText(QStringLiteral("1234"));
+    frq->Ed_FRQChange(FrqEntry::Upper);
+    frq->ComboChange(FrqList::Output, 3);
+    // (the upper frequency as the switches set it)
+    QCOMPARE(s.w->ProposedFileName(), QStringLiteral("ZOR-FREQUENCY_fmin..fmax_50-1230Hz_4..20mA.Pdf"));
     s.w->MenuHauptanzeigeClick(1);
     QCOMPARE(s.w->ProposedFileName(), QString());
   }

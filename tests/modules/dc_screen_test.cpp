@@ -178,7 +178,7 @@ TEST_F(DcScreenTest, NumbersUseTheLocaleSeparator) {
   EXPECT_NE(L().Label2HelpDC.text.find("until 1,500 V are measured"), std::string::npos) << L().Label2HelpDC.text;
 }
 
-TEST_F(DcScreenTest, CalculatingTwiceDoesNothingTheSecondTime) {
+TEST_F(DcScreenTest, CalculatingTwiceGivesTheSameResult) {
   EnterVolts("0", "10", "0", "10");
   screen.BitBtnWeiterClick();
   const DcInstructionLabels before = L();
@@ -406,7 +406,7 @@ TEST_F(DcScreenTest, BandwidthClickSetsSwitchThreeOfS3OnlyWhileThePanelShows) {
   twoStep.EditChange(DcEdit::EditAMin, "-10");
   twoStep.EditChange(DcEdit::EditAMax, "10");
   twoStep.Btn_DCStepOneClick();
-  EXPECT_EQ(twoStep.Banks().s3, 3);  // OFF until a bandwidth is clicked
+  EXPECT_EQ(twoStep.Banks().s3, 3);  // "> 10 kHz": switch 3 OFF
   twoStep.RBtnGrenzClick(DcBandwidthButton::RBtn10Hz);
   EXPECT_EQ(twoStep.Banks(), (DcBanks{15, 17, 7}));
 }
