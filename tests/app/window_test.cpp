@@ -175,6 +175,22 @@ class WindowTest : public QObject {
     QCOMPARE(again->width(), widths[0]);
   }
 
+  // The zoom keys work while the typing goes into an entry of a screen.
+  void ZoomKeysWorkFromAnEntry() {
+    MemorySettingsStore store;
+    SeedRegularRun(store, 1);
+    auto w = MakeWindow(store);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->ProduktClick(0);
+    w->TS_DC->edits[0]->setFocus();
+    QTest::keyClick(w->TS_DC->edits[0], Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(w->Zoom(), 125);
+    QTest::keyClick(w->TS_DC->edits[0], Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(w->Zoom(), 100);
+    QCOMPARE(w->TS_DC->edits[0]->text(), QString());
+  }
+
   void AStoredZoomThatIsNoLevelGivesTheNormalSize() {
     for (int stored : {0, 130, -100, 1000}) {
       MemorySettingsStore store;
