@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QStandardPaths>
 #include <QStringList>
 #include <limits>
 
@@ -25,25 +26,23 @@ QString GroupOf(std::string_view path) {
 
 }  // namespace
 
-IniSettingsStore::IniSettingsStore(const QString& fileName) {
+IniSettingsStore::IniSettingsStore(const QString& requested) {
+  // The user's file is the one QSettings would choose for "Zantrel" / "Setrix"; named here
+  // so that its size can be checked before anything reads it.
+  const QString fileName = requested.isEmpty()
+      ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Zantrel/Setrix.ini")
+      : requested;
   // A file far larger than any the program writes is set aside unread, so that the
   // program starts in a moment whatever lies there.
-  if (!fileName.isEmpty()) {
-    const QFileInfo big(fileName);
-    if (big.isFile() && big.size() > kMaxFileSize) {
-      const QString copy = fileName + QStringLiteral(".broken");
-      QFile::remove(copy);
-      if (QFile::rename(fileName, copy)) keptCopy_ = copy;
-      problem_ = QStringLiteral("the settings file %1 is too large to be a settings file%2")
-                     .arg(fileName, keptCopy_.isEmpty() ? QString() : QStringLiteral(" (kept as %1)").arg(keptCopy_));
-    }
+  const QFileInfo big(fileName);
+  if (big.isFile() && big.size() > kMaxFileSize) {
+    const QString copy = fileName + QStringLiteral(".broken");
+    QFile::remove(copy);
+    if (QFile::rename(fileName, copy)) keptCopy_ = copy;
+    problem_ = QStringLiteral("the settings file %1 is too large to be a settings file%2")
+                   .arg(fileName, keptCopy_.isEmpty() ? QString() : QStringLiteral(" (kept as %1)").arg(keptCopy_));
   }
-  if (fileName.isEmpty()) {
-    settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Zantrel"), QStringLiteral("Setrix"));
-  } else {
-    settings_ = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-  }
+  settings_ = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
   // QSettings reads on first use; read now so that a bad file is known from the start.
   (void)settings_->allKeys();
   if (problem_.isEmpty()) CheckStatus("read");

@@ -15,7 +15,7 @@ class IniSettingsStore : public SettingsStore {
   static constexpr qint64 kMaxFileSize = 1 << 20;
 
   // `fileName` empty: the file Zantrel/Setrix.ini in the user's config folder.
-  explicit IniSettingsStore(const QString& fileName = {});
+  explicit IniSettingsStore(const QString& requested = {});
   ~IniSettingsStore() override;
 
   bool OpenKey(std::string_view path) override;
