@@ -41,7 +41,7 @@ void Parse(CLI::App& app, int argc, const char* const* argv) {
     if (arg.size() > 3 && arg.rfind("--", 0) == 0 && eq == arg.size() - 1) {
       const std::string name = arg.substr(0, eq);
       const CLI::Option* option = FindOption(app, command, name);
-      if (option != nullptr && option->get_type_size() != 0) {
+      if (option != nullptr && option->get_items_expected_min() > 0) {
         args.push_back(name);
         args.emplace_back();
         continue;
