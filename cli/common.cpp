@@ -1,12 +1,58 @@
 // Pieces every setrix-cli command shares.
 #include "cli/common.h"
 
+#include <algorithm>
 #include <clocale>
 #include <stdexcept>
 
 #include "modules/numbers.h"
 
 namespace setrix::cli {
+
+namespace {
+
+// The option of the command being read (or of the program) that a "--name" argument names.
+const CLI::Option* FindOption(const CLI::App& app, const CLI::App* command, const std::string& name) {
+  if (command != nullptr)
+    if (const CLI::Option* o = command->get_option_no_throw(name)) return o;
+  return app.get_option_no_throw(name);
+}
+
+}  // namespace
+
+void Parse(CLI::App& app, int argc, const char* const* argv) {
+  // CLI11 reads "--name=" as the option without a value and then takes the next argument.
+  std::vector<std::string> args;
+  const CLI::App* command = nullptr;
+  bool positionalOnly = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (positionalOnly) {
+      args.push_back(arg);
+      continue;
+    }
+    if (arg == "--") positionalOnly = true;
+    if (command == nullptr && arg.rfind('-', 0) != 0) {
+      const CLI::App& program = app;
+      for (const CLI::App* sub : program.get_subcommands([](const CLI::App*) { return true; }))
+        if (sub->check_name(arg)) command = sub;
+    }
+    const std::size_t eq = arg.find('=');
+    if (arg.size() > 3 && arg.rfind("--", 0) == 0 && eq == arg.size() - 1) {
+      const std::string name = arg.substr(0, eq);
+      const CLI::Option* option = FindOption(app, command, name);
+      if (option != nullptr && option->get_items_expected_min() > 0) {
+        args.push_back(name);
+        args.emplace_back();
+        continue;
+      }
+    }
+    args.push_back(arg);
+  }
+  std::reverse(args.begin(), args.end());  // CLI11 takes the arguments from the back
+  if (app.get_name().empty() && argc > 0) app.name(argv[0]);  // as parse(argc, argv) names it
+  app.parse(args);
+}
 
 char LocaleDecimalSeparator() {
   // Only the command line asks the C library; the core keeps its own separator.

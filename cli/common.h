@@ -10,6 +10,11 @@
 
 namespace setrix::cli {
 
+// Parses the command line like app.parse(argc, argv), except that "--name=" (nothing after
+// the "=") gives the option the empty text instead of taking the next word as its value.
+// Flags ("--json=") and everything after a bare "--" are passed on as they are.
+void Parse(CLI::App& app, int argc, const char* const* argv);
+
 // The decimal separator of the user's locale (LC_ALL, LC_NUMERIC, LANG): "," when the locale
 // says ",", "." otherwise. The process's C locale is left as it was.
 char LocaleDecimalSeparator();

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/common.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"SETRIX command line: DIP switch settings and documentation for the ZOR modules"};
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
   setrix::cli::AddTextsCommand(app, exitCode);
   setrix::cli::AddBankCommand(app, exitCode);
   try {
-    app.parse(argc, argv);
+    setrix::cli::Parse(app, argc, argv);
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 
+#include "docs/doc_texts.h"
 #include "docs/pdf_layout.h"
 #include "modules/dc_screen.h"
 #include "modules/frq.h"
@@ -61,8 +62,16 @@ std::string FirstMissing(std::initializer_list<std::pair<const ChoiceList*, cons
 
 void AddPdfOptions(CLI::App& command, PdfOptions& options) {
   command.add_option("--pdf", options.file, "Write the documentation as a PDF file")->type_name("FILE");
-  command.add_option("--note", options.note, "The note printed beside \"Note:\" (e.g. a serial number)")
-      ->type_name("TEXT");
+  // The same limit as the note prompt of the desktop program: a longer note is refused, not cut.
+  command.add_option("--note", options.note, "The note printed beside \"Note:\" (e.g. a serial number), at most 48 characters")
+      ->type_name("TEXT")
+      ->check(CLI::Validator(
+          [](std::string& note) -> std::string {
+            const std::size_t n = docs::CharacterCount(note);
+            if (n <= docs::kNoteMaxCharacters) return {};
+            return "at most " + std::to_string(docs::kNoteMaxCharacters) + " characters, not " + std::to_string(n);
+          },
+          ""));
   command.add_option("--date", options.date, "The date line (default: today in your short date format)")
       ->type_name("TEXT");
 }

@@ -36,6 +36,66 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+namespace {
+
+// Byte length of the UTF-8 character starting at text[i] (1 for a stray byte).
+std::size_t CharacterLength(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  std::size_t length = lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC0 && lead < 0xE0 ? 2 : 1;
+  std::size_t taken = 1;
+  while (taken < length && i + taken < text.size() && (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
+    ++taken;
+  return taken;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < utf8.size(); i += CharacterLength(utf8, i)) ++n;
+  return n;
+}
+
+std::vector<std::string> WrapNote(std::string_view utf8, double maxWidth,
+                                  const std::function<double(std::string_view)>& width) {
+  std::vector<std::string> lines;
+  std::string_view rest = TrimBlanks(utf8);
+  while (!rest.empty()) {
+    if (width(rest) <= maxWidth) break;
+    // The longest beginning that fits, at least one character.
+    std::size_t fit = CharacterLength(rest, 0);
+    std::size_t breakAfter = 0;  // end of the last beginning that ends at a break point
+    for (std::size_t i = fit; i < rest.size();) {
+      const std::size_t next = i + CharacterLength(rest, i);
+      if (width(TrimBlanks(rest.substr(0, next))) > maxWidth) break;
+      fit = next;
+      i = next;
+    }
+    for (std::size_t i = 0; i < fit; i += CharacterLength(rest, i)) {
+      const char c = rest[i];
+      if (c == ' ' || c == '-' || c == '/' || c == '.') breakAfter = i + 1;
+    }
+    // A break point just past the fitting part: the blank that follows it.
+    if (fit < rest.size() && rest[fit] == ' ') breakAfter = fit;
+    const std::size_t cut = breakAfter > 0 ? breakAfter : fit;
+    const std::string_view line = TrimBlanks(rest.substr(0, cut));
+    if (line.empty()) {
+      rest = TrimBlanks(rest.substr(cut));
+      continue;
+    }
+    lines.emplace_back(line);
+    rest = TrimBlanks(rest.substr(cut));
+  }
+  if (!rest.empty() || lines.empty()) lines.emplace_back(rest);
+  return lines;
+}
+
 std::vector<std::string> MakerAddressLines() {
   // Every line ends with "|".
   std::vector<std::string> lines;

@@ -1,6 +1,8 @@
 #pragma once
 // Texts that both documentations (printed and PDF) build from the module screens, in the
 // current language, UTF-8.
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,21 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // The maker's address block, one line per entry.
 std::vector<std::string> MakerAddressLines();
+
+// ---- the note -----------------------------------------------------------------------------
+
+// The longest note the documents take, in characters (UTF-8 code points).
+inline constexpr std::size_t kNoteMaxCharacters = 48;
+
+// The number of characters (UTF-8 code points) of a text; a stray byte counts as one.
+std::size_t CharacterCount(std::string_view utf8);
+
+// Breaks a note into lines no wider than `maxWidth`, as measured by `width`: after the last
+// blank, "-", "/" or "." that keeps the line within the width, or else between two
+// characters. Blanks at a break are dropped. Every character stays; an empty note is one
+// empty line.
+std::vector<std::string> WrapNote(std::string_view utf8, double maxWidth,
+                                  const std::function<double(std::string_view)>& width);
 
 // ---- DC isolator ------------------------------------------------------------------------
 

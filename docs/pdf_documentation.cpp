@@ -116,7 +116,29 @@ class Layout {
   }
   // The note keeps its width of 305 points unless that would reach into the address column.
   static int NoteWidth(const pdf::TPRText& note, const pdf::TPRText& address) {
-    return std::min(305, address.Left() - 4 - note.Left());
+    return NoteWidth(note.Left(), address);
+  }
+  static int NoteWidth(int noteLeft, const pdf::TPRText& address) { return std::min(305, address.Left() - 4 - noteLeft); }
+  // Where the value column (and the note) starts: right of the label column, which is as wide
+  // as its widest caption and a gap.
+  int ValueLeft(const pdf::TPRText& labels, const Lines& captions) const {
+    float widest = 0;
+    for (const std::string& c : captions) widest = std::max(widest, Measure(W(c)));
+    return Round(labels.Left() + Ceil(widest + Gap()) + Gap());
+  }
+  // The note wrapped into its column, so that the whole note shows.
+  Lines NoteLines(std::string_view note, int noteLeft, const pdf::TPRText& address) const {
+    return WrapNote(note, NoteWidth(noteLeft, address), [this](std::string_view l) { return Measure(W(l)); });
+  }
+  // Fills a note box with its lines, tall enough for all of them.
+  static void SetNote(pdf::TPRText& box, const Lines& lines) {
+    SetLines(box, lines);
+    box.SetHeight(std::max(30, static_cast<int>(lines.size()) * kHW + 2));
+  }
+  // The lines the blocks below the note move down: one for a note wider than the value
+  // column, one for every further line of the note.
+  static int NoteExtraLines(bool wide, const Lines& noteLines) {
+    return std::max(wide ? 1 : 0, static_cast<int>(noteLines.size()) - 1);
   }
   // A label centred on row n of a terminal plan drawn 202 pixels high.
   static void PlaceOnPlanRow(pdf::TPRLabel& label, const pdf::TPRImage& plan, int n) {
@@ -131,7 +153,7 @@ class Layout {
 
 struct PdfPageFiller : Layout {
   using Layout::Layout;
-  bool wide = false;
+  int noteExtra = 0;  // lines the blocks move down for the note
 
   void Header(std::string_view model, int page, int count, std::string_view note) {
     const int language = texts::CurrentLanguage();
@@ -147,17 +169,20 @@ struct PdfPageFiller : Layout {
 
     AddressColumn(f.Text("TextZT"), page, count);
     if (page > 0) f.Label("IlluLabel").SetCaption(W(S(Tx(texts::txIllustration)) + std::to_string(page) + ".)"));
-    f.Text("NoteTxt").SetText(W(note));
+    const Lines captions{S(Tx(texts::txNote)), S(Tx(texts::txInput)) + ":", S(Tx(texts::txOutput)) + ":",
+                         S(Tx(texts::txSettings)) + ":"};
+    const Lines noteLines = NoteLines(note, ValueLeft(f.Text("InOutTxt"), captions), f.Text("TextZT"));
+    SetNote(f.Text("NoteTxt"), noteLines);
 
     // Vertical placement.
     auto& block1 = f.Text("InOutBlock1");
-    wide = NoteIsWide(note, block1);
-    const int down = wide ? 0 : kHW;
+    noteExtra = NoteExtraLines(NoteIsWide(note, block1), noteLines);
+    const int down = noteExtra * kHW;
     auto& pcb = f.Image("ImagePCB");
     auto& result1 = f.Text("ResultBlock1");
-    block1.SetTop(165 - down);
-    pcb.SetTop(308 - down);
-    result1.SetTop((page > 0 ? 520 : 503) - down);
+    block1.SetTop(165 - kHW + down);
+    pcb.SetTop(308 - kHW + down);
+    result1.SetTop((page > 0 ? 520 : 503) - kHW + down);
     f.Label("IlluLabel").SetTop(pcb.Top() + 176);
     for (const char* name : {"DCInOutBlock", "InOutBlock2", "InOutBlock3"}) f.Element(name).SetTop(block1.Top());
     for (const char* name : {"SWPan", "ImageKP"}) f.Element(name).SetTop(pcb.Top());
@@ -174,7 +199,7 @@ struct PdfPageFiller : Layout {
   // with the settings line.
   void LabelColumn(std::string_view input, std::string_view output, int outputLines) {
     Lines lines{S(Tx(texts::txNote)), ""};
-    if (wide) lines.emplace_back("");
+    lines.insert(lines.end(), static_cast<std::size_t>(noteExtra), "");
     lines.emplace_back(input);
     lines.insert(lines.end(), 3, "");
     lines.emplace_back(output);
@@ -469,20 +494,35 @@ struct FrqFiller : Layout {
     if (m != 0)
       for (int i = 1; i <= 3; ++i)
         f.Label("FRQ_Illu_" + std::to_string(i)).SetCaption(W(S(Tx(texts::txIllustration)) + std::to_string(i) + ".)"));
-    f.Text("FRQ_NoteTxt_P1").SetText(W(note));
+    // The note on both pages, so that a loose page 2 still names its device.
+    Lines captions{S(Tx(texts::txNote)), S(Tx(texts::txInput)) + ":", S(Tx(texts::txOutput)) + ":"};
+    if (m == 0) captions.push_back(S(Tx(texts::txSettings)) + ":");
+    const Lines noteLines = NoteLines(note, ValueLeft(f.Text("FRQ_InOutTxt_P1"), captions), f.Text("FRQ_TextZT_P1"));
+    SetNote(f.Text("FRQ_NoteTxt_P1"), noteLines);
+    SetNote(f.Text("FRQ_NoteTxt_P2"), noteLines);
+    SetLines(f.Text("FRQ_InOutTxt_P2"), {S(Tx(texts::txNote))});
 
     // 2. Vertical placement.
     auto& block1 = f.Text("FRQ_InOutBlock1_P1");
-    const bool wide = NoteIsWide(note, block1);
+    const int extra = NoteExtraLines(NoteIsWide(note, block1), noteLines);
     const int h = m != 0 ? 2 * kHW : 0;
-    const int base = wide ? 288 : 288 - kHW;
-    block1.SetTop(wide ? 165 : 165 - kHW);
+    const int base = 288 - kHW + extra * kHW;
+    block1.SetTop(165 - kHW + extra * kHW);
     auto& pcb1 = f.Image("FRQ_ImagePCB_P1");
     pcb1.SetTop(base - h);
     auto& caption1 = f.Label("FRQ_Caption1");
     auto& result1 = f.Text("FRQ_ResultBlock1_P1");
+    // Page 2 starts below its note: everything under the header moves down from its place.
+    const int page2Down = (static_cast<int>(noteLines.size()) + 1) * kHW;
+    for (const LayoutElement& e : FrqPage2Elements()) {
+      if (e.in != "PRLayoutPanel4" || e.top < 123 || e.name == "FRQ_TextZT_P2" || e.name == "FRQ_InOutTxt_P2" ||
+          e.name == "FRQ_NoteTxt_P2")
+        continue;
+      f.Element(e.name).SetTop(e.top + page2Down);
+    }
     if (m != 0) {
-      caption1.SetTop(500 - kHW - h);
+      // The step texts start below the board; a note of more than two lines pushes them down.
+      caption1.SetTop(500 - kHW - h + std::max(0, extra - 1) * kHW);
       result1.SetTop(caption1.Top() + caption1.Height() + kHW);
     } else {
       result1.SetTop(484 - kHW - h);
@@ -505,7 +545,7 @@ struct FrqFiller : Layout {
 
     // 4. Task block.
     Lines labels{S(Tx(texts::txNote)), ""};
-    if (wide) labels.emplace_back("");
+    labels.insert(labels.end(), static_cast<std::size_t>(extra), "");
     labels.push_back(S(Tx(texts::txInput)) + ":");
     labels.insert(labels.end(), 3, "");
     labels.push_back(S(Tx(texts::txOutput)) + ":");
@@ -630,6 +670,10 @@ struct FrqFiller : Layout {
     auto& noteText = f.Text("FRQ_NoteTxt_P1");
     noteText.SetLeft(valueLeft);
     noteText.SetWidth(NoteWidth(noteText, f.Text("FRQ_TextZT_P1")));
+    auto& noteText2 = f.Text("FRQ_NoteTxt_P2");
+    noteText2.SetLeft(valueLeft);
+    noteText2.SetWidth(noteText.Width());
+    f.Text("FRQ_InOutTxt_P2").SetWidth(labelsText.Width());
     block1.SetLeft(valueLeft);
     block1.SetWidth(Ceil(Widest(block1) + gap));
     // The output kind shares its row with the range: only the settings line (mode 0) may

@@ -133,6 +133,8 @@ constexpr LayoutElement kFrqPage2[] = {
     {"FRQ_LabelHead3_P2", Label,  "PRLayoutPanel4",235,   58,  110,   30, Bold(12),         None,            RunTime},
     {"FRQ_ZTImage_P2",    Image,  "PRLayoutPanel4",454,   30,  114,   15, NoFont,           Shared,          RunTime},
     {"FRQ_TextZT_P2",     Text,   "PRLayoutPanel4",454,  123,  121,  150, Arial(7),         Leading(9),      RunTime},
+    {"FRQ_InOutTxt_P2",   Text,   "PRLayoutPanel4", 57,  123,   72,   30, Bold(11),         Leading(14),     RunTime},
+    {"FRQ_NoteTxt_P2",    Text,   "PRLayoutPanel4",131,  123,  305,   30, Arial(11),        LeadingWrap(14), RunTime},
     {"FRQ_ImagePCB_2_P2", Image,  "PRLayoutPanel4", 57,  328,  225,  172, NoFont,           Shared,          RunTime},
     {"Label_FRQSW1_2_P2", Label,  "PRLayoutPanel4", 72,  364,   17,    8, Bold(8),          None,            "S1"},
     {"Label_FRQSW2_2_P2", Label,  "PRLayoutPanel4",120,  364,   17,    8, Bold(8),          None,            "S2"},

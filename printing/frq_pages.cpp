@@ -160,7 +160,9 @@ void PrintFRQDocumentation(PageSink& printer, docs::TPDFForm& form, FrqModel& fr
     out.NewPage();
     out.CreateScratchImage();
     out.BeginPrintPage(false);
-    y = out.PrintHeader("FREQUENCY", userText, 2, 2, false);
+    // The note on page 2 too, so that a loose page still names its device; the boards start
+    // a line below it.
+    y = out.PrintHeader("FREQUENCY", userText, 2, 2, true) + out.LineHeight();
     banks = FrqBoardBanks(form, frq, 2);
     y = PageBody(out, "PCB_RTD", banks, plan, y).y;
     out.PrintCaption(2, y);

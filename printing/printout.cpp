@@ -1,5 +1,6 @@
 #include "printing/printout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
@@ -15,6 +16,8 @@ namespace setrix::printing {
 namespace {
 
 constexpr double kCmPerInch = 2.54;
+// The free space between the end of the note's column and the address block (cm).
+constexpr double kNoteGapToAddress = 0.2;
 
 std::string Concat(std::string_view a, std::string_view b) {
   std::string s(a);
@@ -202,22 +205,15 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
     SetPrinterFont(11, true, false);
     TextAt(Tx(texts::txNote), 2.3, 4.8);
     SetPrinterFont(11, false, false);
-    const double limit = m.paperWidth - ((m.paperWidth - 5.0) - 5.4);
-    if (TextWidth(note) <= limit) {
-      TextAt(note, 5.4, 4.8);
-    } else {
-      // The shortest beginning that is too wide fixes the column to wrap at.
-      const std::vector<std::size_t> at = CharacterOffsets(note);
-      std::size_t length = 1;
-      while (length + 1 < at.size() && TextWidth(note.substr(0, at[length])) <= limit) ++length;
-      std::string wrapped = WrapText(note, "\r", static_cast<int>(length) + 1);
-      const std::size_t cr = wrapped.find('\r');
-      // Without a break the first line is empty and the whole note goes to the second.
-      const std::string first = cr == std::string::npos ? std::string() : wrapped.substr(0, cr);
-      wrapped.erase(0, cr == std::string::npos ? 0 : cr + 1);
-      TextAt(first, 5.4, 4.8);
-      yNote = 4.8 + m.lineHeight;
-      TextAt(wrapped, 5.4, yNote);
+    // The note's column ends where the address block begins (less a gap) and is never wider
+    // than the pages have always given it; the note wraps within it, every character kept.
+    const double limit =
+        std::min(m.paperWidth - ((m.paperWidth - 5.0) - 5.4), x - kNoteGapToAddress - 5.4);
+    const std::vector<std::string> lines =
+        docs::WrapNote(note, limit, [this](std::string_view l) { return TextWidth(l); });
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      yNote = 4.8 + static_cast<double>(i) * m.lineHeight;
+      TextAt(lines[i], 5.4, yNote);
     }
   }
   return yNote;

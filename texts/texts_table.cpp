@@ -980,7 +980,7 @@ constinit const PerLanguage txPowerSupplyGnd8{"txPowerSupplyGnd8", {
     /* de */ "Hilfsenergie +18 .. 30 V DC\r\n"
              "Masse",
     /* en */ "Power supply +18 .. 30 V DC\r\n"
-             "Terminal 8: Gnd",
+             "Gnd",
     /* it */ "Alimentazione +18 .. 30 V DC\r\n"
              "Gnd",
     /* es */ "Alimentación +18 .. 30 V DC\r\n"

@@ -114,6 +114,62 @@ TEST_F(PdfCommand, IncompleteOrRefusedTasksWriteNoFileAndSayWhy) {
   }
 }
 
+// The note takes at most 48 characters, as the note prompt does; characters, not bytes.
+TEST_F(PdfCommand, NoteLongerThan48CharactersIsAnErrorNotACut) {
+  const std::string task = "frq --mode special --output 0-20mA --pdf ";
+  std::string umlauts;
+  for (int i = 0; i < 48; ++i) umlauts += "\u00C4";  // 96 bytes
+  Result r = Cli(task + File("ok.pdf") + " --note " + umlauts);
+  EXPECT_EQ(r.status, 0) << r.out;
+  std::string text = Text(File("ok.pdf"));
+  std::erase(text, '\n');
+  std::erase(text, ' ');
+  EXPECT_NE(text.find(umlauts.substr(0, 40)), std::string::npos) << text;
+  r = Cli(task + File("long.pdf") + " --note " + std::string(49, 'x'));
+  EXPECT_EQ(r.status, 2) << r.out;
+  EXPECT_NE(r.out.find("--note"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("at most 48 characters"), std::string::npos) << r.out;
+  EXPECT_FALSE(fs::exists(File("long.pdf")));
+}
+
+// "--name=" is the empty text for the option, the same as "--name ''", and never takes the
+// next word as its value.
+TEST_F(PdfCommand, EmptyValueAfterTheEqualsSignIsTheEmptyText) {
+  struct Case {
+    std::string before, option, after;
+    int status;
+    std::string says;
+  } cases[] = {
+      {"dc", "--in-min", "--in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V", -1, "Incomplete or illegal input"},
+      {"dc --in-min 4", "--out-max", "--in-max 20 --in-unit mA --out-min 0 --out-unit V", -1, "Incomplete or illegal input"},
+      {"frq --mode fmin-fmax", "--lower", "--upper 1000 --output 0-10V", 0, ""},
+      {"frq --mode 0-fmax", "--upper", "--output 0-10V", 0, ""},
+      {"frq", "--mode", "--output 0-10V", 2, "--mode"},
+      {"thermo --type K", "--start", "--end 400", 2, "--start"},
+      {"rtd --type pt100-3wire", "--end", "--start -50", 2, "--end"},
+      {"texts", "--lang", "--json", 2, "--lang"},
+      {"bank --count 4", "--value", "--alignment 0", 2, "--value"},
+      {"frq --mode special --output 0-20mA", "--note", "--date 31.12.2026", 0, ""},
+      {"frq --mode special --output 0-20mA", "--pdf", "--date 31.12.2026", 0, ""},
+  };
+  for (const Case& c : cases) {
+    const Result equals = Cli(c.before + " " + c.option + "= " + c.after);
+    const Result separate = Cli(c.before + " " + c.option + " '' " + c.after);
+    EXPECT_EQ(equals.status, separate.status) << c.option << "\n" << equals.out;
+    EXPECT_EQ(equals.out, separate.out) << c.before << " " << c.option;
+    if (c.status >= 0) EXPECT_EQ(equals.status, c.status) << c.before << " " << c.option << "\n" << equals.out;
+    EXPECT_NE(equals.out.find(c.says), std::string::npos) << c.before << " " << c.option << "\n" << equals.out;
+    // The next option is read as an option of its own, not swallowed as the value.
+    EXPECT_EQ(equals.out.find("not expected"), std::string::npos) << equals.out;
+    EXPECT_EQ(equals.out.find("is no option"), std::string::npos) << equals.out;
+  }
+  // A flag keeps its meaning, and "=" inside a value stays part of it.
+  EXPECT_EQ(Cli("texts --json=").status, Cli("texts --json").status);
+  const Result inside = Cli("frq --mode special --output 0-20mA --pdf " + File("eq.pdf") + " --note=a=b --date 1.1.2027");
+  EXPECT_EQ(inside.status, 0) << inside.out;
+  EXPECT_NE(Text(File("eq.pdf")).find("a=b"), std::string::npos);
+}
+
 TEST_F(PdfCommand, UnwritableFileKeepsTheOldOneAndGivesTheReason) {
   const std::string args = "frq --mode special --output 0-20mA --pdf ";
   Result r = Cli(args + File("missing/x.pdf"));

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <functional>
 
 #include "doc_fixtures.h"
@@ -107,7 +108,7 @@ TEST_F(PdfDocumentation, DcTwoStepHasTwoPagesWithThePresetBanks) {
                             "Adjust the Switches S1, S2 and S3 as shown in Illustration 1."},
                  "page 1");
   ExpectContains(pages[1], {"Page: 2 / 2", "Illustration 2.)", "2. Step", "Apply 4 mA", "-10 V",
-                            S(Tx(texts::txFurtherFineAdjustmentNecessary))},
+                            S(Tx(texts::txFurtherFineAdjustmentNecessary)), "ZOR DC", "SN 1"},
                  "page 2");
   EXPECT_EQ(pages[0].find("further fine adjustment"), std::string::npos);
 
@@ -226,7 +227,8 @@ TEST_F(PdfDocumentation, FrequencyDocumentsByMode) {
                      code.c_str());
       ExpectContains(pages[1], {pinning, terminal5, S(Tx(texts::txIllustration)) + "2.)", S(Tx(texts::txPage)) + "2 / 2"},
                      code.c_str());
-      EXPECT_EQ(pages[1].find(S(Tx(texts::txNote))), std::string::npos);
+      // Page 2 names its device as page 1 does: the module and the note.
+      ExpectContains(pages[1], {"ZOR FREQUENCY", S(Tx(texts::txNote)), "Zähler"}, code.c_str());
       if (c.mode == 1) {
         ExpectContains(pages[0], {"50", "1230", "Hz"}, code.c_str());
         EXPECT_EQ(pages[1].find(S(Tx(texts::txIllustration)) + "3.)"), std::string::npos);
@@ -240,6 +242,74 @@ TEST_F(PdfDocumentation, FrequencyDocumentsByMode) {
       for (const PdfImage& i : PdfImages(ReadFile(pdf))) boards += i.width == 255 && i.height == 196;
       EXPECT_EQ(boards, 1 + c.boardsOnPage2);
     }
+  }
+}
+
+// A note of 48 characters stays whole, wrapped within its column on every page; the blocks
+// below it move down as far as it needs.
+TEST_F(PdfDocumentation, LongNotesAppearWholeOnEveryPage) {
+  LanguageScope scope(0);
+  const std::string tag = "SN4711-0815/ABCDEFGHIJKLMNOPQRSTUVWXYZ.012345678";
+  const std::string words = "Kessel 3 Ölpumpe Nord Halle 12 Schrank 4 Feld 7";
+  FrqModel frq = Frq(1, "50", "1234", 3);
+  auto dc = DcTwoStep();
+  for (const std::string& note : {tag, words}) {
+    const fs::path paths[] = {
+        Save("frq_note", [&](const std::string& f) { form_.SaveFRQDocumentation(f, frq, note); }),
+        Save("dc_note", [&](const std::string& f) { form_.SaveDCDocumentation(f, *dc, note); })};
+    for (const fs::path& pdf : paths) {
+      const std::string bbox = testing::Run("pdftotext -bbox '" + pdf.string() + "' - 2>&1");
+      int page = 0;
+      for (auto at = bbox.find("<page "); at != std::string::npos; at = bbox.find("<page ", at + 1)) {
+        ++page;
+        const auto end = bbox.find("</page>", at);
+        const auto attr = [&](std::size_t from, const char* name) {
+          const auto p = bbox.find(std::string(name) + "=\"", from);
+          return std::stod(bbox.substr(p + std::strlen(name) + 2));
+        };
+        // The words right of "Note:" and above the first block, in reading order.
+        const auto noteAt = bbox.find(">" + S(Tx(texts::txNote)) + "<", at);
+        ASSERT_LT(noteAt, end) << pdf << " page " << page;
+        const double noteTop = attr(bbox.rfind("<word", noteAt), "yMin");
+        std::string joined;
+        double addressLeft = 1e9, noteRight = 0, noteBottom = 0, nextTop = 1e9;
+        for (auto w = bbox.find("<word", at); w < end; w = bbox.find("<word", w + 1)) {
+          const double xMin = attr(w, "xMin"), xMax = attr(w, "xMax"), yMin = attr(w, "yMin"), yMax = attr(w, "yMax");
+          const auto gt = bbox.find('>', w);
+          const std::string text = bbox.substr(gt + 1, bbox.find('<', gt) - gt - 1);
+          if (text == "Zantrel") addressLeft = std::min(addressLeft, xMin);
+          if (xMin > 120 && xMin < 440 && yMin >= noteTop - 1 && yMin < noteTop + 20) {
+            joined += (joined.empty() ? "" : " ") + text;
+            noteRight = std::max(noteRight, xMax);
+            noteBottom = std::max(noteBottom, yMax);
+          } else if (xMin < 440 && yMin >= noteTop + 20) {
+            nextTop = std::min(nextTop, yMin);
+          }
+        }
+        std::string expected = joined;
+        std::erase(expected, ' ');
+        std::string want = note;
+        std::erase(want, ' ');
+        EXPECT_EQ(expected, want) << pdf << " page " << page << ": " << joined;
+        EXPECT_LT(noteRight, addressLeft) << pdf << " page " << page;
+        EXPECT_GT(nextTop, noteBottom) << pdf << " page " << page;
+      }
+      EXPECT_EQ(page, 2) << pdf;
+    }
+  }
+}
+
+// English terminal 8 reads "Terminal 8: Gnd", its label once, as in the other languages.
+TEST_F(PdfDocumentation, PinningNamesEachTerminalOnce) {
+  for (int language = 0; language < 4; ++language) {
+    LanguageScope scope(language);
+    FrqModel frq = Frq(0, "", "1234", 3);
+    const fs::path pdf = Save("pin", [&](const std::string& f) { form_.SaveFRQDocumentation(f, frq, ""); });
+    const std::string text = PdfText(pdf);
+    const std::string eight = S(Tx(texts::txTerminal)) + " 8:";
+    const auto at = text.find(eight);
+    ASSERT_NE(at, std::string::npos) << language;
+    EXPECT_EQ(text.find(eight, at + 1), std::string::npos) << language << "\n" << text;
   }
 }
 

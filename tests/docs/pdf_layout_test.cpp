@@ -53,7 +53,7 @@ TEST(PdfLayout, EveryElementSitsInItsContainerWithItsLook) {
       }
     }
   }
-  EXPECT_EQ(count, 42 + 41 + 47);
+  EXPECT_EQ(count, 42 + 41 + 49);
   // A few rows read against the layout: the label of the report components' example, the
   // not printable illustration caption, a right-aligned number, a not stretched lever.
   EXPECT_EQ(form.Label("LblSW1").PdfFontName(), "Arial-Bold");

@@ -35,7 +35,9 @@ TEST(PdfSamples, DISABLED_WriteSamples) {
     for (int mode = 0; mode < 3; ++mode) {
       FrqModel frq = Frq(mode, "50", "1234", 3);
       form.SaveFRQDocumentation(path("frq_mode" + std::to_string(mode)), frq,
-                                mode == 1 ? "A note long enough to be wider than the value column" : "FRQ");
+                                mode == 1   ? "A note long enough to be wider than the value column"
+                                : mode == 2 ? "SN4711-0815/ABCDEFGHIJKLMNOPQRSTUVWXYZ.012345678"
+                                            : "FRQ");
     }
   }
 }

@@ -119,14 +119,16 @@ TEST_F(DcPagesTest, TwoStepCasePrintsTwoPagesWithThePresets) {
   for (const DcBandwidthButton bandwidth : {DcBandwidthButton::RBtn10Hz, DcBandwidthButton::RBtn10kHz}) {
     const auto dc = DcTask("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV, bandwidth);
     ASSERT_TRUE(dc->TwoStep());
-    const PdfText pdf = Print("dc_two_step.pdf", *dc, "");
+    const PdfText pdf = Print("dc_two_step.pdf", *dc, "Pump 7");
     ASSERT_EQ(pdf.pages, 2);
     for (int page = 1; page <= 2; ++page) {
       const std::string n = std::to_string(page);
       EXPECT_EQ(pdf.LineFrom("Page:", page, 21.0), (std::vector<std::string>{"Page:", n, "/", "2"}));
       EXPECT_EQ(pdf.LineFrom("Illustration", page), (std::vector<std::string>{"Illustration", n + ".)"}));
       EXPECT_EQ(pdf.LineFrom("Settings:", page), (std::vector<std::string>{"Settings:", n + ".", "Step"}));
-      EXPECT_TRUE(pdf.Has("Note:", page));
+      // Each page names its device: module and note.
+      EXPECT_EQ(pdf.LineFrom("Note:", page), (std::vector<std::string>{"Note:", "Pump", "7"}));
+      EXPECT_EQ(pdf.LineFrom("ZOR", page), (std::vector<std::string>{"ZOR", "DC"}));
     }
     // Text B names the test values of its step.
     const std::vector<std::string> apply1 = pdf.LineFrom("Apply", 1), apply2 = pdf.LineFrom("Apply", 2);
@@ -143,7 +145,7 @@ TEST_F(DcPagesTest, TwoStepCasePrintsTwoPagesWithThePresets) {
     EXPECT_EQ(form.SW2_DC.SwitchSettings().Value(), 1);
     EXPECT_EQ(form.SW3_DC.SwitchSettings().Value(), bandwidth == DcBandwidthButton::RBtn10Hz ? 7 : 3);
     if (bandwidth == DcBandwidthButton::RBtn10kHz) {
-      form.SaveDCDocumentation((test::OutputDir() / "dc_two_step_saved.pdf").string(), *dc, "");
+      form.SaveDCDocumentation((test::OutputDir() / "dc_two_step_saved.pdf").string(), *dc, "Pump 7");
     }
   }
 }

@@ -30,7 +30,7 @@ FrqModel Frq(int mode, const char* lower, const char* upper, int output) {
 // How often a word stands on a page.
 std::size_t Count(const PdfText& pdf, const std::string& word, int page) { return pdf.All(word, page).size(); }
 
-// The words at the left margin (the English text of terminal 8 names its terminal again).
+// The words at the left margin.
 std::vector<Word> AtMargin(const PdfText& pdf, const std::string& word, int page) {
   std::vector<Word> found;
   for (const Word& w : pdf.All(word, page)) {
@@ -108,15 +108,21 @@ TEST_F(FrqPagesTest, MinToMaxPrintsTheStepsAndOneBoardOnPageTwo) {
   // The next heading is 10.2 lines below the previous one, however long the text is.
   EXPECT_NEAR(steps[1].Baseline() - steps[0].Baseline(), 10.2 * lh, kTolerance);
   EXPECT_NEAR(pdf.First("1.", 1).left, 2.3, kTolerance);
-  // Page 2: no note, one board, the pinning.
-  EXPECT_FALSE(pdf.Has("Note:", 2));
-  EXPECT_FALSE(pdf.Has("Pump", 2));
+  // Page 2: the note (a loose page still names its device), one board, the pinning.
+  EXPECT_EQ(pdf.LineFrom("Note:", 2), (std::vector<std::string>{"Note:", "Pump", "7"}));
+  EXPECT_EQ(pdf.LineFrom("ZOR", 2), (std::vector<std::string>{"ZOR", "FREQUENCY"}));
+  EXPECT_NEAR(pdf.First("Note:", 2).Baseline(), pdf.First("Note:", 1).Baseline(), kTolerance);
+  EXPECT_NEAR(pdf.First("Pump", 2).left, pdf.First("Pump", 1).left, kTolerance);
+  EXPECT_GT(pdf.First("\"On\"", 2).top, pdf.First("Note:", 2).bottom);
   EXPECT_EQ(pdf.LineFrom("Illustration", 2), (std::vector<std::string>{"Illustration", "2.)"}));
   EXPECT_FALSE(pdf.Has("3.)", 2));
   EXPECT_EQ(Count(pdf, "\"On\"", 2), 1u);
   EXPECT_TRUE(pdf.Has("Pinning", 2));
   EXPECT_EQ(AtMargin(pdf, "Terminal", 2).size(), 8u);
   EXPECT_GT(pdf.First("Pinning", 2).top, pdf.First("Illustration", 2).top);
+  // Terminal 8 reads "Terminal 8: Gnd", its label only once.
+  EXPECT_EQ(Count(pdf, "Terminal", 2), 8u);
+  EXPECT_EQ(pdf.LineFrom("8:", 2).size() > 1 ? pdf.LineFrom("8:", 2)[1] : "", "Gnd");
 }
 
 TEST_F(FrqPagesTest, SpecialRangeIsUserDefinedWithTwoBoardsOnPageTwo) {
@@ -133,7 +139,32 @@ TEST_F(FrqPagesTest, SpecialRangeIsUserDefinedWithTwoBoardsOnPageTwo) {
   EXPECT_EQ(Count(pdf, "\"On\"", 2), 2u);
   EXPECT_TRUE(pdf.Has("3.)", 2));
   EXPECT_GT(pdf.First("Pinning", 2).top, std::max(captions[0].top, captions[1].top));
-  EXPECT_FALSE(pdf.Has("Note:", 2));
+  EXPECT_TRUE(pdf.Has("Note:", 2));
+}
+
+// A note of 48 characters without a blank: whole on both pages, within its column, and the
+// blocks below move down so that nothing overlaps it.
+TEST_F(FrqPagesTest, ALongNoteStaysWholeWithinItsColumnOnBothPages) {
+  FrqModel frq = Frq(kFrqModeMinToMax, "100", "1000", 1);
+  const std::string tag = "SN4711-0815/ABCDEFGHIJKLMNOPQRSTUVWXYZ.012345678";
+  ASSERT_EQ(tag.size(), 48u);
+  const PdfText pdf = Print("frq_long_note", frq, tag);
+  ASSERT_EQ(pdf.pages, 2);
+  for (int page = 1; page <= 2; ++page) {
+    const Word note = pdf.First("Note:", page);
+    const double address = pdf.First("Zantrel", page).left;
+    std::string joined;
+    double bottom = 0;
+    for (const Word& w : pdf.words) {
+      if (w.page != page || w.left < 5.3 || w.left > 15 || w.top < note.top - 0.1 || w.top > note.top + 0.9) continue;
+      joined += w.text;
+      EXPECT_LT(w.right, address) << w.text;
+      bottom = std::max(bottom, w.bottom);
+    }
+    EXPECT_EQ(joined, tag) << page;
+    const Word below = page == 1 ? pdf.First("Input:", 1) : pdf.First("\"On\"", 2);
+    EXPECT_GT(below.top, bottom) << page;
+  }
 }
 
 // The text of each step is wrapped to 0.65 of the printable width.

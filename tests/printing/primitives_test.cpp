@@ -127,12 +127,8 @@ TEST_F(PrintoutTest, HeaderWithoutPageNumberOrNote) {
   for (const DrawnText& t : log.texts) EXPECT_EQ(t.text.rfind("Page:", 0), std::string::npos);
 }
 
-TEST_F(PrintoutTest, HeaderWrapsALongNote) {
-  struct Case {
-    std::string note;
-    std::string first;   // at y 4.8
-    std::string second;  // one line lower; empty: no second line
-  };
+TEST_F(PrintoutTest, HeaderWrapsALongNoteWithinItsColumn) {
+  // The column is 10.4 cm (53 characters) wide, up to 0.2 cm before the address block.
   const std::string x50(50, 'x');
   const std::string x60(60, 'x');
   const std::string words = [] {
@@ -140,14 +136,20 @@ TEST_F(PrintoutTest, HeaderWrapsALongNote) {
     for (int i = 0; i < 25; ++i) s += "abcd ";
     return s;
   }();
-  const Case cases[] = {
-      {"", "", ""},                                    // the caption alone
-      {std::string(53, 'y'), std::string(53, 'y'), ""},  // 10.335 cm fits
-      {x50 + " yyyyyyyyyy", x50 + " ", "yyyyyyyyyy"},
-      // Nowhere to break: an empty first line and the whole note below it.
-      {x60, "", x60},
-      // Three lines: the rest keeps its line break.
-      {words, words.substr(0, 55), words.substr(55, 55) + "\r" + words.substr(110)},
+  const std::string ten = words.substr(0, 49);  // ten words
+  const struct Case {
+    std::string note;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {""}},                                      // the caption alone
+      {std::string(53, 'y'), {std::string(53, 'y')}},  // 10.335 cm fits
+      {x50 + " yyyyyyyyyy", {x50, "yyyyyyyyyy"}},      // the blank at the break goes
+      {x50 + "-" + "0123456789", {x50 + "-", "0123456789"}},
+      {x50 + "/" + "0123456789", {x50 + "/", "0123456789"}},
+      {x50 + "." + "0123456789", {x50 + ".", "0123456789"}},
+      // Nowhere to break: between two characters, nothing lost.
+      {x60, {std::string(53, 'x'), std::string(7, 'x')}},
+      {words, {ten, ten, words.substr(100, 24)}},
   };
   for (const Case& c : cases) {
     SinkLog caseLog;
@@ -160,17 +162,12 @@ TEST_F(PrintoutTest, HeaderWrapsALongNote) {
     for (const DrawnText& t : caseLog.texts) {
       if (t.x == 490 && !t.inImage) noteLines.push_back(t);
     }
-    if (c.second.empty() && c.first == c.note) {
-      EXPECT_DOUBLE_EQ(y, 4.8) << c.note;
-      ASSERT_EQ(noteLines.size(), 1u) << c.note;
-      EXPECT_EQ(noteLines[0].text, c.first);
-    } else {
-      EXPECT_NEAR(y, 4.8 + kLineHeight, 1e-12) << c.note;
-      ASSERT_EQ(noteLines.size(), 2u) << c.note;
-      EXPECT_EQ(noteLines[0].text, c.first);
-      EXPECT_EQ(noteLines[0].y, 440);
-      EXPECT_EQ(noteLines[1].text, c.second);
-      EXPECT_EQ(noteLines[1].y, out.CmToPxY(4.4 + kLineHeight));
+    EXPECT_NEAR(y, 4.8 + static_cast<double>(c.lines.size() - 1) * kLineHeight, 1e-12) << c.note;
+    ASSERT_EQ(noteLines.size(), c.lines.size()) << c.note;
+    for (std::size_t i = 0; i < c.lines.size(); ++i) {
+      EXPECT_EQ(noteLines[i].text, c.lines[i]) << c.note;
+      EXPECT_EQ(noteLines[i].y, out.CmToPxY(4.4 + static_cast<double>(i) * kLineHeight)) << c.note;
+      EXPECT_LE(out.TextWidth(noteLines[i].text), 10.4) << c.note;
     }
   }
 }
