@@ -129,6 +129,9 @@ FrqQuantized FrqQuantize(double f) {
   static constexpr int kDecadeCode[4] = {0, 2, 1, 3};
   const double power = kPower[r.k];
   r.m = IntegerPartOf15Digits(f / power);
+  // Just below 16, 160 or 1600 the 15-digit text rounds up to "16": that value belongs to
+  // the next decade (16 Hz is m = 1, t = 6 there), which keeps m within its four switches.
+  if (r.m > 15) return FrqQuantize(16 * power);
   double tenths = 0;
   switch (r.k) {
     case 0: tenths = (f - r.m) * 10; break;
