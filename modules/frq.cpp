@@ -141,7 +141,10 @@ FrqQuantized FrqQuantize(double f) {
   }
   r.t = static_cast<int>(RoundHalfEven(tenths));
   if (r.t < 0) r.t = 0;  // m was read one too high from its 15-digit text
-  r.q = (r.m + r.t / 10.0) * power;
+  // (m + t / 10) x 10^k, computed from the whole number of tenths so that q is exactly the
+  // decimal grid value (2.2 x 100 would give 220.00000000000003).
+  const int tenthsWhole = 10 * r.m + r.t;
+  r.q = r.k == 0 ? tenthsWhole / 10.0 : tenthsWhole * kPower[r.k - 1];
   r.code = Reverse4(r.m & 15) | (Reverse4(r.t & 15) << 4);
   r.decadeCode = kDecadeCode[r.k];
   return r;

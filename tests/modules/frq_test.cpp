@@ -86,6 +86,19 @@ TEST(FrqQuantize, StaysOnTheSwitchesForEveryDouble) {
       values.push_back(above = std::nextafter(above, 1e9));
     }
   }
+  // Every value of the grid is represented exactly: it quantises to itself and its entry
+  // text reads back as the same double (217 gives 220, not 220.00000000000003).
+  EXPECT_EQ(FrqQuantize(217).q, 220);
+  for (int tenths = 0; tenths <= 159; ++tenths) {
+    for (double scale : {0.1, 1.0, 10.0, 100.0}) {
+      const double g = scale < 1 ? tenths / 10.0 : tenths * scale;
+      if (scale >= 1 && tenths < 16) continue;  // below the decade
+      const FrqQuantized r = FrqQuantize(g);
+      EXPECT_EQ(r.q, g) << g;
+      EXPECT_EQ(FrqReadEntry(FrqFrequencyText(r.q)), r.q) << g;
+      values.push_back(g + 0.04 * (scale < 1 ? 1 : scale));
+    }
+  }
   for (double f : values) {
     const FrqQuantized r = FrqQuantize(f);
     EXPECT_TRUE(r.m >= 0 && r.m <= 15) << f << " m " << r.m;
