@@ -36,6 +36,8 @@ struct OnExit {
   F f;
   ~OnExit() { f(); }
 };
+template <class F>
+OnExit(F) -> OnExit<F>;  // for compilers without aggregate deduction
 
 // Text where the glyph has an 'X'; shadow on a non-text cell directly below a text pixel.
 template <std::size_t N>

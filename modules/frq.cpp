@@ -129,6 +129,9 @@ FrqQuantized FrqQuantize(double f) {
   static constexpr int kDecadeCode[4] = {0, 2, 1, 3};
   const double power = kPower[r.k];
   r.m = IntegerPartOf15Digits(f / power);
+  // Just below 16, 160 or 1600 the 15-digit text rounds up to "16": that value belongs to
+  // the next decade (16 Hz is m = 1, t = 6 there), which keeps m within its four switches.
+  if (r.m > 15) return FrqQuantize(16 * power);
   double tenths = 0;
   switch (r.k) {
     case 0: tenths = (f - r.m) * 10; break;
@@ -138,7 +141,10 @@ FrqQuantized FrqQuantize(double f) {
   }
   r.t = static_cast<int>(RoundHalfEven(tenths));
   if (r.t < 0) r.t = 0;  // m was read one too high from its 15-digit text
-  r.q = (r.m + r.t / 10.0) * power;
+  // (m + t / 10) x 10^k, computed from the whole number of tenths so that q is exactly the
+  // decimal grid value (2.2 x 100 would give 220.00000000000003).
+  const int tenthsWhole = 10 * r.m + r.t;
+  r.q = r.k == 0 ? tenthsWhole / 10.0 : tenthsWhole * kPower[r.k - 1];
   r.code = Reverse4(r.m & 15) | (Reverse4(r.t & 15) << 4);
   r.decadeCode = kDecadeCode[r.k];
   return r;

@@ -13,9 +13,11 @@ class EFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Writes `data` into a new temporary file in the folder of `path`, flushes it to disk and
-// renames it over `path` only when everything has been written. On any failure `path` is
-// left as it was, the temporary file is removed and EFileError is raised.
+// Writes `data` with the program's safe file writer (fileio/safe_file.h): a temporary file
+// beside the target, flushed and renamed over it only when everything has been written; a
+// symbolic link is followed, a target that is no regular file is refused, the old file's
+// mode is kept. On any failure `path` is left as it was, the temporary file is removed and
+// EFileError is raised.
 void WriteFileReplacing(const std::string& path, std::string_view data);
 
 }  // namespace setrix::pdf

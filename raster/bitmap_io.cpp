@@ -1,5 +1,7 @@
 #include "raster/bitmap_io.h"
 
+#include "fileio/safe_file.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -7,15 +9,16 @@
 #include <cstring>
 #include <memory>
 
-#include <sys/stat.h>
 
 namespace setrix::raster {
 
 namespace {
 
-// Pictures larger than this are refused by the readers (a guard against hostile headers).
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
-constexpr std::int64_t kMaxSide = std::int64_t{1} << 20;
+// Pictures larger than this are refused by the readers (a guard against hostile headers):
+// 16 Mi pixels are 64 MiB in memory, far beyond any picture of the program. The readers also
+// check that the pixel data is there before they allocate the bitmap.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 24;
+constexpr std::int64_t kMaxSide = std::int64_t{1} << 16;
 
 bool Oversized(std::int64_t w, std::int64_t h) { return w > kMaxSide || h > kMaxSide || w * h > kMaxPixels; }
 
@@ -243,7 +246,8 @@ Bitmap DecodePnm(std::span<const std::uint8_t> data) {
   const int samples = bits || grey ? 1 : 3;
   if (binary) s.SingleSpace();
 
-  Bitmap b(static_cast<int>(w), static_cast<int>(h), bits ? 1 : grey ? 8 : 24);
+  // The data must be there before the bitmap is allocated; a plain sample takes at least
+  // one character.
   const std::size_t pixels = static_cast<std::size_t>(w * h);
   if (binary) {
     const std::size_t bytesPerSample = maxval > 255 ? 2 : 1;
@@ -252,6 +256,7 @@ Bitmap DecodePnm(std::span<const std::uint8_t> data) {
   } else if (s.Remaining() < pixels * samples) {
     throw ImageError("PNM: pixel data ends early");
   }
+  Bitmap b(static_cast<int>(w), static_cast<int>(h), bits ? 1 : grey ? 8 : 24);
 
   std::uint8_t rowByte = 0;
   for (int y = 0; y < h; ++y) {
@@ -307,6 +312,8 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> d) {
   if (w < 0) throw ImageError("BMP: negative width");
   if (Oversized(w, h)) throw ImageError("BMP: picture too large");
   const bool topDown = hRaw < 0;
+  const std::uint64_t stride = ((static_cast<std::uint64_t>(w) * bpp + 31) / 32) * 4;
+  if (offset + stride * static_cast<std::uint64_t>(h) > d.size()) throw ImageError("BMP: pixel data cut short");
 
   Bitmap b(w, static_cast<int>(h), static_cast<int>(bpp));
   if (bpp <= 8) {
@@ -321,8 +328,6 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> d) {
     }
     b.SetPalette(std::move(palette));
   }
-  const std::uint64_t stride = ((static_cast<std::uint64_t>(w) * bpp + 31) / 32) * 4;
-  if (offset + stride * h > d.size()) throw ImageError("BMP: pixel data cut short");
   for (std::int64_t row = 0; row < h; ++row) {
     const int y = static_cast<int>(topDown ? row : h - 1 - row);
     const std::size_t at = offset + row * stride;
@@ -348,19 +353,10 @@ Bitmap DecodeImage(std::span<const std::uint8_t> data) {
 }
 
 FileResult WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  auto fail = [&](int err) { return FileResult{"cannot write " + path + ": " + std::strerror(err)}; };
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return fail(errno);
-  // Only a regular file that turned out incomplete is removed, never a device.
-  struct stat st {};
-  const bool regular = fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode);
-  int err = 0;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) err = errno ? errno : EIO;
-  if (std::fflush(f) != 0 && !err) err = errno ? errno : EIO;
-  if (std::fclose(f) != 0 && !err) err = errno ? errno : EIO;
-  if (err) {
-    if (regular) std::remove(path.c_str());
-    return fail(err);
+  try {
+    fileio::WriteFileSafely(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  } catch (const fileio::FileError& e) {
+    return FileResult{"cannot write " + path + ": " + e.Reason()};
   }
   return {};
 }

@@ -59,8 +59,10 @@ struct FileResult {
   explicit operator bool() const { return error.empty(); }
 };
 
-// Writes the bytes to `path`. On failure the error reads "cannot write <path>: <reason>"
-// and a partly written regular file is removed.
+// Writes the bytes to `path` with the program's safe file writer (fileio/safe_file.h): the
+// old file is replaced only once the new one is complete; a target that is no regular file
+// is refused. On failure the error reads "cannot write <path>: <reason>" and the old file
+// is as it was.
 FileResult WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 FileResult WriteImageFile(const Bitmap& bitmap, const std::string& path, ImageFormat format);
 

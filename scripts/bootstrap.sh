@@ -11,7 +11,7 @@ PACKAGES=(
   qpdf poppler-utils
   fonts-liberation fonts-urw-base35
   xvfb xauth
-  ccache clang
+  ccache clang libclang-rt-14-dev
   libcsv-dev libqrencode-dev qt6-translations-l10n
   scdoc lintian desktop-file-utils appstream librsvg2-bin
 )

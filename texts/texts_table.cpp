@@ -1026,8 +1026,9 @@ constinit const PerLanguage txIllustration{"txIllustration", {
     /* es */ "fig. "
 }};
 
-namespace {
-constinit const Entry kAllEntries[] = {
+std::span<const Entry> AllEntries() {
+  // Built on first use, so that it is complete whenever it is asked for.
+  static const Entry kAllEntries[] = {
     Entry::Of(txProgramSubtitle),
     Entry::Of(txFile),
     Entry::Of(txSaveDocumentation),
@@ -1133,9 +1134,8 @@ constinit const Entry kAllEntries[] = {
     Entry::Of(txUserDefined),
     Entry::Of(txPage),
     Entry::Of(txIllustration),
-};
-}  // namespace
-
-std::span<const Entry> AllEntries() { return kAllEntries; }
+  };
+  return kAllEntries;
+}
 
 }  // namespace setrix::texts

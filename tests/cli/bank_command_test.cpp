@@ -1,11 +1,13 @@
 // setrix-cli bank, run as a program: the picture files against the checked reference
 // pictures of the bank drawing, and the refusals.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "raster/bitmap_io.h"
@@ -95,4 +97,33 @@ TEST(BankCommand, WriteFailureGivesTheReasonAndStatusOne) {
   const RunResult run = RunCli("bank --count 8 --alignment 0 --value 1 --out /nonexistent-setrix-dir/bank.bmp");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.output, "setrix-cli bank: cannot write /nonexistent-setrix-dir/bank.bmp: No such file or directory\n");
+}
+
+TEST(BankCommand, ReplacesPicturesSafely) {
+  namespace fs = std::filesystem;
+  const fs::path dir = TempFile("pictures");
+  fs::remove_all(dir);
+  fs::create_directories(dir / "archive");
+  const std::string args = "bank --count 8 --alignment 0 --value 1 --out ";
+
+  // A link to the archived picture: the picture is replaced, the link stays, the mode is kept.
+  const fs::path archived = dir / "archive" / "s1.bmp";
+  std::ofstream(archived) << "old picture";
+  fs::permissions(archived, fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("archive/s1.bmp", dir / "s1.bmp");
+  RunResult run = RunCli(args + (dir / "s1.bmp").string());
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(fs::is_symlink(dir / "s1.bmp"));
+  EXPECT_EQ(setrix::raster::ReadFileBytes(archived.string())[0], 'B');
+  EXPECT_EQ(fs::status(archived).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+  // A FIFO is refused at once (writing into it would wait for a reader), and left alone.
+  const fs::path fifo = dir / "pipe.ppm";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  run = RunCli(args + fifo.string());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, "setrix-cli bank: cannot write " + fifo.string() + ": Not a regular file (a FIFO)\n");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3);  // nothing left behind
+  fs::remove_all(dir);
 }

@@ -2,6 +2,8 @@
 // three modes with their rows, buttons and Save/Print, and the step guidance.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,67 @@ TEST(FrqQuantize, RepresentsTheModulesGridWithHalvesToEven) {
   EXPECT_EQ(FrqQuantize(15900).decadeCode, 3);
   // Not a frequency: bounded, no crash.
   EXPECT_EQ(FrqQuantize(-5).q, 0);
+}
+
+TEST(FrqQuantize, StaysOnTheSwitchesForEveryDouble) {
+  // Just below a decade boundary the 15-digit text of f / 10^k reads "16": such a value is
+  // the next decade's 16 (m = 1, t = 6), never m = 16 with S1 code 0.
+  const struct {
+    double f, q;
+    int k, code;
+  } boundaries[] = {
+      {15.999999999999989, 16, 1, 8 | (6 << 4)},
+      {std::nextafter(16.0, 0.0), 16, 1, 8 | (6 << 4)},
+      {159.99999999999997, 160, 2, 8 | (6 << 4)},
+      {1599.9999999999998, 1600, 3, 8 | (6 << 4)},
+  };
+  for (const auto& c : boundaries) {
+    const FrqQuantized r = FrqQuantize(c.f);
+    EXPECT_EQ(r.q, c.q) << c.f;
+    EXPECT_EQ(r.k, c.k) << c.f;
+    EXPECT_EQ(r.m, 1) << c.f;
+    EXPECT_EQ(r.t, 6) << c.f;
+    EXPECT_EQ(r.code, c.code) << c.f;
+  }
+
+  // Around every boundary and at the ends of the double range: m fits four switches, t is
+  // 0 to 10, q on the grid between 0 and 15900.
+  std::vector<double> values = {std::numeric_limits<double>::quiet_NaN(),
+                                std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::denorm_min(),
+                                std::numeric_limits<double>::max(),
+                                -0.0};
+  for (double edge : {0.05, 0.15, 1.0, 1.95, 10.0, 15.95, 16.0, 16.5, 100.0, 159.5, 160.0, 165.0, 1000.0, 1595.0,
+                      1600.0, 1650.0, 15850.0, 15900.0}) {
+    double below = edge, above = edge;
+    for (int i = 0; i < 64; ++i) {
+      values.push_back(below = std::nextafter(below, 0.0));
+      values.push_back(above = std::nextafter(above, 1e9));
+    }
+  }
+  // Every value of the grid is represented exactly: it quantises to itself and its entry
+  // text reads back as the same double (217 gives 220, not 220.00000000000003).
+  EXPECT_EQ(FrqQuantize(217).q, 220);
+  for (int tenths = 0; tenths <= 159; ++tenths) {
+    for (double scale : {0.1, 1.0, 10.0, 100.0}) {
+      const double g = scale < 1 ? tenths / 10.0 : tenths * scale;
+      if (scale >= 1 && tenths < 16) continue;  // below the decade
+      const FrqQuantized r = FrqQuantize(g);
+      EXPECT_EQ(r.q, g) << g;
+      EXPECT_EQ(FrqReadEntry(FrqFrequencyText(r.q)), r.q) << g;
+      values.push_back(g + 0.04 * (scale < 1 ? 1 : scale));
+    }
+  }
+  for (double f : values) {
+    const FrqQuantized r = FrqQuantize(f);
+    EXPECT_TRUE(r.m >= 0 && r.m <= 15) << f << " m " << r.m;
+    EXPECT_TRUE(r.t >= 0 && r.t <= 10) << f << " t " << r.t;
+    EXPECT_TRUE(r.k >= 0 && r.k <= 3) << f;
+    EXPECT_TRUE(r.q >= 0 && r.q <= 15900) << f << " q " << r.q;
+    EXPECT_TRUE(r.code >= 0 && r.code <= 255) << f;
+    EXPECT_TRUE(r.m > 0 || r.k == 0) << f << ": a decade above 0 starts at m = 1";
+  }
 }
 
 TEST(FrqEntry, ReadingAndKeyFilter) {
