@@ -55,6 +55,8 @@ step "The installed programs"
 ! "$ROOT/usr/bin/setrix" --help | grep -q Wartungstor
 "$ROOT/usr/bin/setrix-cli" --help | grep -q '^Usage: setrix-cli '
 
+scripts/check-completion.sh "$ROOT/usr/share/bash-completion/completions/setrix-cli" "$ROOT/usr/bin/setrix-cli"
+
 pdf=$ROOT/check.pdf
 "$ROOT/usr/bin/setrix-cli" thermo --type K --start 0 --end 400 --output 4-20mA --filter on \
   --pdf "$pdf" --note "check" --date 24.12.2026 >/dev/null
