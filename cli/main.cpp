@@ -75,7 +75,9 @@ int main(int argc, char** argv) {
   const bool stdoutClosed = GuardStandardStreams();
   static CheckedOutput output;
   std::streambuf* const standard = std::cout.rdbuf(&output);
-  CLI::App app{"SETRIX command line: DIP switch settings and documentation for the ZOR modules"};
+  // Named here, so that usage lines show the program's name rather than the path it was started by.
+  CLI::App app{"SETRIX command line: DIP switch settings and documentation for the ZOR modules", "setrix-cli"};
+  app.set_version_flag("--version", "setrix-cli " SETRIX_VERSION, "Print the program name and version and exit");
   app.require_subcommand(1);
   int exitCode = 0;
   setrix::cli::AddDcCommand(app, exitCode);
@@ -89,6 +91,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     exitCode = app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    exitCode = app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     exitCode = app.exit(e);
   } catch (const CLI::ParseError& e) {
     // Bad command lines: a message naming the option and what it accepts, status 2.
