@@ -45,10 +45,10 @@ TEST(DecodeCommand, DcNamesTheSettingWithTheDcCommandsFields) {
 
 TEST(DecodeCommand, BankValuesInEveryAcceptedForm) {
   for (const char* s1 : {"143", "0x8F", "0x8f", "on:1,2,3,4,8", "on:8,4,3,2,1"}) {
-    const auto j = RunJson(std::string("decode dc --s1 ") + s1 + " --s2 on:1 --s3 on:");
+    const auto j = RunJson(std::string("decode dc --s1 ") + s1 + " --s2 on:1 --s3 on:1,2");
     EXPECT_EQ(j["s1"], 143) << s1;
     EXPECT_EQ(j["s2"], 1) << s1;
-    EXPECT_EQ(j["s3"], 0) << s1;
+    EXPECT_EQ(j["s3"], 3) << s1;
     EXPECT_EQ(j["twoStep"], 2) << s1;
   }
 }
@@ -85,7 +85,7 @@ TEST(DecodeCommand, BadCommandLinesExitWithStatusTwoAndSayWhatIsAccepted) {
 TEST(DecodeCommand, AnImpossiblePatternIsAnAnswer) {
   const RunResult run = RunCli("decode dc --s1 0x67 --s2 26 --s3 7");
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.output.find("Output:             ?\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("Output:              ?\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("No setting of the program gives these switches:\n"
                             "  - S1 switches 5 to 7 give no valid value for: Output\n"),
             std::string::npos)

@@ -56,33 +56,42 @@ std::string Line(const Reading& r, const std::string& key) {
 using DcSetting = std::tuple<int, int, int, bool, bool>;  // in, out, zero step, ZERO, SPAN
 
 // Tasks over every input and output range and zero step: the input range mapped onto the
-// output range (or a part of it) so that the zero offset needed lies on the step, just off it
-// or further off; the live-zero input also right beside its limits.
+// whole output range or a part of it, with the gain of the ranges or off it, so that the zero
+// offset needed lies on the step, just off it or further off; the live-zero input also right
+// beside its limits.
 std::vector<DcConfig> DcTaskSweep() {
   std::vector<DcConfig> tasks;
   for (int r = 0; r < kDcInputRangeCount; ++r) {
     const TInputRec& in = InputRanges[static_cast<std::size_t>(r)];
     const bool milli = in.isCurrent == 1 || in.range < 1;
-    const double range = in.range * (milli ? 1000 : 1);  // entries in mA or mV, else V
+    const double inScale = milli ? 1000 : 1;  // entries in mA or mV, else V
     const double liveZero = r == kDcLiveZeroInput ? 25 : 0;
     for (int c = 0; c < kDcOutputRangeCount; ++c) {
       const TOutputRec& out = OutputRanges[static_cast<std::size_t>(c)];
       const double outScale = out.isCurrent == 1 ? 1000 : 1;
-      const double span = (out.rangeEnd - out.rangeStart) * outScale;
+      const double span = out.rangeEnd - out.rangeStart;
       for (int k = 0; k < kDcZeroStepCount; ++k) {
         const double step = ZeroSteps[static_cast<std::size_t>(k)];
         for (double target : {step, step + 3, step - 0.2, 25.05, -25.05}) {
-          for (double spanFactor : {1.0, 0.8, 0.5, 1.25}) {
-            // zero offset = target: the input starts where the output range's start would lie.
-            const double inStart = -(target - liveZero) / spanFactor / 100 * range;
-            DcConfig task;
-            task.inUnit = in.isCurrent == 1 ? kDcInMilliAmpere : milli ? kDcInMilliVolt : kDcInVolt;
-            task.outUnit = out.isCurrent == 1 ? kDcOutMilliAmpere : kDcOutVolt;
-            task.inMinText = Text(inStart);
-            task.inMaxText = Text(inStart + range);
-            task.outMinText = Text(out.rangeStart * outScale);
-            task.outMaxText = Text(out.rangeStart * outScale + span * spanFactor);
-            tasks.push_back(task);
+          for (double spanFactor : {1.0, 0.8, 0.5, 1.25}) {       // gain / the ranges' gain
+            for (double outPart : {1.0, 0.8, 0.5}) {              // share of the output span
+              for (double outOffset : {0.0, 0.25}) {              // where that share begins
+                // The zero offset needed is `target`: solved for the input start.
+                const double inStart =
+                    (outOffset - (target - liveZero) / 100) * in.range / spanFactor;
+                const double inSpan = outPart * in.range / spanFactor;
+                const double outStart = out.rangeStart + outOffset * span;
+                DcConfig task;
+                task.inUnit =
+                    in.isCurrent == 1 ? kDcInMilliAmpere : milli ? kDcInMilliVolt : kDcInVolt;
+                task.outUnit = out.isCurrent == 1 ? kDcOutMilliAmpere : kDcOutVolt;
+                task.inMinText = Text(inStart * inScale);
+                task.inMaxText = Text((inStart + inSpan) * inScale);
+                task.outMinText = Text(outStart * outScale);
+                task.outMaxText = Text((outStart + outPart * span) * outScale);
+                tasks.push_back(task);
+              }
+            }
           }
         }
       }
@@ -115,6 +124,11 @@ TEST_F(DecodeTest, EveryDcEvaluationEntryReadsBack) {
     }
   }
   EXPECT_GT(entries, 0);
+  // The two steps of the two-step setting are settings of the program as well.
+  for (int step : {1, 2}) {
+    const DcReading d = ReadDc(DcTwoStepScreenBanks(step), kEnglish);
+    reached.insert({d.inIndex, *d.outIndex, *d.zeroStep, d.zeroPot, d.spanPot});
+  }
 
   // Every one of the 2^18 patterns reads without a crash; those read as produced are exactly
   // the settings the sweep reached (and the two steps of the two-step setting).
@@ -129,8 +143,7 @@ TEST_F(DecodeTest, EveryDcEvaluationEntryReadsBack) {
           continue;
         }
         ASSERT_TRUE(d.outIndex && d.zeroStep);
-        if (d.twoStep == 0)
-          readAsProduced.insert({d.inIndex, *d.outIndex, *d.zeroStep, d.zeroPot, d.spanPot});
+        readAsProduced.insert({d.inIndex, *d.outIndex, *d.zeroStep, d.zeroPot, d.spanPot});
       }
   std::vector<DcSetting> readOnly, reachedOnly;
   std::set_difference(readAsProduced.begin(), readAsProduced.end(), reached.begin(), reached.end(),
