@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/dc_screen_output.h"
@@ -188,6 +189,7 @@ struct DcOptions {
   std::string separator;
   std::string lang = "en";
   PdfOptions pdf;
+  FoundOptions found{{10, 5, 3}, {}};
   bool json = false;
 };
 
@@ -212,6 +214,7 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--lang", o->lang, {"de", "en", "it", "es"},
                 "Language of the screen's texts (default en)");
   cmd->add_flag("--json", o->json, "Print one JSON object instead of text");
+  AddFoundOptions(*cmd, o->found);
 
   cmd->allow_extras();  // an unknown word is answered below with the options that are known
 
@@ -226,6 +229,7 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
                        : n == "--out-unit" ? "one of mA|V"
                                            : aNumber);
     }
+    const std::optional<std::vector<int>> found = ParseFound(o->found);
     ApplyDecimalSeparator(o->separator);
     texts::SetCurrentLanguage(texts::LanguageFromCode(o->lang));
     DcConfig dc;
@@ -240,12 +244,17 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     // The same task on the DC screen: what it shows after "Calculate settings", or its two
     // steps.
     const DcScreenRun screen = RunDcScreen(dc);
+    const CheckResult checked =
+        found ? CheckDc(dc, {(*found)[0], (*found)[1], (*found)[2]}, texts::CurrentLanguage())
+              : CheckResult{};
     if (o->json) {
       nlohmann::ordered_json j = DcJson(dc, check);
       AddDcScreenJson(j, screen);
+      if (found) j["check"] = CheckJson(checked, *found);
       WriteJson(std::cout, j);
     } else {
       std::cout << DcText(dc, check, screen.screen.TwoStep()) << DcScreenText(screen);
+      if (found) std::cout << CheckText(checked, *found);
     }
     // A refused task is an answer, not a command-line error; a document that cannot be made is.
     exitCode = o->pdf.file.empty() ? 0 : WriteDcPdf(o->pdf, screen.screen, screen.message);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/module_output.h"
@@ -21,6 +22,7 @@ using texts::Tx;
 struct FrqOptions {
   modules::CommonOptions common;
   PdfOptions pdf;
+  FoundOptions found{{8, 8}, {}};
   std::string mode, output;  // empty: not given
   std::optional<std::string> lower, upper;
 };
@@ -152,6 +154,7 @@ bool Typeable(const std::string& text) {
 }
 
 void Run(const FrqOptions& o, int& exitCode) {
+  const std::optional<std::vector<int>> found = ParseFound(o.found);
   for (const auto& [name, value] : {std::pair{"--lower", &o.lower}, std::pair{"--upper", &o.upper}}) {
     if (*value && !Typeable(**value))
       throw CLI::ValidationError(name, "\"" + **value +
@@ -173,10 +176,15 @@ void Run(const FrqOptions& o, int& exitCode) {
   }
   if (!o.output.empty()) FrqChoose(m, FrqList::Output, modules::IndexOf(kOutputs, o.output));
 
-  if (o.common.json)
-    WriteJson(std::cout, ToJson(m));
-  else
+  const CheckResult checked = found ? CheckFrq(m, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
+  if (o.common.json) {
+    nlohmann::ordered_json j = ToJson(m);
+    if (found) j["check"] = CheckJson(checked, *found);
+    WriteJson(std::cout, j);
+  } else {
     std::cout << ToText(m);
+    if (found) std::cout << CheckText(checked, *found);
+  }
   exitCode = o.pdf.file.empty() ? 0 : WriteFrqPdf(o.pdf, m);
 }
 
@@ -191,6 +199,7 @@ void AddFrqCommand(CLI::App& app, int& exitCode) {
   cmd->add_option("--upper", options->upper, "Upper frequency in Hz, as typed into the entry");
   AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
   modules::AddCommonOptions(*cmd, options->common);
+  AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }

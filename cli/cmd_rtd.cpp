@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/module_output.h"
@@ -21,6 +22,7 @@ using texts::Tx;
 struct RtdOptions {
   modules::CommonOptions common;
   PdfOptions pdf;
+  FoundOptions found{{8, 8}, {}};
   std::string type, output, response, manual;  // empty: not given
   std::optional<std::string> start, end;
 };
@@ -91,6 +93,7 @@ std::string ToText(const RtdModel& m) {
 }
 
 void Run(const RtdOptions& o, int& exitCode) {
+  const std::optional<std::vector<int>> found = ParseFound(o.found);
   modules::ApplyCommonOptions(o.common);
   RtdModel m;
   RtdUpdate(m);
@@ -102,10 +105,15 @@ void Run(const RtdOptions& o, int& exitCode) {
   if (!o.output.empty()) RtdChoose(m, RtdList::Output, modules::IndexOf(kOutputs, o.output));
   if (!o.manual.empty()) RtdChoose(m, RtdList::Manual, modules::IndexOf(kManual, o.manual));
 
-  if (o.common.json)
-    WriteJson(std::cout, ToJson(m));
-  else
+  const CheckResult checked = found ? CheckRtd(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
+  if (o.common.json) {
+    nlohmann::ordered_json j = ToJson(m);
+    if (found) j["check"] = CheckJson(checked, *found);
+    WriteJson(std::cout, j);
+  } else {
     std::cout << ToText(m);
+    if (found) std::cout << CheckText(checked, *found);
+  }
   exitCode = o.pdf.file.empty() ? 0 : WriteRtdPdf(o.pdf, m);
 }
 
@@ -124,6 +132,7 @@ void AddRtdCommand(CLI::App& app, int& exitCode) {
                 "Response time (slow 2.2 s, fast 1.2 s)");
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
+  AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }

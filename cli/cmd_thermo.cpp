@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/module_output.h"
@@ -21,6 +22,7 @@ using texts::Tx;
 struct ThermoOptions {
   modules::CommonOptions common;
   PdfOptions pdf;
+  FoundOptions found{{8, 8}, {}};
   std::string type, output, filter, manual;  // empty: not given
   std::optional<std::string> start, end;
 };
@@ -82,6 +84,7 @@ std::string ToText(const ThermoModel& m) {
 }
 
 void Run(const ThermoOptions& o, int& exitCode) {
+  const std::optional<std::vector<int>> found = ParseFound(o.found);
   modules::ApplyCommonOptions(o.common);
   ThermoModel m;
   ThermoUpdate(m);
@@ -93,10 +96,17 @@ void Run(const ThermoOptions& o, int& exitCode) {
   if (!o.output.empty()) ThermoChoose(m, ThermoList::Output, modules::IndexOf(kOutputs, o.output));
   if (!o.manual.empty()) ThermoChoose(m, ThermoList::Manual, modules::IndexOf(kManual, o.manual));
 
-  if (o.common.json)
-    WriteJson(std::cout, ToJson(m));
-  else
+  const CheckResult checked =
+      found ? CheckThermo(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage())
+            : CheckResult{};
+  if (o.common.json) {
+    nlohmann::ordered_json j = ToJson(m);
+    if (found) j["check"] = CheckJson(checked, *found);
+    WriteJson(std::cout, j);
+  } else {
     std::cout << ToText(m);
+    if (found) std::cout << CheckText(checked, *found);
+  }
   exitCode = o.pdf.file.empty() ? 0 : WriteThermoPdf(o.pdf, m);
 }
 
@@ -113,6 +123,7 @@ void AddThermoCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--filter", options->filter, kFilter, "Filter");
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
+  AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
   cmd->callback([options, &exitCode] { Run(*options, exitCode); });
 }

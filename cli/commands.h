@@ -11,5 +11,6 @@ void AddBankCommand(CLI::App& app, int& exitCode);
 void AddThermoCommand(CLI::App& app, int& exitCode);
 void AddRtdCommand(CLI::App& app, int& exitCode);
 void AddFrqCommand(CLI::App& app, int& exitCode);
+void AddDecodeCommand(CLI::App& app, int& exitCode);
 
 }  // namespace setrix::cli

@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
   setrix::cli::AddFrqCommand(app, exitCode);
   setrix::cli::AddTextsCommand(app, exitCode);
   setrix::cli::AddBankCommand(app, exitCode);
+  setrix::cli::AddDecodeCommand(app, exitCode);
   try {
     setrix::cli::Parse(app, argc, argv);
   } catch (const CLI::CallForHelp& e) {

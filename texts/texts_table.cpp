@@ -2,6 +2,7 @@
 // Texts are UTF-8; "\r\n" and lone "\r" line breaks, trailing blanks and "&" accelerators
 // belong to the texts.
 #include "texts/texts.h"
+#include "texts/texts_reading.h"
 
 namespace setrix::texts {
 
@@ -1026,6 +1027,194 @@ constinit const PerLanguage txIllustration{"txIllustration", {
     /* es */ "fig. "
 }};
 
+// Reading a device: what switches found on a module mean, and which levers to move.
+
+constinit const PerLanguage txZeroOffset{"txZeroOffset", {
+    /* de */ "Nullpunktverschiebung",
+    /* en */ "Zero offset",
+    /* it */ "Offset dello zero",
+    /* es */ "Desplazamiento del cero"
+}};
+
+constinit const PerLanguage txPotentiometerName{"txPotentiometerName", {
+    /* de */ "$P-Poti",
+    /* en */ "$P potentiometer",
+    /* it */ "Potenziometro $P",
+    /* es */ "Potenciómetro $P"
+}};
+
+constinit const PerLanguage txPotInUse{"txPotInUse", {
+    /* de */ "in Gebrauch: der Bereich stimmt erst nach dem Abgleich",
+    /* en */ "in use: the range holds only after trimming",
+    /* it */ "in uso: il campo è valido solo dopo la taratura",
+    /* es */ "en uso: el rango sólo es válido tras el ajuste"
+}};
+
+constinit const PerLanguage txPotNotInUse{"txPotNotInUse", {
+    /* de */ "nicht in Gebrauch",
+    /* en */ "not in use",
+    /* it */ "non in uso",
+    /* es */ "no se usa"
+}};
+
+constinit const PerLanguage txBankSwitchOne{"txBankSwitchOne", {
+    /* de */ "$B Schalter $K",
+    /* en */ "$B switch $K",
+    /* it */ "$B interruttore $K",
+    /* es */ "$B interruptor $K"
+}};
+
+constinit const PerLanguage txBankSwitchRange{"txBankSwitchRange", {
+    /* de */ "$B Schalter $K bis $L",
+    /* en */ "$B switches $K to $L",
+    /* it */ "$B interruttori da $K a $L",
+    /* es */ "$B interruptores $K a $L"
+}};
+
+constinit const PerLanguage txBankSwitchPair{"txBankSwitchPair", {
+    /* de */ "$B Schalter $K und $L",
+    /* en */ "$B switches $K and $L",
+    /* it */ "$B interruttori $K e $L",
+    /* es */ "$B interruptores $K y $L"
+}};
+
+constinit const PerLanguage txGiveNoValue{"txGiveNoValue", {
+    /* de */ "$S ergeben keinen gültigen Wert für: $Q",
+    /* en */ "$S give no valid value for: $Q",
+    /* it */ "$S non danno alcun valore valido per: $Q",
+    /* es */ "$S no dan ningún valor válido para: $Q"
+}};
+
+constinit const PerLanguage txDoNotFit{"txDoNotFit", {
+    /* de */ "$S passen nicht zu $V",
+    /* en */ "$S do not fit $V",
+    /* it */ "$S non corrispondono a $V",
+    /* es */ "$S no corresponden a $V"
+}};
+
+constinit const PerLanguage txNotOfferedForType{"txNotOfferedForType", {
+    /* de */ "$S: $V wird für Typ $T nicht angeboten",
+    /* en */ "$S: $V is not offered for type $T",
+    /* it */ "$S: $V non è offerto per il tipo $T",
+    /* es */ "$S: $V no se ofrece para el tipo $T"
+}};
+
+constinit const PerLanguage txAboveHighest{"txAboveHighest", {
+    /* de */ "$S: $V liegt über der höchsten Temperatur von Typ $T, $H",
+    /* en */ "$S: $V lies above the highest temperature of type $T, $H",
+    /* it */ "$S: $V supera la temperatura massima del tipo $T, $H",
+    /* es */ "$S: $V supera la temperatura máxima del tipo $T, $H"
+}};
+
+constinit const PerLanguage txRangeNeedsSpan{"txRangeNeedsSpan", {
+    /* de */ "$S: der Eingangsbereich $V braucht immer das SPAN-Poti",
+    /* en */ "$S: the input range $V always needs the SPAN potentiometer",
+    /* it */ "$S: il campo di ingresso $V richiede sempre il potenziometro SPAN",
+    /* es */ "$S: el rango de entrada $V siempre necesita el potenciómetro SPAN"
+}};
+
+constinit const PerLanguage txLiveZeroOffset{"txLiveZeroOffset", {
+    /* de */ "$S: mit dem Eingangsbereich $V gibt es nur die Nullpunktverschiebung 0 %, "
+             "-50 % und +50 % nur mit dem ZERO-Poti",
+    /* en */ "$S: the input range $V takes only the zero offset 0 %, "
+             "-50 % and +50 % only with the ZERO potentiometer",
+    /* it */ "$S: il campo di ingresso $V ammette solo l'offset dello zero 0 %, "
+             "-50 % e +50 % solo con il potenziometro ZERO",
+    /* es */ "$S: el rango de entrada $V sólo admite el desplazamiento del cero 0 %, "
+             "-50 % y +50 % sólo con el potenciómetro ZERO"
+}};
+
+constinit const PerLanguage txMustBeOff{"txMustBeOff", {
+    /* de */ "$S müssen für $V auf OFF stehen",
+    /* en */ "$S must be OFF for $V",
+    /* it */ "$S devono essere su OFF per $V",
+    /* es */ "$S deben estar en OFF para $V"
+}};
+
+constinit const PerLanguage txOtherSwitchesForValue{"txOtherSwitchesForValue", {
+    /* de */ "$S: das Programm stellt $V mit anderen Schaltern ein ($C)",
+    /* en */ "$S: the program sets $V with other switches ($C)",
+    /* it */ "$S: il programma imposta $V con altri interruttori ($C)",
+    /* es */ "$S: el programa ajusta $V con otros interruptores ($C)"
+}};
+
+constinit const PerLanguage txNotInTheseSwitches{"txNotInTheseSwitches", {
+    /* de */ "nicht in diesen Schaltern (wird in einem anderen Schritt eingestellt)",
+    /* en */ "not in these switches (set in another step)",
+    /* it */ "non in questi interruttori (impostato in un altro passo)",
+    /* es */ "no está en estos interruptores (se ajusta en otro paso)"
+}};
+
+constinit const PerLanguage txStepOfSteps{"txStepOfSteps", {
+    /* de */ "Schritt $N von $M",
+    /* en */ "step $N of $M",
+    /* it */ "passo $N di $M",
+    /* es */ "paso $N de $M"
+}};
+
+constinit const PerLanguage txTwoStepBanks{"txTwoStepBanks", {
+    /* de */ "Dies sind die Schalter von Schritt $N der Einstellung 4 .. 20 mA -> -10 .. +10 V in zwei Schritten",
+    /* en */ "These are the switches of step $N of the two-step setting 4 .. 20 mA -> -10 .. +10 V",
+    /* it */ "Questi sono gli interruttori del passo $N dell'impostazione in due passi 4 .. 20 mA -> -10 .. +10 V",
+    /* es */ "Estos son los interruptores del paso $N del ajuste en dos pasos 4 .. 20 mA -> -10 .. +10 V"
+}};
+
+constinit const PerLanguage txSetLeverTo{"txSetLeverTo", {
+    /* de */ "$S: auf $V stellen",
+    /* en */ "$S: set to $V",
+    /* it */ "$S: portare su $V",
+    /* es */ "$S: poner en $V"
+}};
+
+constinit const PerLanguage txDeviceMatches{"txDeviceMatches", {
+    /* de */ "Das Gerät entspricht der Einstellung.",
+    /* en */ "The device matches the setting.",
+    /* it */ "Il dispositivo corrisponde all'impostazione.",
+    /* es */ "El dispositivo corresponde al ajuste."
+}};
+
+constinit const PerLanguage txLeversToMove{"txLeversToMove", {
+    /* de */ "Zu verstellende Schalter:",
+    /* en */ "Levers to move:",
+    /* it */ "Interruttori da spostare:",
+    /* es */ "Interruptores a mover:"
+}};
+
+constinit const PerLanguage txThenTrim{"txThenTrim", {
+    /* de */ "Nach den Schaltern abgleichen: $P",
+    /* en */ "After the switches, trim: $P",
+    /* it */ "Dopo gli interruttori tarare: $P",
+    /* es */ "Después de los interruptores ajustar: $P"
+}};
+
+constinit const PerLanguage txSwitchesShow{"txSwitchesShow", {
+    /* de */ "Die Schalter zeigen $V.",
+    /* en */ "The switches show $V.",
+    /* it */ "Gli interruttori mostrano $V.",
+    /* es */ "Los interruptores muestran $V."
+}};
+
+constinit const PerLanguage txOtherAdmissible{"txOtherAdmissible", {
+    /* de */ "Die Schalter zeigen eine andere zulässige Einstellung für diese Aufgabe: $V",
+    /* en */ "The switches show another admissible setting for this task: $V",
+    /* it */ "Gli interruttori mostrano un'altra impostazione ammessa per questo compito: $V",
+    /* es */ "Los interruptores muestran otro ajuste admisible para esta tarea: $V"
+}};
+
+constinit const PerLanguage txNoSettingToCheck{"txNoSettingToCheck", {
+    /* de */ "Für diese Aufgabe gibt es keine Einstellung, mit der das Gerät verglichen werden kann.",
+    /* en */ "This task has no setting to compare the device with.",
+    /* it */ "Questo compito non ha alcuna impostazione con cui confrontare il dispositivo.",
+    /* es */ "Esta tarea no tiene ningún ajuste con el que comparar el dispositivo."
+}};
+
+constinit const PerLanguage txNoSettingGivesThese{"txNoSettingGivesThese", {
+    /* de */ "Keine Einstellung des Programms ergibt diese Schalter:",
+    /* en */ "No setting of the program gives these switches:",
+    /* it */ "Nessuna impostazione del programma dà questi interruttori:",
+    /* es */ "Ningún ajuste del programa da estos interruptores:"
+}};
+
 std::span<const Entry> AllEntries() {
   // Built on first use, so that it is complete whenever it is asked for.
   static const Entry kAllEntries[] = {
@@ -1134,6 +1323,33 @@ std::span<const Entry> AllEntries() {
     Entry::Of(txUserDefined),
     Entry::Of(txPage),
     Entry::Of(txIllustration),
+    // Reading a device.
+    Entry::Of(txZeroOffset),
+    Entry::Of(txPotentiometerName),
+    Entry::Of(txPotInUse),
+    Entry::Of(txPotNotInUse),
+    Entry::Of(txBankSwitchOne),
+    Entry::Of(txBankSwitchRange),
+    Entry::Of(txBankSwitchPair),
+    Entry::Of(txGiveNoValue),
+    Entry::Of(txDoNotFit),
+    Entry::Of(txNotOfferedForType),
+    Entry::Of(txAboveHighest),
+    Entry::Of(txRangeNeedsSpan),
+    Entry::Of(txLiveZeroOffset),
+    Entry::Of(txMustBeOff),
+    Entry::Of(txOtherSwitchesForValue),
+    Entry::Of(txNotInTheseSwitches),
+    Entry::Of(txStepOfSteps),
+    Entry::Of(txTwoStepBanks),
+    Entry::Of(txSetLeverTo),
+    Entry::Of(txDeviceMatches),
+    Entry::Of(txLeversToMove),
+    Entry::Of(txThenTrim),
+    Entry::Of(txSwitchesShow),
+    Entry::Of(txOtherAdmissible),
+    Entry::Of(txNoSettingToCheck),
+    Entry::Of(txNoSettingGivesThese),
   };
   return kAllEntries;
 }

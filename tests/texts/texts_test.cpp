@@ -1,4 +1,5 @@
 #include "texts/texts.h"
+#include "texts/texts_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,24 @@ TEST(Texts, PlaceholdersSurviveInEveryLanguage) {
       {&txAdjustSwitchesS1S2, {"%S"}},
       {&txAdjustSwitchesS1S2S3, {"%S"}},
       {&txShownIllustration, {"%A"}},
+      {&txPotentiometerName, {"$P"}},
+      {&txBankSwitchOne, {"$B", "$K"}},
+      {&txBankSwitchRange, {"$B", "$K", "$L"}},
+      {&txBankSwitchPair, {"$B", "$K", "$L"}},
+      {&txGiveNoValue, {"$S", "$Q"}},
+      {&txDoNotFit, {"$S", "$V"}},
+      {&txNotOfferedForType, {"$S", "$V", "$T"}},
+      {&txAboveHighest, {"$S", "$V", "$T", "$H"}},
+      {&txRangeNeedsSpan, {"$S", "$V"}},
+      {&txLiveZeroOffset, {"$S", "$V"}},
+      {&txMustBeOff, {"$S", "$V"}},
+      {&txOtherSwitchesForValue, {"$S", "$V", "$C"}},
+      {&txStepOfSteps, {"$N", "$M"}},
+      {&txTwoStepBanks, {"$N"}},
+      {&txSetLeverTo, {"$S", "$V"}},
+      {&txThenTrim, {"$P"}},
+      {&txSwitchesShow, {"$V"}},
+      {&txOtherAdmissible, {"$V"}},
   };
   for (const auto& c : cases) {
     for (int lang = 0; lang < kLanguageCount; ++lang) {
@@ -225,7 +244,8 @@ TEST(Texts, EveryEntryIsListedOnceWithWellFormedTexts) {
       }
     }
   }
-  EXPECT_EQ(names.size(), 105u);
+  // The 105 entries of the screens and documents, and the 26 of reading a device.
+  EXPECT_EQ(names.size(), 105u + 26u);
   EXPECT_TRUE(names.contains("txChooseOperatingModeFirst"));
   EXPECT_TRUE(names.contains("txMakerAddressLines"));
   EXPECT_TRUE(names.contains("txIllustration"));
