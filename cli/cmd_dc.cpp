@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/dc_screen_output.h"
+#include "cli/device_run.h"
 #include "cli/pdf_options.h"
 #include "modules/numbers.h"
 #include "texts/texts.h"
@@ -193,7 +194,7 @@ struct DcOptions {
 
 }  // namespace
 
-void AddDcCommand(CLI::App& app, int& exitCode) {
+void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto* cmd = app.add_subcommand(
       "dc", "DC isolator (ZOR DC): ranges, zero step, trimming and switch banks for a task");
   auto o = std::make_shared<DcOptions>();
@@ -213,10 +214,13 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
                 "Language of the screen's texts (default en)");
   cmd->add_flag("--json", o->json, "Print one JSON object instead of text");
 
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
   cmd->allow_extras();  // an unknown word is answered below with the options that are known
 
-  cmd->callback([cmd, o, &exitCode] {
+  cmd->callback([cmd, o, config, &exitCode, sink] {
     RejectExtras(*cmd);
+    ApplyConfig(*cmd, *config);
     const std::string aNumber = "the entry text, e.g. 4 or -2.5";
     for (const char* name : {"--in-min", "--in-max", "--in-unit", "--out-min", "--out-max",
                              "--out-unit"}) {
@@ -240,6 +244,10 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     // The same task on the DC screen: what it shows after "Calculate settings", or its two
     // steps.
     const DcScreenRun screen = RunDcScreen(dc);
+    if (sink) {
+      exitCode = sink->Dc(dc, check, screen);
+      return;
+    }
     if (o->json) {
       nlohmann::ordered_json j = DcJson(dc, check);
       AddDcScreenJson(j, screen);
@@ -249,6 +257,7 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     }
     // A refused task is an answer, not a command-line error; a document that cannot be made is.
     exitCode = o->pdf.file.empty() ? 0 : WriteDcPdf(o->pdf, screen.screen, screen.message);
+    SaveConfig(*cmd, *config);
   });
 }
 

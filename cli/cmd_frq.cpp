@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/device_run.h"
 #include "cli/module_output.h"
 #include "cli/pdf_options.h"
 #include "modules/frq.h"
@@ -151,7 +152,7 @@ bool Typeable(const std::string& text) {
   return true;
 }
 
-void Run(const FrqOptions& o, int& exitCode) {
+void Run(const FrqOptions& o, int& exitCode, ModuleSink* sink) {
   for (const auto& [name, value] : {std::pair{"--lower", &o.lower}, std::pair{"--upper", &o.upper}}) {
     if (*value && !Typeable(**value))
       throw CLI::ValidationError(name, "\"" + **value +
@@ -173,6 +174,10 @@ void Run(const FrqOptions& o, int& exitCode) {
   }
   if (!o.output.empty()) FrqChoose(m, FrqList::Output, modules::IndexOf(kOutputs, o.output));
 
+  if (sink) {
+    exitCode = sink->Frq(m);
+    return;
+  }
   if (o.common.json)
     WriteJson(std::cout, ToJson(m));
   else
@@ -182,7 +187,7 @@ void Run(const FrqOptions& o, int& exitCode) {
 
 }  // namespace
 
-void AddFrqCommand(CLI::App& app, int& exitCode) {
+void AddFrqCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<FrqOptions>();
   CLI::App* cmd = app.add_subcommand(
       "frq", "Frequency converter (ZOR FREQUENCY): lists, entries, steps and DIP switches");
@@ -192,7 +197,13 @@ void AddFrqCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
   modules::AddCommonOptions(*cmd, options->common);
   AddPdfOptions(*cmd, options->pdf);
-  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
+  cmd->callback([cmd, options, config, &exitCode, sink] {
+    ApplyConfig(*cmd, *config);
+    Run(*options, exitCode, sink);
+    SaveConfig(*cmd, *config);
+  });
 }
 
 }  // namespace setrix::cli

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/device_run.h"
 #include "cli/module_output.h"
 #include "cli/pdf_options.h"
 #include "modules/rtd.h"
@@ -90,7 +91,7 @@ std::string ToText(const RtdModel& m) {
   return out;
 }
 
-void Run(const RtdOptions& o, int& exitCode) {
+void Run(const RtdOptions& o, int& exitCode, ModuleSink* sink) {
   modules::ApplyCommonOptions(o.common);
   RtdModel m;
   RtdUpdate(m);
@@ -102,6 +103,10 @@ void Run(const RtdOptions& o, int& exitCode) {
   if (!o.output.empty()) RtdChoose(m, RtdList::Output, modules::IndexOf(kOutputs, o.output));
   if (!o.manual.empty()) RtdChoose(m, RtdList::Manual, modules::IndexOf(kManual, o.manual));
 
+  if (sink) {
+    exitCode = sink->Rtd(m);
+    return;
+  }
   if (o.common.json)
     WriteJson(std::cout, ToJson(m));
   else
@@ -111,7 +116,7 @@ void Run(const RtdOptions& o, int& exitCode) {
 
 }  // namespace
 
-void AddRtdCommand(CLI::App& app, int& exitCode) {
+void AddRtdCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<RtdOptions>();
   CLI::App* cmd = app.add_subcommand(
       "rtd", "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring");
@@ -125,7 +130,13 @@ void AddRtdCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   AddPdfOptions(*cmd, options->pdf);
-  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
+  cmd->callback([cmd, options, config, &exitCode, sink] {
+    ApplyConfig(*cmd, *config);
+    Run(*options, exitCode, sink);
+    SaveConfig(*cmd, *config);
+  });
 }
 
 }  // namespace setrix::cli

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/device_run.h"
 #include "cli/module_output.h"
 #include "cli/pdf_options.h"
 #include "modules/thermo.h"
@@ -81,7 +82,7 @@ std::string ToText(const ThermoModel& m) {
   return out;
 }
 
-void Run(const ThermoOptions& o, int& exitCode) {
+void Run(const ThermoOptions& o, int& exitCode, ModuleSink* sink) {
   modules::ApplyCommonOptions(o.common);
   ThermoModel m;
   ThermoUpdate(m);
@@ -93,6 +94,10 @@ void Run(const ThermoOptions& o, int& exitCode) {
   if (!o.output.empty()) ThermoChoose(m, ThermoList::Output, modules::IndexOf(kOutputs, o.output));
   if (!o.manual.empty()) ThermoChoose(m, ThermoList::Manual, modules::IndexOf(kManual, o.manual));
 
+  if (sink) {
+    exitCode = sink->Thermo(m);
+    return;
+  }
   if (o.common.json)
     WriteJson(std::cout, ToJson(m));
   else
@@ -102,7 +107,7 @@ void Run(const ThermoOptions& o, int& exitCode) {
 
 }  // namespace
 
-void AddThermoCommand(CLI::App& app, int& exitCode) {
+void AddThermoCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<ThermoOptions>();
   CLI::App* cmd = app.add_subcommand(
       "thermo", "Thermocouple converter (ZOR THERMO): lists, DIP switches and instructions");
@@ -114,7 +119,13 @@ void AddThermoCommand(CLI::App& app, int& exitCode) {
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   AddPdfOptions(*cmd, options->pdf);
-  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
+  cmd->callback([cmd, options, config, &exitCode, sink] {
+    ApplyConfig(*cmd, *config);
+    Run(*options, exitCode, sink);
+    SaveConfig(*cmd, *config);
+  });
 }
 
 }  // namespace setrix::cli

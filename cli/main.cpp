@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   setrix::cli::AddFrqCommand(app, exitCode);
   setrix::cli::AddTextsCommand(app, exitCode);
   setrix::cli::AddBankCommand(app, exitCode);
+  setrix::cli::AddBatchCommand(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
