@@ -239,6 +239,8 @@ BatchReport RunBatch(const configfile::DeviceList& list, const std::string& list
         r.reason = "the task gave no result";
       }
     }
+    const auto b = r.reason.find_first_not_of(' ');
+    r.reason = b == std::string::npos ? std::string() : r.reason.substr(b);
     if (done) done(r);
     report.devices.push_back(std::move(r));
   }

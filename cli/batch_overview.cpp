@@ -30,7 +30,7 @@ constexpr Column kModule{"Module", 160, 38};
 constexpr Column kTask{"Task", 200, 236};
 constexpr Column kOutcome{"Outcome", 438, 64};
 constexpr Column kBanks{"Banks", 504, 128};
-constexpr Column kSwitches{"Switch rows (dark half: lever; top ON, bottom OFF)", 634, kPageWidth - kMargin - 634};
+constexpr Column kSwitches{"Switch rows (lever up: ON)", 634, kPageWidth - kMargin - 634};
 
 constexpr int kSwitchPixels = 5;  // one switch: 5 x 9 pixels, drawn at one point per pixel
 

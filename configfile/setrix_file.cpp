@@ -76,7 +76,7 @@ class Locator : public nlohmann::json_sax<Json> {
   bool key(string_t& k) override {
     if (!stack_.empty()) {
       stack_.back().key = k;
-      positions_[Path() + "/" + Escape(k)] = Offset();
+      positions_[Path()] = Offset();  // the path ends in this key
     }
     return true;
   }
@@ -217,7 +217,7 @@ Device ReadDevice(const Json& j, const Source& src, const std::string& at, std::
       src.Fail(at + "/choices", "the choices are an object of option names and texts, e.g. {\"in-min\": \"4\"}, not " + TypeName(*c));
     for (const auto& [name, value] : c->items()) {
       const std::string p = at + "/choices/" + name;
-      const bool nameOk = !name.empty() && std::all_of(name.begin(), name.end(), [](char ch) {
+      const bool nameOk = !name.empty() && name.front() != '-' && std::all_of(name.begin(), name.end(), [](char ch) {
         return (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '-';
       });
       if (!nameOk) src.Fail(p, "an option name is written in small letters, digits and \"-\", without \"--\", e.g. \"in-min\"");
@@ -376,7 +376,8 @@ DeviceList ParseSetrix(std::string_view text, const std::string& name) {
       // The parser says why; its message carries its own position, which the line replaces.
       std::string why;
       try {
-        (void)Json::parse(text.begin(), text.end());
+        const Json ignored = Json::parse(text.begin(), text.end());
+        (void)ignored;
       } catch (const Json::parse_error& e) {
         why = e.what();
         const auto colon = why.find(": ", why.find("column"));
@@ -460,7 +461,11 @@ Device ReadDeviceFile(const std::string& path) {
 std::string SetrixText(const Device& device, bool compact) {
   Json j = Header();
   j["device"] = DeviceJson(device);
-  return compact ? j.dump() : j.dump(2) + "\n";
+  if (!compact) return j.dump(2) + "\n";
+  // The compact form (a QR code) leaves out what is empty.
+  for (const char* key : {"tag", "note"})
+    if (j["device"][key] == "") j["device"].erase(key);
+  return j.dump();
 }
 
 std::string SetrixText(const DeviceList& list) {

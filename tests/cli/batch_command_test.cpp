@@ -183,7 +183,7 @@ TEST_F(Batch, QrCodeOnTheSheetReadsBackAsTheDevicesFile) {
   ASSERT_EQ(r.status, 0) << r.err;
   for (const std::string& name : {"PT-201", "FT-203"}) {
     const std::string png = (dir_ / name).string();
-    Shell("pdftoppm -r 150 -png -f 1 -l 1 '" + (out / (name + ".pdf")).string() + "' '" + png + "'");
+    Shell("pdftoppm -r 300 -png -f 1 -l 1 '" + (out / (name + ".pdf")).string() + "' '" + png + "'");
     const std::string decoded = Shell("zbarimg -q --raw '" + png + "-1.png'");
     ASSERT_FALSE(decoded.empty()) << name;
     const configfile::DeviceList back = configfile::ParseSetrix(decoded.substr(0, decoded.find_last_not_of('\n') + 1), "qr");
@@ -194,7 +194,7 @@ TEST_F(Batch, QrCodeOnTheSheetReadsBackAsTheDevicesFile) {
   // Without --qr the sheets stay as they are.
   const fs::path plain = dir_ / "p";
   ASSERT_EQ(Cli("batch '" + Example("plant.setrix") + "' --out '" + plain.string() + "'").status, 0);
-  Shell("pdftoppm -r 150 -png -f 1 -l 1 '" + (plain / "PT-201.pdf").string() + "' '" + (dir_ / "plain").string() + "'");
+  Shell("pdftoppm -r 300 -png -f 1 -l 1 '" + (plain / "PT-201.pdf").string() + "' '" + (dir_ / "plain").string() + "'");
   EXPECT_EQ(Shell("zbarimg -q --raw '" + (dir_ / "plain-1.png").string() + "'"), "");
 }
 
@@ -229,9 +229,10 @@ TEST_F(Batch, ConfigOptionsOverrideAndFaultsNameFileLineAndField) {
   const std::string file = Example("thermo.setrix");
   const Json base = Json::parse(Cli("thermo --config '" + file + "' --json").out);
   const Json over = Json::parse(Cli("thermo --config '" + file + "' --end 200 --json").out);
-  EXPECT_EQ(base["end"]["text"], "400");
-  EXPECT_EQ(over["end"]["text"], "200");
-  EXPECT_NE(base["s1"], over["s1"]);
+  EXPECT_EQ(base["end"]["text"], "400°C / 752°F");
+  EXPECT_EQ(over["end"]["text"], "200°C / 392°F");
+  EXPECT_EQ(over["type"]["text"], "K") << "the rest comes from the file";
+  EXPECT_NE(base["s2"], over["s2"]);
 
   // Rewriting a file keeps the fields this version does not know.
   const std::string extra = Write("x.setrix",

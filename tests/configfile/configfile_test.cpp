@@ -64,7 +64,7 @@ TEST(SetrixFile, ExampleFilesRead) {
   ASSERT_EQ(plant.entries.size(), 3u);
   EXPECT_EQ(plant.title, "Plant 2, cabinet =A3");
   EXPECT_EQ(plant.entries[2].device->module, "frq");
-  EXPECT_EQ(plant.entries[2].line, 18);
+  EXPECT_EQ(plant.entries[2].line, 17);
   EXPECT_EQ(*plant.entries[0].device->Choice("in-unit"), "mA");
   const Device t = ReadDeviceFile(std::string(SETRIX_TEST_DIR) + "/examples/thermo.setrix");
   EXPECT_EQ(t.note, "Kessel 3 – Ölpumpe");
