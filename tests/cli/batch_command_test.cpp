@@ -101,6 +101,21 @@ TEST_F(Batch, TwelveDevicesOfACsvWithARefusedTaskAndAMalformedRow) {
   EXPECT_NE(Text(out / "FT-110.pdf").find("2. Schritt"), std::string::npos);
   EXPECT_NE(Text(out / "TT-104.pdf").find("31.12.2026"), std::string::npos);
 
+  // The corner the QR code takes with --qr is empty on every page of every module's sheet.
+  for (const std::string& name : expected) {
+    if (name == "overview.pdf") continue;
+    const std::string pgm = Shell("pdftoppm -r 72 -gray -x 500 -y 746 -W 86 -H 86 '" + (out / name).string() + "'");
+    const std::string header = "P5\n86 86\n255\n";  // one such picture per page
+    const std::size_t pageBytes = header.size() + 86u * 86u;
+    ASSERT_TRUE(pgm.size() >= pageBytes && pgm.size() % pageBytes == 0) << name;
+    int dark = 0;
+    for (std::size_t at = 0; at < pgm.size(); at += pageBytes) {
+      ASSERT_EQ(pgm.compare(at, header.size(), header), 0) << name;
+      for (std::size_t i = at + header.size(); i < at + pageBytes; ++i) dark += static_cast<unsigned char>(pgm[i]) < 200;
+    }
+    EXPECT_EQ(dark, 0) << name;
+  }
+
   const Json summary = Json::parse(Slurp(out / "devices.json"));
   EXPECT_EQ(summary["total"], 12);
   EXPECT_EQ(summary["failed"], 2);
@@ -183,7 +198,7 @@ TEST_F(Batch, QrCodeOnTheSheetReadsBackAsTheDevicesFile) {
   ASSERT_EQ(r.status, 0) << r.err;
   for (const std::string& name : {"PT-201", "FT-203"}) {
     const std::string png = (dir_ / name).string();
-    Shell("pdftoppm -r 300 -png -f 1 -l 1 '" + (out / (name + ".pdf")).string() + "' '" + png + "'");
+    Shell("pdftoppm -r 300 -png -f 1 -l 1 -x 2000 -y 3000 -W 483 -H 508 '" + (out / (name + ".pdf")).string() + "' '" + png + "'");
     const std::string decoded = Shell("zbarimg -q --raw '" + png + "-1.png'");
     ASSERT_FALSE(decoded.empty()) << name;
     const configfile::DeviceList back = configfile::ParseSetrix(decoded.substr(0, decoded.find_last_not_of('\n') + 1), "qr");
@@ -194,7 +209,7 @@ TEST_F(Batch, QrCodeOnTheSheetReadsBackAsTheDevicesFile) {
   // Without --qr the sheets stay as they are.
   const fs::path plain = dir_ / "p";
   ASSERT_EQ(Cli("batch '" + Example("plant.setrix") + "' --out '" + plain.string() + "'").status, 0);
-  Shell("pdftoppm -r 300 -png -f 1 -l 1 '" + (plain / "PT-201.pdf").string() + "' '" + (dir_ / "plain").string() + "'");
+  Shell("pdftoppm -r 300 -png -f 1 -l 1 -x 2000 -y 3000 -W 483 -H 508 '" + (plain / "PT-201.pdf").string() + "' '" + (dir_ / "plain").string() + "'");
   EXPECT_EQ(Shell("zbarimg -q --raw '" + (dir_ / "plain-1.png").string() + "'"), "");
 }
 
@@ -231,7 +246,7 @@ TEST_F(Batch, ConfigOptionsOverrideAndFaultsNameFileLineAndField) {
   const Json over = Json::parse(Cli("thermo --config '" + file + "' --end 200 --json").out);
   EXPECT_EQ(base["end"]["text"], "400°C / 752°F");
   EXPECT_EQ(over["end"]["text"], "200°C / 392°F");
-  EXPECT_EQ(over["type"]["text"], "K") << "the rest comes from the file";
+  EXPECT_EQ(over["type"]["text"], "Thermocouple type K") << "the rest comes from the file";
   EXPECT_NE(base["s2"], over["s2"]);
 
   // Rewriting a file keeps the fields this version does not know.
