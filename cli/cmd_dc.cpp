@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "cli/dc_screen_output.h"
+#include "cli/device_run.h"
 #include "cli/pdf_options.h"
 #include "modules/numbers.h"
 #include "texts/texts.h"
@@ -195,7 +196,7 @@ struct DcOptions {
 
 }  // namespace
 
-void AddDcCommand(CLI::App& app, int& exitCode) {
+void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto* cmd = app.add_subcommand(
       "dc", "DC isolator (ZOR DC): ranges, zero step, trimming and switch banks for a task");
   auto o = std::make_shared<DcOptions>();
@@ -216,10 +217,13 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
   cmd->add_flag("--json", o->json, "Print one JSON object instead of text");
   AddFoundOptions(*cmd, o->found);
 
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
   cmd->allow_extras();  // an unknown word is answered below with the options that are known
 
-  cmd->callback([cmd, o, &exitCode] {
+  cmd->callback([cmd, o, config, &exitCode, sink] {
     RejectExtras(*cmd);
+    ApplyConfig(*cmd, *config);
     const std::string aNumber = "the entry text, e.g. 4 or -2.5";
     for (const char* name : {"--in-min", "--in-max", "--in-unit", "--out-min", "--out-max",
                              "--out-unit"}) {
@@ -244,6 +248,10 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     // The same task on the DC screen: what it shows after "Calculate settings", or its two
     // steps.
     const DcScreenRun screen = RunDcScreen(dc);
+    if (sink) {
+      exitCode = sink->Dc(dc, check, screen);
+      return;
+    }
     const CheckResult checked =
         found ? CheckDc(dc, {(*found)[0], (*found)[1], (*found)[2]}, texts::CurrentLanguage())
               : CheckResult{};
@@ -258,6 +266,7 @@ void AddDcCommand(CLI::App& app, int& exitCode) {
     }
     // A refused task is an answer, not a command-line error; a document that cannot be made is.
     exitCode = o->pdf.file.empty() ? 0 : WriteDcPdf(o->pdf, screen.screen, screen.message);
+    SaveConfig(*cmd, *config);
   });
 }
 

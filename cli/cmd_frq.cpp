@@ -9,6 +9,7 @@
 #include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/device_run.h"
 #include "cli/module_output.h"
 #include "cli/pdf_options.h"
 #include "modules/frq.h"
@@ -153,7 +154,7 @@ bool Typeable(const std::string& text) {
   return true;
 }
 
-void Run(const FrqOptions& o, int& exitCode) {
+void Run(const FrqOptions& o, int& exitCode, ModuleSink* sink) {
   const std::optional<std::vector<int>> found = ParseFound(o.found);
   for (const auto& [name, value] : {std::pair{"--lower", &o.lower}, std::pair{"--upper", &o.upper}}) {
     if (*value && !Typeable(**value))
@@ -176,6 +177,10 @@ void Run(const FrqOptions& o, int& exitCode) {
   }
   if (!o.output.empty()) FrqChoose(m, FrqList::Output, modules::IndexOf(kOutputs, o.output));
 
+  if (sink) {
+    exitCode = sink->Frq(m);
+    return;
+  }
   const CheckResult checked = found ? CheckFrq(m, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
   if (o.common.json) {
     nlohmann::ordered_json j = ToJson(m);
@@ -190,7 +195,7 @@ void Run(const FrqOptions& o, int& exitCode) {
 
 }  // namespace
 
-void AddFrqCommand(CLI::App& app, int& exitCode) {
+void AddFrqCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<FrqOptions>();
   CLI::App* cmd = app.add_subcommand(
       "frq", "Frequency converter (ZOR FREQUENCY): lists, entries, steps and DIP switches");
@@ -201,7 +206,13 @@ void AddFrqCommand(CLI::App& app, int& exitCode) {
   modules::AddCommonOptions(*cmd, options->common);
   AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
-  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
+  cmd->callback([cmd, options, config, &exitCode, sink] {
+    ApplyConfig(*cmd, *config);
+    Run(*options, exitCode, sink);
+    SaveConfig(*cmd, *config);
+  });
 }
 
 }  // namespace setrix::cli

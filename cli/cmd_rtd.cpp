@@ -9,6 +9,7 @@
 #include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/device_run.h"
 #include "cli/module_output.h"
 #include "cli/pdf_options.h"
 #include "modules/rtd.h"
@@ -92,7 +93,7 @@ std::string ToText(const RtdModel& m) {
   return out;
 }
 
-void Run(const RtdOptions& o, int& exitCode) {
+void Run(const RtdOptions& o, int& exitCode, ModuleSink* sink) {
   const std::optional<std::vector<int>> found = ParseFound(o.found);
   modules::ApplyCommonOptions(o.common);
   RtdModel m;
@@ -105,6 +106,10 @@ void Run(const RtdOptions& o, int& exitCode) {
   if (!o.output.empty()) RtdChoose(m, RtdList::Output, modules::IndexOf(kOutputs, o.output));
   if (!o.manual.empty()) RtdChoose(m, RtdList::Manual, modules::IndexOf(kManual, o.manual));
 
+  if (sink) {
+    exitCode = sink->Rtd(m);
+    return;
+  }
   const CheckResult checked = found ? CheckRtd(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
   if (o.common.json) {
     nlohmann::ordered_json j = ToJson(m);
@@ -119,7 +124,7 @@ void Run(const RtdOptions& o, int& exitCode) {
 
 }  // namespace
 
-void AddRtdCommand(CLI::App& app, int& exitCode) {
+void AddRtdCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<RtdOptions>();
   CLI::App* cmd = app.add_subcommand(
       "rtd", "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring");
@@ -134,7 +139,13 @@ void AddRtdCommand(CLI::App& app, int& exitCode) {
   modules::AddCommonOptions(*cmd, options->common);
   AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
-  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
+  cmd->callback([cmd, options, config, &exitCode, sink] {
+    ApplyConfig(*cmd, *config);
+    Run(*options, exitCode, sink);
+    SaveConfig(*cmd, *config);
+  });
 }
 
 }  // namespace setrix::cli

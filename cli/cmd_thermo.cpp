@@ -9,6 +9,7 @@
 #include "cli/cmd_decode.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "cli/device_run.h"
 #include "cli/module_output.h"
 #include "cli/pdf_options.h"
 #include "modules/thermo.h"
@@ -83,7 +84,7 @@ std::string ToText(const ThermoModel& m) {
   return out;
 }
 
-void Run(const ThermoOptions& o, int& exitCode) {
+void Run(const ThermoOptions& o, int& exitCode, ModuleSink* sink) {
   const std::optional<std::vector<int>> found = ParseFound(o.found);
   modules::ApplyCommonOptions(o.common);
   ThermoModel m;
@@ -96,6 +97,10 @@ void Run(const ThermoOptions& o, int& exitCode) {
   if (!o.output.empty()) ThermoChoose(m, ThermoList::Output, modules::IndexOf(kOutputs, o.output));
   if (!o.manual.empty()) ThermoChoose(m, ThermoList::Manual, modules::IndexOf(kManual, o.manual));
 
+  if (sink) {
+    exitCode = sink->Thermo(m);
+    return;
+  }
   const CheckResult checked =
       found ? CheckThermo(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage())
             : CheckResult{};
@@ -112,7 +117,7 @@ void Run(const ThermoOptions& o, int& exitCode) {
 
 }  // namespace
 
-void AddThermoCommand(CLI::App& app, int& exitCode) {
+void AddThermoCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<ThermoOptions>();
   CLI::App* cmd = app.add_subcommand(
       "thermo", "Thermocouple converter (ZOR THERMO): lists, DIP switches and instructions");
@@ -125,7 +130,13 @@ void AddThermoCommand(CLI::App& app, int& exitCode) {
   modules::AddCommonOptions(*cmd, options->common);
   AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
-  cmd->callback([options, &exitCode] { Run(*options, exitCode); });
+  auto config = std::make_shared<ConfigOptions>();
+  AddConfigOptions(*cmd, *config);
+  cmd->callback([cmd, options, config, &exitCode, sink] {
+    ApplyConfig(*cmd, *config);
+    Run(*options, exitCode, sink);
+    SaveConfig(*cmd, *config);
+  });
 }
 
 }  // namespace setrix::cli

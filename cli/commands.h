@@ -5,12 +5,17 @@
 
 namespace setrix::cli {
 
-void AddDcCommand(CLI::App& app, int& exitCode);
+class ModuleSink;
+
+// A module command hands its finished model to `sink` when one is given (the batch), and
+// prints it otherwise.
+void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink = nullptr);
 void AddTextsCommand(CLI::App& app, int& exitCode);
 void AddBankCommand(CLI::App& app, int& exitCode);
-void AddThermoCommand(CLI::App& app, int& exitCode);
-void AddRtdCommand(CLI::App& app, int& exitCode);
-void AddFrqCommand(CLI::App& app, int& exitCode);
+void AddBatchCommand(CLI::App& app, int& exitCode);
+void AddThermoCommand(CLI::App& app, int& exitCode, ModuleSink* sink = nullptr);
+void AddRtdCommand(CLI::App& app, int& exitCode, ModuleSink* sink = nullptr);
+void AddFrqCommand(CLI::App& app, int& exitCode, ModuleSink* sink = nullptr);
 void AddDecodeCommand(CLI::App& app, int& exitCode);
 
 }  // namespace setrix::cli

@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
   setrix::cli::AddTextsCommand(app, exitCode);
   setrix::cli::AddBankCommand(app, exitCode);
   setrix::cli::AddDecodeCommand(app, exitCode);
+  setrix::cli::AddBatchCommand(app, exitCode);
   try {
     setrix::cli::Parse(app, argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -109,46 +109,60 @@ int WriteDcPdf(const PdfOptions& options, const DcConfig& task) {
   return WriteDcPdf(options, dc, message);
 }
 
-int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {
-  if (message) return Refuse("dc", OneLine(message->caption + ": " + message->text));
+std::string DcRefusal(const DcScreen& dc, const std::optional<DcMessage>& message) {
+  if (message) return OneLine(message->caption + ": " + message->text);
   const DcInstructionLabels& l = dc.Labels();
   if (!dc.CalcDone() || (!dc.TwoStep() && dc.Banks().s1 < 0))
-    return Refuse("dc", OneLine(l.Label2HelpDC.text + (l.Label3HelpDC.text.empty() ? "" : ": ") + l.Label3HelpDC.text));
+    return OneLine(l.Label2HelpDC.text + (l.Label3HelpDC.text.empty() ? "" : ": ") + l.Label3HelpDC.text);
+  return {};
+}
+
+std::string ThermoRefusal(const ThermoModel& thermo) {
+  if (thermo.documentable) return {};
+  return FirstMissing({{&thermo.type, "--type"}, {&thermo.start, "--start"}, {&thermo.end, "--end"},
+                       {&thermo.output, "--output"}, {&thermo.filter, "--filter"}, {&thermo.manual, "--manual"}});
+}
+
+std::string RtdRefusal(const RtdModel& rtd) {
+  if (rtd.documentable) return {};
+  return FirstMissing({{&rtd.type, "--type"}, {&rtd.start, "--start"}, {&rtd.end, "--end"},
+                       {&rtd.output, "--output"}, {&rtd.response, "--response"}, {&rtd.manual, "--manual"}});
+}
+
+std::string FrqRefusal(const FrqModel& frq) {
+  if (frq.documentable) return {};
+  std::string why = FirstMissing({{&frq.mode, "--mode"}, {&frq.output, "--output"}});
+  if (frq.mode.index >= 0 && frq.output.index >= 0)
+    why = frq.mode.index == kFrqModeSpecial ? "the choices do not give a setting"
+          : frq.mode.index == kFrqModeZeroToMax
+              ? "--upper must be a frequency above 0 Hz"
+              : "--lower and --upper must be frequencies at least 0.1 Hz apart";
+  return why;
+}
+
+int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {
+  if (const std::string why = DcRefusal(dc, message); !why.empty()) return Refuse("dc", why);
   return Write("dc", options, [&](docs::TPDFForm& form, const std::string& file) {
     form.SaveDCDocumentation(file, dc, options.note);
   });
 }
 
 int WriteThermoPdf(const PdfOptions& options, const ThermoModel& thermo) {
-  if (!thermo.documentable)
-    return Refuse("thermo", FirstMissing({{&thermo.type, "--type"}, {&thermo.start, "--start"}, {&thermo.end, "--end"},
-                                          {&thermo.output, "--output"}, {&thermo.filter, "--filter"},
-                                          {&thermo.manual, "--manual"}}));
+  if (!thermo.documentable) return Refuse("thermo", ThermoRefusal(thermo));
   return Write("thermo", options, [&](docs::TPDFForm& form, const std::string& file) {
     form.SaveThermoDocumentation(file, thermo, options.note);
   });
 }
 
 int WriteRtdPdf(const PdfOptions& options, const RtdModel& rtd) {
-  if (!rtd.documentable)
-    return Refuse("rtd", FirstMissing({{&rtd.type, "--type"}, {&rtd.start, "--start"}, {&rtd.end, "--end"},
-                                       {&rtd.output, "--output"}, {&rtd.response, "--response"},
-                                       {&rtd.manual, "--manual"}}));
+  if (!rtd.documentable) return Refuse("rtd", RtdRefusal(rtd));
   return Write("rtd", options, [&](docs::TPDFForm& form, const std::string& file) {
     form.SaveRTDDocumentation(file, rtd, options.note);
   });
 }
 
 int WriteFrqPdf(const PdfOptions& options, FrqModel& frq) {
-  if (!frq.documentable) {
-    std::string why = FirstMissing({{&frq.mode, "--mode"}, {&frq.output, "--output"}});
-    if (frq.mode.index >= 0 && frq.output.index >= 0)
-      why = frq.mode.index == kFrqModeSpecial ? "the choices do not give a setting"
-            : frq.mode.index == kFrqModeZeroToMax
-                ? "--upper must be a frequency above 0 Hz"
-                : "--lower and --upper must be frequencies at least 0.1 Hz apart";
-    return Refuse("frq", why);
-  }
+  if (!frq.documentable) return Refuse("frq", FrqRefusal(frq));
   return Write("frq", options, [&](docs::TPDFForm& form, const std::string& file) {
     form.SaveFRQDocumentation(file, frq, options.note);
   });

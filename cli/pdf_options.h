@@ -36,6 +36,11 @@ std::string ShortDateToday();
 // The DC isolator is documented from the task's entries, units and bandwidth as the screen
 // would show them after "Calculate settings" (or both steps of the two-step case).
 int WriteDcPdf(const PdfOptions& options, const DcConfig& task);
+// Why the module's documentation cannot be written (one line), or empty when it can.
+std::string DcRefusal(const DcScreen& dc, const std::optional<DcMessage>& message);
+std::string ThermoRefusal(const ThermoModel& thermo);
+std::string RtdRefusal(const RtdModel& rtd);
+std::string FrqRefusal(const FrqModel& frq);
 // The same from a DC screen as it stands (after "Calculate settings" with its message box, if
 // any, or in the two-step case).
 int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message);

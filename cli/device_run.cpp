@@ -1,0 +1,147 @@
+#include "cli/device_run.h"
+
+#include <algorithm>
+#include <iostream>
+#include <map>
+
+#include "cli/commands.h"
+
+namespace setrix::cli {
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& n : names) out += (out.empty() ? "" : ", ") + n;
+  return out;
+}
+
+bool IsTaskOption(std::string_view module, const std::string& name) {
+  const auto& names = TaskOptions(module);
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+const std::vector<std::string>& TaskOptions(std::string_view module) {
+  static const std::map<std::string, std::vector<std::string>, std::less<>> options = {
+      {"dc", {"in-min", "in-max", "in-unit", "out-min", "out-max", "out-unit", "bandwidth"}},
+      {"thermo", {"type", "start", "end", "output", "filter", "manual"}},
+      {"rtd", {"type", "start", "end", "output", "response", "manual"}},
+      {"frq", {"mode", "lower", "upper", "output"}},
+  };
+  const auto it = options.find(module);
+  if (it == options.end())
+    throw CLI::ValidationError("module", "\"" + std::string(module) + "\" is no module; use one of dc, thermo, rtd, frq");
+  return it->second;
+}
+
+void AddModuleCommand(CLI::App& app, std::string_view module, int& exitCode, ModuleSink* sink) {
+  if (module == "dc") return AddDcCommand(app, exitCode, sink);
+  if (module == "thermo") return AddThermoCommand(app, exitCode, sink);
+  if (module == "rtd") return AddRtdCommand(app, exitCode, sink);
+  if (module == "frq") return AddFrqCommand(app, exitCode, sink);
+  (void)TaskOptions(module);  // names the modules
+}
+
+int RunDevice(const configfile::Device& device, const std::vector<std::string>& settings, ModuleSink& sink) {
+  for (const auto& [name, text] : device.choices)
+    if (!IsTaskOption(device.module, name))
+      throw CLI::ValidationError(name, "no option of " + device.module + "; its options are " + Joined(TaskOptions(device.module)));
+  CLI::App app{"setrix-cli"};
+  int exitCode = 0;
+  AddModuleCommand(app, device.module, exitCode, &sink);
+  std::vector<std::string> args;
+  args.push_back(device.module);
+  args.insert(args.end(), settings.begin(), settings.end());
+  for (const auto& [name, text] : device.choices) args.push_back("--" + name + "=" + text);
+  std::reverse(args.begin(), args.end());  // CLI11 takes the words last first
+  app.parse(args);
+  return exitCode;
+}
+
+void AddConfigOptions(CLI::App& command, ConfigOptions& options) {
+  command.add_option("--config", options.load, "Start from a one-device configuration file; options given override it")
+      ->type_name("FILE");
+  command.add_option("--save-config", options.save, "Write the task, the note and the tag as a one-device configuration file")
+      ->type_name("FILE");
+  command.add_option("--tag", options.tag, "The device's tag (loop or device name) kept in a configuration file")
+      ->type_name("TEXT")
+      ->check(CLI::Validator(
+          [](std::string& tag) {
+            const std::string why = configfile::TextError(tag);
+            return why.empty() ? std::string() : "the tag " + why;
+          },
+          ""));
+}
+
+void ApplyConfig(CLI::App& command, ConfigOptions& options) {
+  if (options.load.empty()) return;
+  const std::string& file = options.load;
+  configfile::DeviceList list;
+  try {
+    list = configfile::ReadSetrixFile(file);
+  } catch (const configfile::FileError& e) {
+    throw CLI::ValidationError("--config", e.what());
+  }
+  if (!list.single)
+    throw CLI::ValidationError("--config", file + " holds a device list; give a one-device file, or document the list with "
+                                                  "setrix-cli batch " + file + " --out FOLDER");
+  for (const std::string& w : list.warnings) std::cerr << "setrix-cli: warning: " << w << "\n";
+  const configfile::ListEntry& entry = list.entries.front();
+  const configfile::Device& device = *entry.device;
+  const std::string module = command.get_name();
+  if (device.module != module)
+    throw CLI::ValidationError("--config", file + " holds a " + device.module + " device; use setrix-cli " + device.module +
+                                               " --config " + file);
+  const auto field = [&](const std::string& name) {
+    const auto it = entry.fieldLines.find(name);
+    return file + (it != entry.fieldLines.end() ? " line " + std::to_string(it->second) : std::string()) + ", field \"device." +
+           name + "\"";
+  };
+  const auto give = [&](const std::string& optionName, const std::string& text, const std::string& fieldName) {
+    CLI::Option* option = command.get_option_no_throw(optionName);
+    if (option == nullptr || option->count() != 0) return;  // given on the command line: that wins
+    option->add_result(text);
+    try {
+      option->run_callback();
+    } catch (const CLI::ParseError& e) {
+      throw CLI::ValidationError("--config", field(fieldName) + ": " + e.what());
+    }
+  };
+  for (const auto& [name, text] : device.choices) {
+    if (!IsTaskOption(module, name))
+      throw CLI::ValidationError("--config", field("choices." + name) + ": no option of " + module + "; its options are " +
+                                                 Joined(TaskOptions(module)));
+    give("--" + name, text, "choices." + name);
+  }
+  if (!device.note.empty()) give("--note", device.note, "note");
+  if (command.get_option("--tag")->count() == 0) options.tag = device.tag;
+  options.extra = device.extra;
+}
+
+configfile::Device DeviceOfCommand(const CLI::App& command, const std::string& tag) {
+  configfile::Device d;
+  d.module = command.get_name();
+  d.tag = tag;
+  if (const CLI::Option* note = command.get_option_no_throw("--note"); note && note->count() > 0)
+    d.note = note->results().back();
+  for (const std::string& name : TaskOptions(d.module)) {
+    const CLI::Option* option = command.get_option_no_throw("--" + name);
+    if (option && option->count() > 0 && !option->results().back().empty()) d.choices.emplace_back(name, option->results().back());
+  }
+  return d;
+}
+
+void SaveConfig(const CLI::App& command, const ConfigOptions& options) {
+  if (options.save.empty()) return;
+  configfile::Device d = DeviceOfCommand(command, options.tag);
+  d.extra = options.extra;
+  try {
+    configfile::WriteTextFile(options.save, configfile::SetrixText(d));
+  } catch (const configfile::FileError& e) {
+    throw std::runtime_error(std::string("--save-config: ") + e.what());
+  }
+}
+
+}  // namespace setrix::cli
