@@ -46,6 +46,30 @@ void Bitmap::SetIndex(int x, int y, std::uint8_t index) {
   Row(y)[x] = index;
 }
 
+void Bitmap::IndexRow(int y, std::uint8_t* out) const {
+  const std::uint32_t* row = Row(y);
+  if (!Indexed()) {
+    std::fill(out, out + width_, std::uint8_t{0});
+    return;
+  }
+  for (int x = 0; x < width_; ++x) out[x] = static_cast<std::uint8_t>(row[x]);
+}
+
+void Bitmap::RgbRow(int y, std::uint8_t* out) const {
+  const std::uint32_t* row = Row(y);
+  for (int x = 0; x < width_; ++x, out += 3) {
+    const std::uint32_t v = row[x];
+    Rgb c;
+    if (!Indexed())
+      c = ToRgb(v);
+    else if (v < palette_.size())
+      c = palette_[v];
+    out[0] = c.r;
+    out[1] = c.g;
+    out[2] = c.b;
+  }
+}
+
 Rgb Bitmap::ColorAt(int x, int y) const {
   if (!Inside(x, y)) return {};
   const std::uint32_t v = Row(y)[x];
