@@ -46,18 +46,23 @@ void Bitmap::SetIndex(int x, int y, std::uint8_t index) {
   Row(y)[x] = index;
 }
 
-void Bitmap::IndexRow(int y, std::uint8_t* out) const {
-  const std::uint32_t* row = Row(y);
+// The row loops keep the width in a local and promise that out does not overlap the
+// pixels: a byte pointer may alias anything, and the compiler would otherwise reload the
+// width after every byte and never vectorise.
+void Bitmap::IndexRow(int y, std::uint8_t* __restrict out) const {
+  const int w = width_;
+  const std::uint32_t* __restrict row = Row(y);
   if (!Indexed()) {
-    std::fill(out, out + width_, std::uint8_t{0});
+    std::fill(out, out + w, std::uint8_t{0});
     return;
   }
-  for (int x = 0; x < width_; ++x) out[x] = static_cast<std::uint8_t>(row[x]);
+  for (int x = 0; x < w; ++x) out[x] = static_cast<std::uint8_t>(row[x]);
 }
 
-void Bitmap::RgbRow(int y, std::uint8_t* out) const {
-  const std::uint32_t* row = Row(y);
-  for (int x = 0; x < width_; ++x, out += 3) {
+void Bitmap::RgbRow(int y, std::uint8_t* __restrict out) const {
+  const int w = width_;
+  const std::uint32_t* __restrict row = Row(y);
+  for (int x = 0; x < w; ++x, out += 3) {
     const std::uint32_t v = row[x];
     Rgb c;
     if (!Indexed())
