@@ -43,11 +43,13 @@ std::unique_ptr<TPdfArray> BuildPalette(const raster::Bitmap& bitmap) {
   std::string& out = hex->Data();
   out.reserve(2 + 256 * 7);
   out += '<';
+  constexpr char kHex[] = "0123456789ABCDEF";
   for (std::size_t i = 0; i < 256; ++i) {
     const raster::Rgb c = i < palette.size() ? palette[i] : raster::Rgb{};
-    const char rgb[3] = {static_cast<char>(c.r), static_cast<char>(c.g), static_cast<char>(c.b)};
-    out += HexBytes(std::string_view(rgb, 3));
-    out += ' ';
+    // As HexBytes writes them: two uppercase digits per byte.
+    const char entry[7] = {kHex[c.r >> 4], kHex[c.r & 15], kHex[c.g >> 4], kHex[c.g & 15],
+                           kHex[c.b >> 4], kHex[c.b & 15], ' '};
+    out.append(entry, sizeof entry);
   }
   out += '>';
   auto array = std::make_unique<TPdfArray>();

@@ -96,6 +96,7 @@ void Bitmap::SetColor(int x, int y, Rgb c) {
     if (d < bestDist) {
       bestDist = d;
       best = static_cast<int>(i);
+      if (d == 0) break;  // nothing comes nearer, and the first of equals wins anyway
     }
   }
   Row(y)[x] = static_cast<std::uint32_t>(best);

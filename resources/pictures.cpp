@@ -466,8 +466,8 @@ raster::Bitmap DrawNumber(int i) {
   return {};
 }
 
-// One function-local static per picture: drawn on first use, the initialisation guarded
-// by the language, so concurrent first uses draw it once.
+// One function-local static per picture: drawn on first use; the language makes threads
+// that meet at the first use wait for the one drawing, so each picture is drawn once.
 template <int I>
 const raster::Bitmap& Cached() {
   static const raster::Bitmap picture = DrawNumber(I);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "pdf/format.h"
 #include "pdf/objects.h"
@@ -247,7 +248,7 @@ TEST(PdfFormat, FormatRealRoundsHalvesUpToTwoDecimals) {
 TEST(PdfFormat, AppendRealWritesFormatRealsTextAfterWhatIsThere) {
   // Includes the whole-number path beyond 1e16 and its cut at kRealChars - 1 characters.
   for (const long double v : {794.4L, -0.004L, -1234.567L, 1e17L, -3e20L, 1e300L, 1e4000L,
-                              static_cast<long double>(NAN)}) {
+                              std::numeric_limits<long double>::quiet_NaN()}) {
     std::string out = "1 ";
     AppendReal(out, v);
     EXPECT_EQ(out, "1 " + FormatReal(v)) << static_cast<double>(v);
