@@ -1,12 +1,17 @@
 // Each module's PDF documentation filled from a computed screen and written into memory, as a
-// save does it (the layout form is built once, as in the program).
+// save does it (the layout form is built once, as in the program), beside the PDF engine's
+// two-page document, the yardstick the module documents are given as ratios to. The first
+// document of a process also draws the document pictures; BM_DrawPictures shows that cost.
 #include <benchmark/benchmark.h>
 
+#include "bench/ratio_reporter.h"
+#include "bench/two_page_document.h"
 #include "docs/pdf_layout.h"
 #include "modules/dc_screen.h"
 #include "modules/frq.h"
 #include "modules/rtd.h"
 #include "modules/thermo.h"
+#include "resources/pictures.h"
 #include "texts/texts.h"
 
 namespace {
@@ -80,4 +85,23 @@ void BM_FrqDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_FrqDocument)->Arg(0)->Arg(1)->Arg(2);
 
+void BM_TwoPageDocument(benchmark::State& state) {
+  const raster::Bitmap board = bench::TwoPageBoard();
+  std::string file;
+  for (auto _ : state) {
+    bench::WriteTwoPageDocument(board, file);
+    benchmark::DoNotOptimize(file.data());
+  }
+}
+BENCHMARK(BM_TwoPageDocument);
+
+// Every document picture drawn anew, as the first document of a process has them drawn.
+void BM_DrawPictures(benchmark::State& state) {
+  for (auto _ : state)
+    for (std::string_view name : resources::DocumentPictureNames()) benchmark::DoNotOptimize(resources::DrawPicture(name));
+}
+BENCHMARK(BM_DrawPictures);
+
 }  // namespace
+
+int main(int argc, char** argv) { return setrix::bench::RunWithRatios(argc, argv, "BM_TwoPageDocument"); }

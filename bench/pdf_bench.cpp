@@ -1,52 +1,21 @@
-// Builds and saves a two-page document with text in several fonts, a text block and a
-// bitmap image, entirely in memory.
+// The PDF engine: the two-page reference document built and saved in memory.
+// `pdf_bench --dump FILE` writes that document to FILE instead of measuring, so that its
+// bytes can be compared before and after a change.
 #include <benchmark/benchmark.h>
 
-#include "pdf/pdf.h"
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include "bench/two_page_document.h"
 
 namespace {
 
-using namespace setrix::pdf;
-
-setrix::raster::Bitmap Board() {
-  setrix::raster::Bitmap bmp(400, 300, 1);
-  for (int y = 0; y < bmp.Height(); ++y)
-    for (int x = 0; x < bmp.Width(); ++x) bmp.SetIndex(x, y, static_cast<std::uint8_t>(((x / 8) + (y / 8)) % 2));
-  return bmp;
-}
-
-void WritePage(TPdfCanvas& canvas, int page) {
-  const char* fonts[] = {"Arial", "Arial-Bold", "Times-Roman", "FixedWidth"};
-  float top = 800;
-  for (int line = 0; line < 40; ++line) {
-    canvas.SelectFont(fonts[line % 4], 10);
-    canvas.SetFillRGB(line % 3 == 0 ? 0x0000FF : 0);
-    canvas.TextInBox({40, top, 556, top - 12},
-                     "Page " + std::to_string(page) + ", line " + std::to_string(line) + ": Gr\xFC\xDF" "e 20 \xB0" "C",
-                     static_cast<TPdfAlignment>(line % 3), line % 5 == 0);
-    top -= 14;
-  }
-  canvas.SelectFont("Arial", 9);
-  canvas.SetLeading(11);
-  canvas.TextBlockInBox({40, 220, 300, 40},
-                        "Set the switches of bank S1 as shown, then adjust ZERO and SPAN with the test values "
-                        "given below.\r\nTerminals 1 and 2: input.\r\nTerminals 5 and 6: output.",
-                        true);
-  canvas.DrawXObject(320, 60, 200, 150, "Board");
-}
-
 void BM_TwoPageDocument(benchmark::State& state) {
-  const setrix::raster::Bitmap board = Board();
+  const setrix::raster::Bitmap board = setrix::bench::TwoPageBoard();
   std::string file;
   for (auto _ : state) {
-    TPdfDoc doc([] { return TPdfDateTime{2024, 1, 1, 12, 0, 0}; });
-    doc.NewDocument();
-    doc.AddPage();
-    doc.AddImage("Board", MakeImageByClassName(board, "Pdf-Bitmap"));
-    WritePage(doc.GetCanvas(), 1);
-    doc.AddPage();
-    WritePage(doc.GetCanvas(), 2);
-    doc.SaveToStream(file);
+    setrix::bench::WriteTwoPageDocument(board, file);
     benchmark::DoNotOptimize(file.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(file.size()));
@@ -54,3 +23,22 @@ void BM_TwoPageDocument(benchmark::State& state) {
 BENCHMARK(BM_TwoPageDocument);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--dump") == 0) {
+    std::string file;
+    setrix::bench::WriteTwoPageDocument(setrix::bench::TwoPageBoard(), file);
+    std::ofstream out(argv[2], std::ios::binary);
+    out << file;
+    if (!out.flush()) {
+      std::cerr << "pdf_bench: --dump: cannot write " << argv[2] << "\n";
+      return 1;
+    }
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

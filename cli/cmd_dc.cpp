@@ -104,7 +104,7 @@ nlohmann::ordered_json DcJson(const DcConfig& dc, DcCheck check) {
                          {"spanRatio", cell.spanRatio},
                          {"zeroStep", cell.zeroStep},
                          {"nativeGain", cell.nativeGain},
-                         {"markers", cell.markers}});
+                         {"markers", cell.markers.Text()}});
       }
       matrix.push_back(std::move(cells));
     }

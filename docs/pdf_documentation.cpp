@@ -41,8 +41,9 @@ void Append(pdf::TPRText& text, std::string_view utf8Line) { text.Lines().push_b
 int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
 int Ceil(double v) { return static_cast<int>(std::ceil(v - 1e-4)); }
 
+// The process-wide picture itself, not a copy (it lives until the program ends).
 std::shared_ptr<const raster::Bitmap> Pic(std::string_view name) {
-  return std::make_shared<const raster::Bitmap>(resources::Picture(name));
+  return std::shared_ptr<const raster::Bitmap>(std::shared_ptr<void>(), &resources::Picture(name));
 }
 
 // Left edge of "TELIQ" after the language's "for signal isolator VORNEX".

@@ -66,6 +66,16 @@ std::string_view DcCheckName(DcCheck check) {
   return "EntryError";
 }
 
+std::string DcMarkers::Text() const {
+  static constexpr std::pair<DcMarker, std::string_view> kOrder[] = {
+      {DcMarker::AE, "AE"}, {DcMarker::s, "s"},   {DcMarker::VE, "VE"}, {DcMarker::o, "o"},
+      {DcMarker::VS, "VS"}, {DcMarker::U1, "U1"}, {DcMarker::U2, "U2"}};
+  std::string text;
+  for (const auto& [marker, name] : kOrder)
+    if (Has(marker)) text += name;
+  return text;
+}
+
 int DcPriority(bool zeroPot, bool spanPot) { return 1 + (spanPot ? 1 : 0) + (zeroPot ? 2 : 0); }
 
 DcCheck ValidateDcEntries(DcConfig& dc) {
@@ -140,64 +150,121 @@ DcCheck ValidateDcEntries(DcConfig& dc) {
   return DcCheck::Ok;
 }
 
+namespace {
+
+constexpr auto kRows = static_cast<std::size_t>(kDcInputRangeCount);
+constexpr auto kColumns = static_cast<std::size_t>(kDcOutputRangeCount);
+
+// What depends on the ranges alone, worked out once per process with the same operations
+// the tests use, so that every cell sees the same values: the native gains, the gains the
+// SPAN potentiometer reaches, and the two input ranges that the tests name.
+struct RangeConstants {
+  std::array<std::array<double, kDcOutputRangeCount>, kDcInputRangeCount> nativeGain{}, spanLowest{}, spanHighest{};
+  std::array<bool, kDcInputRangeCount> fixedSpan{};  // "0.3 mA": always trimmed with SPAN
+  std::array<bool, kDcInputRangeCount> liveZero{};   // "4..20 mA": the narrow offset limit
+};
+
+const RangeConstants& Constants() {
+  static const RangeConstants k = [] {
+    RangeConstants t;
+    for (std::size_t r = 0; r < kRows; ++r) {
+      const TInputRec& in = InputRanges[r];
+      t.fixedSpan[r] = IsInputNamed(in, "0.3 mA");
+      t.liveZero[r] = IsInputNamed(in, "4..20 mA");
+      for (std::size_t c = 0; c < kColumns; ++c) {
+        const TOutputRec& out = OutputRanges[c];
+        const double outSpan = out.rangeEnd - out.rangeStart;
+        t.nativeGain[r][c] = outSpan / in.range;
+        t.spanLowest[r][c] = t.nativeGain[r][c] / 3.304;
+        t.spanHighest[r][c] = t.nativeGain[r][c] / 0.33;
+      }
+    }
+    return t;
+  }();
+  return k;
+}
+
+}  // namespace
+
 void BuildRangeMatrix(DcConfig& dc) {
   dc.gain = (dc.outEnd - dc.outStart) / (dc.inEnd - dc.inStart);
   dc.overdrive = std::max(std::fabs(dc.inEnd), std::fabs(dc.inStart));
+  const RangeConstants& k = Constants();
+  // The zero offset depends on the output range only (the live-zero row adds 25 below).
+  std::array<double, kDcOutputRangeCount> zeroOffset{};
+  for (std::size_t c = 0; c < kColumns; ++c) {
+    const TOutputRec& out = OutputRanges[c];
+    const double outSpan = out.rangeEnd - out.rangeStart;
+    zeroOffset[c] = (dc.outStart - dc.inStart * dc.gain - out.rangeStart) * 100 / outSpan;
+  }
   // Each cell depends only on its own ranges, so running the tests cell by cell in test order
   // gives the same cells and markers as running each test as a pass over the whole matrix.
-  for (int r = 0; r < kDcInputRangeCount; ++r) {
-    const TInputRec& in = InputRanges[static_cast<std::size_t>(r)];
-    for (int c = 0; c < kDcOutputRangeCount; ++c) {
-      const TOutputRec& out = OutputRanges[static_cast<std::size_t>(c)];
-      TCellRec& cell = dc.rangeMatrix[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-      cell = TCellRec{};
-      auto mark = [&cell](const char* marker, bool& flag, bool value) {
-        cell.markers += marker;
+  for (std::size_t r = 0; r < kRows; ++r) {
+    const TInputRec& in = InputRanges[r];
+    for (std::size_t c = 0; c < kColumns; ++c) {
+      const TOutputRec& out = OutputRanges[c];
+      // Worked in locals and stored field by field: building a whole cell and copying it
+      // makes the processor wait for its own byte stores.
+      bool allowed = true, zeroPot = false, spanPot = false;
+      DcMarkers markers;
+      auto mark = [&markers](DcMarker marker, bool& flag, bool value) {
+        markers.Set(marker);
         flag = value;
       };
-      const double outSpan = out.rangeEnd - out.rangeStart;
 
       // 1. kinds must match
       if (dc.inIsCurrent != (in.isCurrent == 1) || dc.outIsCurrent != (out.isCurrent == 1))
-        mark("AE", cell.allowed, false);
+        mark(DcMarker::AE, allowed, false);
       // 2.
-      cell.nativeGain = outSpan / in.range;
-      cell.spanRatio = cell.nativeGain / dc.gain;
+      const double nativeGain = k.nativeGain[r][c];
+      const double spanRatio = nativeGain / dc.gain;
       // 3. the switches give exactly this gain only if it is the needed one
-      if (cell.nativeGain != dc.gain || IsInputNamed(in, "0.3 mA"))
-        mark("s", cell.spanPot, true);
+      if (nativeGain != dc.gain || k.fixedSpan[r]) mark(DcMarker::s, spanPot, true);
       // 4. the SPAN potentiometer reaches 0.33 .. 3.304 of the native gain
-      if (cell.nativeGain / 3.304 > dc.gain || cell.nativeGain / 0.33 < dc.gain)
-        mark("VE", cell.allowed, false);
+      if (k.spanLowest[r][c] > dc.gain || k.spanHighest[r][c] < dc.gain) mark(DcMarker::VE, allowed, false);
       // 5.
-      cell.zeroPercent = (dc.outStart - dc.inStart * dc.gain - out.rangeStart) * 100 / outSpan;
-      if (r == kDcLiveZeroInput) cell.zeroPercent += 25;
+      double z = zeroOffset[c];
+      if (r == static_cast<std::size_t>(kDcLiveZeroInput)) z += 25;
       // 6.
-      const double z = cell.zeroPercent;
-      cell.zeroStep = ZeroStepFor(z);
-      if (std::fabs(z - ZeroSteps[static_cast<std::size_t>(cell.zeroStep)]) > kZeroTolerance)
-        mark("o", cell.zeroPot, true);
+      const std::int32_t zeroStep = ZeroStepFor(z);
+      if (std::fabs(z - ZeroSteps[static_cast<std::size_t>(zeroStep)]) > kZeroTolerance)
+        mark(DcMarker::o, zeroPot, true);
       // 7. the offset the switches and the ZERO potentiometer can reach
-      const double limit = IsInputNamed(in, "4..20 mA") ? 25.1 : 125.1;
-      if (z < -limit || z > limit) mark("VS", cell.allowed, false);
+      const double limit = k.liveZero[r] ? 25.1 : 125.1;
+      if (z < -limit || z > limit) mark(DcMarker::VS, allowed, false);
       // 8.-9. overdrive of the input stage
-      if (3 * in.range < dc.overdrive) mark("U1", cell.allowed, false);
-      if (dc.overdrive / (in.range * cell.spanRatio) > 3) mark("U2", cell.allowed, false);
+      if (3 * in.range < dc.overdrive) mark(DcMarker::U1, allowed, false);
+      if (dc.overdrive / (in.range * spanRatio) > 3) mark(DcMarker::U2, allowed, false);
+
+      TCellRec& cell = dc.rangeMatrix[r][c];
+      cell.allowed = allowed;
+      cell.zeroPot = zeroPot;
+      cell.spanPot = spanPot;
+      cell.zeroPercent = z;
+      cell.spanRatio = spanRatio;
+      cell.zeroStep = zeroStep;
+      cell.nativeGain = nativeGain;
+      cell.markers = markers;
     }
   }
 }
 
 void BuildEvalList(DcConfig& dc) {
-  dc.evalList.clear();
-  for (int priority = 1; priority <= 4; ++priority) {
-    for (int c = kDcOutputRangeCount - 1; c >= 0; --c) {
-      for (int r = kDcInputRangeCount - 1; r >= 0; --r) {
-        const TCellRec& cell =
-            dc.rangeMatrix[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-        if (!cell.allowed || DcPriority(cell.zeroPot, cell.spanPot) != priority) continue;
-        dc.evalList.push_back(TEvalRec{r, c, cell.zeroPot, cell.spanPot, cell.zeroPercent,
-                                       cell.spanRatio, cell.zeroStep});
-      }
+  // The list is ordered by priority, then output and input index descending: count the
+  // admissible cells of each priority in one pass, then place each at its slot in a second.
+  std::array<std::size_t, 6> start{};  // start[p + 1]: cells of priority p, then summed up
+  for (const auto& row : dc.rangeMatrix)
+    for (const TCellRec& cell : row)
+      if (cell.allowed) ++start[static_cast<std::size_t>(DcPriority(cell.zeroPot, cell.spanPot)) + 1];
+  for (std::size_t p = 1; p < start.size(); ++p) start[p] += start[p - 1];
+  dc.evalList.resize(start[5]);
+  for (int c = kDcOutputRangeCount - 1; c >= 0; --c) {
+    for (int r = kDcInputRangeCount - 1; r >= 0; --r) {
+      const TCellRec& cell = dc.rangeMatrix[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+      if (!cell.allowed) continue;
+      std::size_t& slot = start[static_cast<std::size_t>(DcPriority(cell.zeroPot, cell.spanPot))];
+      dc.evalList[slot++] =
+          TEvalRec{r, c, cell.zeroPot, cell.spanPot, cell.zeroPercent, cell.spanRatio, cell.zeroStep};
     }
   }
 }

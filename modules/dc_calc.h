@@ -34,6 +34,33 @@ enum class DcCheck {
 // "Ok", "EntryError", ... (the enumerator's name).
 std::string_view DcCheckName(DcCheck check);
 
+// The tests of the range matrix that can fire on a cell, in test order.
+enum class DcMarker : std::uint8_t {
+  AE = 1 << 0,  // kinds do not match
+  s = 1 << 1,   // the switches alone do not give the gain
+  VE = 1 << 2,  // the SPAN potentiometer cannot reach the gain
+  o = 1 << 3,   // the zero steps do not reach the offset
+  VS = 1 << 4,  // the offset is out of reach
+  U1 = 1 << 5,  // input stage overdriven
+  U2 = 1 << 6,  // input stage overdriven after the gain
+};
+
+// The markers of a cell as flags; each test fires at most once per cell, so the flags and
+// the test order give the text.
+class DcMarkers {
+ public:
+  bool Has(DcMarker m) const { return (bits_ & static_cast<std::uint8_t>(m)) != 0; }
+  void Set(DcMarker m) { bits_ = static_cast<std::uint8_t>(bits_ | static_cast<std::uint8_t>(m)); }
+  bool Empty() const { return bits_ == 0; }
+  // The markers that fired, in test order: "AE", "s", "VE", "o", "VS", "U1", "U2"
+  // concatenated ("AEsVE"), "" for none.
+  std::string Text() const;
+  friend bool operator==(const DcMarkers&, const DcMarkers&) = default;
+
+ private:
+  std::uint8_t bits_ = 0;
+};
+
 // One combination of input range (row) and output range (column).
 struct TCellRec {
   bool allowed = true;       // admissible
@@ -43,7 +70,7 @@ struct TCellRec {
   double spanRatio = 0;      // nativeGain / gain
   std::int32_t zeroStep = 0; // nearest zero step, 0..4 (ZeroSteps)
   double nativeGain = 0;     // output span / input range
-  std::string markers;       // "AE", "s", "VE", "o", "VS", "U1", "U2" of the tests that fired
+  DcMarkers markers;         // the tests that fired; markers.Text() for the screens
 };
 
 // One admissible combination, copied from its cell.

@@ -41,7 +41,7 @@ void DcServiceTables::WriteMatrix(const DcConfig& config) {
       const TCellRec& cell = config.rangeMatrix[r][c];
       SGridSpan[r + 1][c + 1] = FormatNumber("%5.3g", cell.spanRatio);
       SGridZero[r + 1][c + 1] = FormatNumber("%5.5g", cell.zeroPercent);
-      SGridDaten[r + 1][c + 1] = cell.markers;
+      SGridDaten[r + 1][c + 1] = cell.markers.Text();
     }
   }
   LabelInU = "Übersteuerung = " + FormatNumber("%5.5g", config.overdrive);

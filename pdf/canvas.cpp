@@ -81,13 +81,13 @@ void TPdfCanvas::Write(std::string_view line) {
 
 void TPdfCanvas::WriteNumbers(std::initializer_list<float> values, std::string_view op) {
   if (!Writing()) return;
-  std::string line;
+  std::string& data = contents_->Data();
   for (const float v : values) {
-    line += FormatReal(v);
-    line += ' ';
+    AppendReal(data, v);
+    data += ' ';
   }
-  line += op;
-  Write(line);
+  data += op;
+  data += '\n';
 }
 
 void TPdfCanvas::PushState() { Write("q"); }
@@ -108,27 +108,44 @@ void TPdfCanvas::NextLine() { Write("T*"); }
 
 void TPdfCanvas::ShowString(std::string_view text) {
   if (!Writing()) return;
-  if (IsMultiByte(text))
-    Write("<" + HexBytes(text) + "> Tj");
-  else
-    Write("(" + EscapeText(text) + ") Tj");
+  std::string& data = contents_->Data();
+  if (IsMultiByte(text)) {
+    data += '<';
+    data += HexBytes(text);
+    data += "> Tj\n";
+  } else {
+    data += '(';
+    data += EscapeText(text);
+    data += ") Tj\n";
+  }
 }
 
 void TPdfCanvas::PaintXObject(std::string_view name) {
   if (!Writing()) return;
-  Write("/" + std::string(name) + " Do");
+  std::string& data = contents_->Data();
+  data += '/';
+  data += name;
+  data += " Do\n";
 }
 
 void TPdfCanvas::EmitFont(std::string_view name, float size) {
   if (!Writing()) return;
-  Write(std::string(name) + " " + FormatReal(size) + " Tf");
+  std::string& data = contents_->Data();
+  data += name;
+  data += ' ';
+  AppendReal(data, size);
+  data += " Tf\n";
 }
 
 void TPdfCanvas::SetFillRGB(std::int32_t color) {
   const std::uint32_t c = color <= 0 ? 0u : static_cast<std::uint32_t>(color);
-  const auto component = [](std::uint32_t v) { return FormatReal(static_cast<long double>(v & 0xFF) / 255.0L); };
   if (!Writing()) return;
-  Write(component(c) + " " + component(c >> 8) + " " + component(c >> 16) + " rg");
+  std::string& data = contents_->Data();
+  for (const std::uint32_t v : {c, c >> 8, c >> 16}) {
+    AppendReal(data, static_cast<long double>(v & 0xFF) / 255.0L);
+    data += ' ';
+  }
+  data += "rg\n";
 }
 
 // ---- state operators ------------------------------------------------------------------

@@ -100,6 +100,12 @@ void TPdfDoc::SaveToStream(std::string& out) {
   if (outlineRoot_) outlineRoot_->SaveEntries();
 
   out.clear();
+  // Room for the stream data (pictures mostly) and the rest, so that the file is not moved
+  // again and again as it grows.
+  std::size_t data = 0;
+  for (int i = 1; i < xref_->Count(); ++i)
+    if (const auto* stream = dynamic_cast<const TPdfStream*>(xref_->Entry(i).Value())) data += stream->Data().size();
+  out.reserve(data + 256 * static_cast<std::size_t>(xref_->Count()) + 4096);
   header_->WriteTo(out);
   for (int i = 1; i < xref_->Count(); ++i) {
     TPdfXrefEntry& entry = xref_->Entry(i);

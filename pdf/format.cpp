@@ -1,5 +1,6 @@
 #include "pdf/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -106,27 +107,42 @@ bool IsMultiByte(std::string_view) { return false; }
 
 int CharCount(std::string_view text) { return static_cast<int>(text.size()); }
 
-std::string FormatReal(long double x) {
-  if (!std::isfinite(x)) return "0";
+char* FormatRealTo(char* out, long double x) {
+  if (!std::isfinite(x)) {
+    *out = '0';
+    return out + 1;
+  }
   const long double n = std::floor(x * 100.0L + 0.5L);
   if (std::fabs(n) >= 1e18L) {
-    // Far beyond any page coordinate: whole number, no decimals.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.0Lf", n / 100.0L);
-    return buf;
+    // Far beyond any page coordinate: whole number, no decimals (at most kRealChars - 1 bytes).
+    const int len = std::snprintf(out, kRealChars, "%.0Lf", n / 100.0L);
+    return out + std::min<std::size_t>(static_cast<std::size_t>(std::max(len, 0)), kRealChars - 1);
   }
   const auto v = static_cast<std::int64_t>(n);
-  if (v == 0) return "0";
+  if (v == 0) {
+    *out = '0';
+    return out + 1;
+  }
   const std::uint64_t a = v < 0 ? static_cast<std::uint64_t>(-v) : static_cast<std::uint64_t>(v);
-  std::string out = v < 0 ? "-" : "";
-  out += std::to_string(a / 100);
+  if (v < 0) *out++ = '-';
+  out = std::to_chars(out, out + 24, a / 100).ptr;
   const unsigned frac = static_cast<unsigned>(a % 100);
   if (frac != 0) {
-    out += '.';
-    out += static_cast<char>('0' + frac / 10);
-    if (frac % 10 != 0) out += static_cast<char>('0' + frac % 10);
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + frac / 10);
+    if (frac % 10 != 0) *out++ = static_cast<char>('0' + frac % 10);
   }
   return out;
+}
+
+void AppendReal(std::string& out, long double x) {
+  char buf[kRealChars];
+  out.append(buf, FormatRealTo(buf, x));
+}
+
+std::string FormatReal(long double x) {
+  char buf[kRealChars];
+  return std::string(buf, FormatRealTo(buf, x));
 }
 
 std::string FormatRealValue(double x) {

@@ -4,6 +4,7 @@
 // Texts inside the engine are 8-bit strings in Windows-1252 (WinAnsi), the encoding every
 // font of the engine declares; std::string holds the bytes. Callers with UTF-8 text convert
 // it once with Utf8ToWinAnsi.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,12 @@ int CharCount(std::string_view text);
 // extended precision), "." as decimal point, no trailing zeros, never an exponent.
 // 794.4 -> "794.4", 12 -> "12", 0.125 -> "0.13", -3.5 -> "-3.5", 0.005f -> "0".
 std::string FormatReal(long double x);
+// FormatReal's text without a string: written to out, which must have room for
+// kRealChars bytes; returns the end of the text (no terminating zero).
+inline constexpr std::size_t kRealChars = 64;
+char* FormatRealTo(char* out, long double x);
+// FormatReal's text appended to out.
+void AppendReal(std::string& out, long double x);
 
 // Plain decimal form with up to 15 significant digits and "." as decimal point, no
 // trailing zeros, no decimal point for whole values (0.5 -> "0.5", 12.0 -> "12").

@@ -16,21 +16,17 @@ std::unique_ptr<TPdfImage> TPdfBitmapImage::MakeImage(const raster::Bitmap& bitm
   std::string& data = image->Data();
   if (bitmap.Indexed()) {
     // As an 8-bit bitmap: the same indices, one byte each, and the same palette.
-    data.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) data += static_cast<char>(bitmap.Index(x, y));
+    data.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    auto* out = reinterpret_cast<std::uint8_t*>(data.data());
+    for (int y = 0; y < h; ++y) bitmap.IndexRow(y, out + static_cast<std::size_t>(y) * static_cast<std::size_t>(w));
     raster::Bitmap palette(0, 0, 8);
     palette.SetPalette(bitmap.Palette());
     dict.Put("ColorSpace", BuildPalette(palette));
   } else {
-    data.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        const raster::Rgb c = bitmap.ColorAt(x, y);
-        data += static_cast<char>(c.r);
-        data += static_cast<char>(c.g);
-        data += static_cast<char>(c.b);
-      }
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * 3;
+    data.resize(rowBytes * static_cast<std::size_t>(h));
+    auto* out = reinterpret_cast<std::uint8_t*>(data.data());
+    for (int y = 0; y < h; ++y) bitmap.RgbRow(y, out + static_cast<std::size_t>(y) * rowBytes);
     dict.Put("ColorSpace", std::make_unique<TPdfName>("DeviceRGB"));
   }
   dict.Put("Width", std::make_unique<TPdfNumber>(w));
@@ -47,11 +43,13 @@ std::unique_ptr<TPdfArray> BuildPalette(const raster::Bitmap& bitmap) {
   std::string& out = hex->Data();
   out.reserve(2 + 256 * 7);
   out += '<';
+  constexpr char kHex[] = "0123456789ABCDEF";
   for (std::size_t i = 0; i < 256; ++i) {
     const raster::Rgb c = i < palette.size() ? palette[i] : raster::Rgb{};
-    const char rgb[3] = {static_cast<char>(c.r), static_cast<char>(c.g), static_cast<char>(c.b)};
-    out += HexBytes(std::string_view(rgb, 3));
-    out += ' ';
+    // As HexBytes writes them: two uppercase digits per byte.
+    const char entry[7] = {kHex[c.r >> 4], kHex[c.r & 15], kHex[c.g >> 4], kHex[c.g & 15],
+                           kHex[c.b >> 4], kHex[c.b & 15], ' '};
+    out.append(entry, sizeof entry);
   }
   out += '>';
   auto array = std::make_unique<TPdfArray>();

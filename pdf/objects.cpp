@@ -91,12 +91,13 @@ void TPdfArray::AddOwned(std::unique_ptr<TPdfObject> obj) {
     Add(*indirect);
     return;
   }
-  for (const auto& item : items_) {
-    if (item.get() == obj.get()) {  // already an item: nothing happens
-      static_cast<void>(obj.release());
-      return;
-    }
+  // Already an item (handed over again through a pointer from Item): nothing happens, and
+  // the array stays its only owner.
+  if (obj->ownerArray_ == this) {
+    static_cast<void>(obj.release());
+    return;
   }
+  obj->ownerArray_ = this;
   items_.push_back(std::move(obj));
 }
 

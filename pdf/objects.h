@@ -60,7 +60,11 @@ class TPdfObject {
 
  private:
   friend class TPdfXref;
+  friend class TPdfArray;
   TPdfObjectType type_ = TPdfObjectType::otDirectObject;
+  // The array that holds this object as an item, if any: lets an array see at once that an
+  // object handed to it is already one of its items.
+  const TPdfObject* ownerArray_ = nullptr;
   int number_ = -1;
   int generation_ = 0;
 };

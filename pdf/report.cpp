@@ -87,8 +87,8 @@ std::vector<TControl*> TWinControl::ControlOrder() const {
 TControl* TWinControl::FindControl(std::string_view name) const {
   for (const auto& c : children_) {
     if (c->Name() == name) return c.get();
-    if (const auto* w = dynamic_cast<const TWinControl*>(c.get()))
-      if (TControl* found = w->FindControl(name)) return found;
+    if (c->IsWindowed())  // a container: cheaper to ask than a cast, in the layout's many lookups
+      if (TControl* found = static_cast<const TWinControl*>(c.get())->FindControl(name)) return found;
   }
   return nullptr;
 }

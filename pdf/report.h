@@ -117,7 +117,7 @@ class TWinControl : public TControl {
  public:
   using TControl::TControl;
   const char* ClassName() const override { return "TWinControl"; }
-  bool IsWindowed() const override { return true; }
+  bool IsWindowed() const final { return true; }  // FindControl relies on it: true only here
 
   // Creates a child of type T with a name and bounds and places it here (or where the
   // containment rules send it). Returns the new child.
@@ -158,7 +158,7 @@ class TWinControl : public TControl {
 class TGraphicControl : public TControl {
  public:
   using TControl::TControl;
-  bool IsWindowed() const override { return false; }
+  bool IsWindowed() const final { return false; }
 };
 
 // ---- the canvas handed to the components -----------------------------------------------

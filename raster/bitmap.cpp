@@ -46,6 +46,35 @@ void Bitmap::SetIndex(int x, int y, std::uint8_t index) {
   Row(y)[x] = index;
 }
 
+// The row loops keep the width in a local and promise that out does not overlap the
+// pixels: a byte pointer may alias anything, and the compiler would otherwise reload the
+// width after every byte and never vectorise.
+void Bitmap::IndexRow(int y, std::uint8_t* __restrict out) const {
+  const int w = width_;
+  const std::uint32_t* __restrict row = Row(y);
+  if (!Indexed()) {
+    std::fill(out, out + w, std::uint8_t{0});
+    return;
+  }
+  for (int x = 0; x < w; ++x) out[x] = static_cast<std::uint8_t>(row[x]);
+}
+
+void Bitmap::RgbRow(int y, std::uint8_t* __restrict out) const {
+  const int w = width_;
+  const std::uint32_t* __restrict row = Row(y);
+  for (int x = 0; x < w; ++x, out += 3) {
+    const std::uint32_t v = row[x];
+    Rgb c;
+    if (!Indexed())
+      c = ToRgb(v);
+    else if (v < palette_.size())
+      c = palette_[v];
+    out[0] = c.r;
+    out[1] = c.g;
+    out[2] = c.b;
+  }
+}
+
 Rgb Bitmap::ColorAt(int x, int y) const {
   if (!Inside(x, y)) return {};
   const std::uint32_t v = Row(y)[x];
@@ -67,6 +96,7 @@ void Bitmap::SetColor(int x, int y, Rgb c) {
     if (d < bestDist) {
       bestDist = d;
       best = static_cast<int>(i);
+      if (d == 0) break;  // nothing comes nearer, and the first of equals wins anyway
     }
   }
   Row(y)[x] = static_cast<std::uint32_t>(best);

@@ -49,6 +49,12 @@ class Bitmap {
   Rgb ColorAt(int x, int y) const;
   void SetColor(int x, int y, Rgb c);
 
+  // Row y as bytes, Width() values written to out: the palette indices of an indexed
+  // bitmap (what Index gives), or R, G, B per pixel, 3 * Width() bytes, of any bitmap (what
+  // ColorAt gives). y must be inside the bitmap.
+  void IndexRow(int y, std::uint8_t* out) const;
+  void RgbRow(int y, std::uint8_t* out) const;
+
   // Row access: one value per pixel (palette index, or 0xRRGGBB for 24-bit).
   const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
   std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }

@@ -81,15 +81,40 @@ Shape Stroke(std::vector<Pt> pts, double width) {
   for (const Pt& p : pts) {
     l = std::min(l, p.x), r = std::max(r, p.x), t = std::min(t, p.y), b = std::max(b, p.y);
   }
-  const double h = width / 2;
-  return Bounded(
-      [pts = std::move(pts), h2 = h * h](double x, double y) {
-        if (pts.size() == 1) return SegmentDistance2({x, y}, pts[0], pts[0]) <= h2;
-        for (std::size_t i = 1; i < pts.size(); ++i)
-          if (SegmentDistance2({x, y}, pts[i - 1], pts[i]) <= h2) return true;
-        return false;
-      },
-      l - h, t - h, r + h, b + h);
+  const double h = width / 2, h2 = h * h;
+  Shape shape = Bounded(nullptr, l - h, t - h, r + h, b + h);
+  // The pixel centres of the bounds are marked segment by segment, each segment measured
+  // only against the pixels near it, so that the work follows the ink, not the bounds
+  // times the segments.
+  const int left = shape.left, top = shape.top;
+  const int w = std::max(0, shape.right - left + 1), rows = std::max(0, shape.bottom - top + 1);
+  std::vector<std::uint8_t> mask(static_cast<std::size_t>(w) * static_cast<std::size_t>(rows), 0);
+  const auto mark = [&](Pt a, Pt c) {
+    const int x0 = std::max(left, static_cast<int>(std::floor(std::min(a.x, c.x) - h)) - 1);
+    const int x1 = std::min(left + w - 1, static_cast<int>(std::ceil(std::max(a.x, c.x) + h)) + 1);
+    const int y0 = std::max(top, static_cast<int>(std::floor(std::min(a.y, c.y) - h)) - 1);
+    const int y1 = std::min(top + rows - 1, static_cast<int>(std::ceil(std::max(a.y, c.y) + h)) + 1);
+    for (int y = y0; y <= y1; ++y) {
+      std::uint8_t* row = mask.data() + static_cast<std::size_t>(y - top) * static_cast<std::size_t>(w);
+      for (int x = x0; x <= x1; ++x)
+        if (!row[x - left] && SegmentDistance2({double(x), double(y)}, a, c) <= h2) row[x - left] = 1;
+    }
+  };
+  if (pts.size() == 1) mark(pts[0], pts[0]);
+  for (std::size_t i = 1; i < pts.size(); ++i) mark(pts[i - 1], pts[i]);
+  // Whole pixel centres read the marks; any other point is measured.
+  shape.inside = [pts = std::move(pts), h2, mask = std::move(mask), left, top, w, rows](double x, double y) {
+    const double fx = std::floor(x), fy = std::floor(y);
+    if (fx == x && fy == y) {
+      if (x < left || y < top || x >= left + w || y >= top + rows) return false;
+      return mask[static_cast<std::size_t>(y - top) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x - left)] != 0;
+    }
+    if (pts.size() == 1) return SegmentDistance2({x, y}, pts[0], pts[0]) <= h2;
+    for (std::size_t i = 1; i < pts.size(); ++i)
+      if (SegmentDistance2({x, y}, pts[i - 1], pts[i]) <= h2) return true;
+    return false;
+  };
+  return shape;
 }
 
 Canvas::Canvas(int width, int height) : bitmap_(width, height, 1) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/draw.h"
@@ -436,19 +437,62 @@ constexpr std::array<std::string_view, 9> kNames{"PCB_DC",    "PCB_RTD", "KP_DC"
 
 std::span<const std::string_view> DocumentPictureNames() { return kNames; }
 
-raster::Bitmap Picture(std::string_view name) {
-  if (name == "PCB_DC") return Board(kDcBanks, DrawDcParts);
-  if (name == "PCB_RTD") return Board(kRtdBanks, DrawRtdParts);
-  if (name == "KP_DC") return Plan({26, 2, true, 1, {110, 134}, false});
-  if (name == "KP_FRQ") return Plan({26, 2, true, -1, {}, true});
-  if (name == "KP_RTD") return Plan({36, 3, true, 0, {83, 107}, false});
-  if (name == "KP_THERMO") return Plan({36, 3, false, 0, {83, 107}, false});
-  if (name == "BMP_ON") return Lever(true);
-  if (name == "BMP_OFF") return Lever(false);
-  if (name == "ZTLOGO") return Logo();
+namespace {
+
+[[noreturn]] void UnknownPicture(std::string_view name) {
   std::string known;
   for (std::string_view n : kNames) known += (known.empty() ? "" : ", ") + std::string(n);
   throw std::invalid_argument("Picture: unknown picture name \"" + std::string(name) + "\"; known are " + known);
+}
+
+int PictureNumber(std::string_view name) {
+  for (std::size_t i = 0; i < kNames.size(); ++i)
+    if (kNames[i] == name) return static_cast<int>(i);
+  return -1;
+}
+
+raster::Bitmap DrawNumber(int i) {
+  switch (i) {
+    case 0: return Board(kDcBanks, DrawDcParts);
+    case 1: return Board(kRtdBanks, DrawRtdParts);
+    case 2: return Plan({26, 2, true, 1, {110, 134}, false});
+    case 3: return Plan({26, 2, true, -1, {}, true});
+    case 4: return Plan({36, 3, true, 0, {83, 107}, false});
+    case 5: return Plan({36, 3, false, 0, {83, 107}, false});
+    case 6: return Lever(true);
+    case 7: return Lever(false);
+    case 8: return Logo();
+  }
+  return {};
+}
+
+// One function-local static per picture: drawn on first use; the language makes threads
+// that meet at the first use wait for the one drawing, so each picture is drawn once.
+template <int I>
+const raster::Bitmap& Cached() {
+  static const raster::Bitmap picture = DrawNumber(I);
+  return picture;
+}
+
+template <std::size_t... I>
+constexpr std::array<const raster::Bitmap& (*)(), sizeof...(I)> CacheTable(std::index_sequence<I...>) {
+  return {&Cached<static_cast<int>(I)>...};
+}
+
+constexpr auto kCache = CacheTable(std::make_index_sequence<kNames.size()>());
+
+}  // namespace
+
+const raster::Bitmap& Picture(std::string_view name) {
+  const int i = PictureNumber(name);
+  if (i < 0) UnknownPicture(name);
+  return kCache[static_cast<std::size_t>(i)]();
+}
+
+raster::Bitmap DrawPicture(std::string_view name) {
+  const int i = PictureNumber(name);
+  if (i < 0) UnknownPicture(name);
+  return DrawNumber(i);
 }
 
 }  // namespace setrix::resources

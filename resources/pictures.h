@@ -15,8 +15,13 @@ namespace setrix::resources {
 // "BMP_OFF", "ZTLOGO".
 std::span<const std::string_view> DocumentPictureNames();
 
-// Draws the named picture. An unknown name throws std::invalid_argument naming
-// it and the known names.
-raster::Bitmap Picture(std::string_view name);
+// The named picture. The pictures never change, so each is drawn once per process, on
+// first use (safe from several threads), and handed out as a reference that stays valid
+// until the program ends. An unknown name throws std::invalid_argument naming it and the
+// known names.
+const raster::Bitmap& Picture(std::string_view name);
+
+// Draws the named picture anew, as Picture does on first use (same errors).
+raster::Bitmap DrawPicture(std::string_view name);
 
 }  // namespace setrix::resources

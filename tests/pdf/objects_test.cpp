@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "pdf/format.h"
 #include "pdf/objects.h"
@@ -62,6 +63,26 @@ TEST(PdfObjects, ArraysWriteItemsEachFollowedByASpace) {
   EXPECT_FALSE(names.DropName("ImageC"));
   EXPECT_TRUE(names.DropName("PDF"));
   EXPECT_EQ(Bytes(names), "[/Text ]");
+}
+
+TEST(PdfObjects, ArrayTakesAnItemItHoldsAlreadyOnlyOnce) {
+  // Handing an item back (through the pointer Item gives) must neither list it twice nor
+  // give it a second owner; the sanitizer build sees a double free.
+  TPdfArray a, b;
+  TPdfObject* first = a.Add(std::make_unique<TPdfNumber>(1));
+  for (int i = 2; i <= 300; ++i) a.Add(std::make_unique<TPdfNumber>(i));
+  a.Add(std::unique_ptr<TPdfObject>(first));
+  a.Add(std::unique_ptr<TPdfObject>(a.Item(150)));
+  EXPECT_EQ(a.Count(), 300);
+  EXPECT_EQ(a.Item(0), first);
+  // A new item of another array is an item there, whatever it was before.
+  b.Add(std::make_unique<TPdfName>("X"));
+  auto* x = b.Add(std::make_unique<TPdfName>("Y"));
+  EXPECT_EQ(b.Count(), 2);
+  EXPECT_EQ(b.LookupName("Y"), x);
+  EXPECT_TRUE(b.DropName("X"));
+  b.Add(std::unique_ptr<TPdfObject>(b.Item(0)));
+  EXPECT_EQ(Bytes(b), "[/Y ]");
 }
 
 TEST(PdfObjects, DictionaryKeepsOrderOfLastPutAndHidesInternalElements) {
@@ -222,6 +243,18 @@ TEST(PdfFormat, FormatRealRoundsHalvesUpToTwoDecimals) {
       {1e6L, "1000000"},      {-0.5L, "-0.5"},      {0.999L, "1"},        {-1234.567L, "-1234.57"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatReal(c.value), c.text) << static_cast<double>(c.value);
+}
+
+TEST(PdfFormat, AppendRealWritesFormatRealsTextAfterWhatIsThere) {
+  // Includes the whole-number path beyond 1e16 and its cut at kRealChars - 1 characters.
+  for (const long double v : {794.4L, -0.004L, -1234.567L, 1e17L, -3e20L, 1e300L, 1e4000L,
+                              std::numeric_limits<long double>::quiet_NaN()}) {
+    std::string out = "1 ";
+    AppendReal(out, v);
+    EXPECT_EQ(out, "1 " + FormatReal(v)) << static_cast<double>(v);
+    EXPECT_LE(FormatReal(v).size(), kRealChars - 1);
+  }
+  EXPECT_EQ(FormatReal(-3e20L), "-300000000000000000000");
 }
 
 TEST(PdfFormat, PdfDate) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 using setrix::raster::Bitmap;
 using setrix::raster::Rgb;
 
@@ -26,3 +29,45 @@ TEST(Bitmap, OutOfRangeAccessIsHarmless) {
 }
 
 TEST(Bitmap, RejectsUnknownDepth) { EXPECT_THROW(Bitmap(1, 1, 16), std::invalid_argument); }
+
+TEST(Bitmap, RowsGiveWhatThePixelAccessGives) {
+  // Odd widths, every depth, a palette shorter than the indices used (those read black) and
+  // a duplicate palette entry (SetColor takes the first).
+  struct Case {
+    int width, height, depth;
+    std::vector<Rgb> palette;
+  };
+  const Case cases[] = {
+      {1, 1, 1, {}},
+      {37, 3, 1, {}},
+      {5, 4, 4, {{1, 2, 3}, {200, 100, 50}, {1, 2, 3}}},
+      {33, 2, 8, {}},
+      {7, 3, 24, {}},
+  };
+  for (const Case& c : cases) {
+    Bitmap b(c.width, c.height, c.depth);
+    if (!c.palette.empty()) b.SetPalette(c.palette);
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) {
+        const auto v = static_cast<std::uint8_t>(x * 7 + y * 13);
+        if (b.Indexed())
+          b.SetIndex(x, y, static_cast<std::uint8_t>(v % (1 << c.depth)));
+        else
+          b.SetColor(x, y, {v, static_cast<std::uint8_t>(255 - v), static_cast<std::uint8_t>(x)});
+      }
+    if (!c.palette.empty()) b.SetColor(0, 0, {1, 2, 3});
+    for (int y = 0; y < c.height; ++y) {
+      std::vector<std::uint8_t> indices(static_cast<std::size_t>(c.width), 0xAA);
+      std::vector<std::uint8_t> rgb(static_cast<std::size_t>(c.width) * 3, 0xAA);
+      b.IndexRow(y, indices.data());
+      b.RgbRow(y, rgb.data());
+      for (int x = 0; x < c.width; ++x) {
+        const auto i = static_cast<std::size_t>(x);
+        EXPECT_EQ(indices[i], b.Index(x, y)) << c.depth << " bit, " << x << "," << y;
+        const Rgb col = b.ColorAt(x, y);
+        EXPECT_EQ((Rgb{rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]}), col) << c.depth << " bit, " << x << "," << y;
+      }
+    }
+    if (!c.palette.empty()) EXPECT_EQ(b.Index(0, 0), 0);
+  }
+}

@@ -7,6 +7,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "resources/draw.h"
@@ -273,3 +274,65 @@ TEST(Lettering, RefusesLettersItHasNoGlyphFor) {
 }
 
 }  // namespace
+
+namespace setrix_cache_tests {
+
+using setrix::resources::DrawPicture;
+
+TEST(Pictures, DrawnOncePerProcessAndTheSameAsDrawnAnew) {
+  for (std::string_view name : setrix::resources::DocumentPictureNames()) {
+    const Bitmap* first = &Picture(name);
+    EXPECT_EQ(&Picture(name), first) << name;
+    EXPECT_EQ(*first, DrawPicture(name)) << name;
+  }
+  EXPECT_THROW(DrawPicture("LOGO"), std::invalid_argument);
+}
+
+TEST(Pictures, FirstUseFromSeveralThreadsGivesOnePicture) {
+  // Run under the sanitizer build: a race in the first drawing shows there.
+  std::vector<const Bitmap*> seen(4, nullptr);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < seen.size(); ++i)
+    threads.emplace_back([&seen, i] { seen[i] = &Picture("KP_FRQ"); });
+  for (std::thread& t : threads) t.join();
+  for (const Bitmap* p : seen) EXPECT_EQ(p, &Picture("KP_FRQ"));
+}
+
+// The rule a stroke stands for: every point within width/2 of one of its segments.
+bool NearPolyline(const std::vector<setrix::resources::draw::Pt>& pts, double width, double x, double y) {
+  const auto near = [&](setrix::resources::draw::Pt a, setrix::resources::draw::Pt b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+    const double t = len2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / len2, 0.0, 1.0) : 0;
+    const double ex = a.x + t * dx - x, ey = a.y + t * dy - y;
+    return ex * ex + ey * ey <= (width / 2) * (width / 2);
+  };
+  if (pts.size() == 1) return near(pts[0], pts[0]);
+  for (std::size_t i = 1; i < pts.size(); ++i)
+    if (near(pts[i - 1], pts[i])) return true;
+  return false;
+}
+
+TEST(Lettering, StrokeHoldsExactlyThePointsNearItsSegments) {
+  using setrix::resources::draw::Pt;
+  const struct {
+    std::vector<Pt> pts;
+    double width;
+  } cases[] = {
+      {{{5, 5}}, 3},                                  // a dot
+      {{{2, 2}, {2, 2}}, 2},                          // a segment of no length
+      {{{34, 34}, {90, 34}, {34, 90}, {90, 90}}, 15}, // a Z
+      {{{0.5, 3.25}, {7.75, 3.25}}, 1},               // a thin line off the pixel centres
+      {{{-4, -4}, {6, 9}, {12, -2}}, 5},              // partly left of and above 0
+      {{}, 4},                                        // nothing
+  };
+  for (const auto& c : cases) {
+    const setrix::resources::draw::Shape s = setrix::resources::draw::Stroke(c.pts, c.width);
+    for (int y = s.top - 2; y <= s.bottom + 2; ++y)
+      for (int x = s.left - 2; x <= s.right + 2; ++x) {
+        EXPECT_EQ(s.inside(x, y), NearPolyline(c.pts, c.width, x, y)) << x << "," << y;
+        EXPECT_EQ(s.inside(x + 0.5, y - 0.25), NearPolyline(c.pts, c.width, x + 0.5, y - 0.25)) << x << "," << y;
+      }
+  }
+}
+
+}  // namespace setrix_cache_tests
