@@ -18,7 +18,7 @@ complete_line() {  # the words offered after the words given
 }
 
 help_options() {  # the long options that --help lists, and the commands
-  "$cli" "$@" --help | sed -n 's/^  \(-h,\)\{0,1\}\(--[a-z-]*\).*/\2/p; s/^  \([a-z]\{2,\}\)  .*/\1/p' | sort
+  "$cli" "$@" --help | sed -n 's/^  \(-h,\)\{0,1\}\(--[a-z0-9-]*\).*/\2/p; s/^  \([a-z]\{2,\}\)  .*/\1/p' | sort
 }
 
 status=0
@@ -31,9 +31,25 @@ compare() {  # what, expected, offered
 }
 
 compare "the commands" "$( (help_options; echo --version) | sort -u)" "$(complete_line "")"
-for command in dc thermo rtd frq texts bank; do
+for command in dc thermo rtd frq texts bank decode; do
   compare "setrix-cli $command" "$(help_options "$command")" "$(complete_line "$command" "")"
 done
+for module in dc thermo rtd frq; do
+  compare "setrix-cli decode $module" "$(help_options decode "$module")" "$(complete_line decode "$module" "")"
+done
+# batch offers its options once the device list is given, and before that the lists and folders.
+compare "setrix-cli batch LIST" "$(help_options batch)" "$(complete_line batch plant.setrix "")"
+compare "setrix-cli batch --out DIR" "$(help_options batch)" "$(complete_line batch --out=cabinet3 plant.setrix "")"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/cabinet3"
+touch "$scratch/plant.setrix" "$scratch/signals.csv" "$scratch/notes.txt" "$scratch/s1.bmp"
+compare "batch LIST (files)" "$(printf '%s\n' cabinet3 plant.setrix signals.csv)" \
+  "$(cd "$scratch" && complete_line batch "")"
+compare "batch --out (folders)" "cabinet3" "$(cd "$scratch" && complete_line batch plant.setrix --out "")"
+compare "thermo --config (files)" "$(printf '%s\n' cabinet3 plant.setrix)" \
+  "$(cd "$scratch" && complete_line thermo --config "")"
+compare "bank --out (files)" "$(printf '%s\n' cabinet3 s1.bmp)" "$(cd "$scratch" && complete_line bank --out "")"
 compare "thermo --type" "$(printf '%s\n' B E J K N R S T)" "$(complete_line thermo --type "")"
 compare "dc --in-unit" "$(printf '%s\n' V mA mV)" "$(complete_line dc --in-unit "")"
 expected_starts=$("$cli" thermo --type K --start '?' 2>&1 >/dev/null | sed -n 's/.*offered values: //p' | tr -d ',' | tr ' ' '\n' | sort)

@@ -8,9 +8,10 @@ _setrix_cli_offered() {
         w=${COMP_WORDS[i]}
         if ((skip)); then skip=0; continue; fi
         case $w in
-            # Never write a file while completing, and leave out the option being completed.
-            --pdf | --note | --date | "$option") skip=1; continue ;;
-            --pdf=* | --note=* | --date=* | --json | "$option"=*) continue ;;
+            # Never write a file while completing, leave out the check against found
+            # switches, and the option being completed.
+            --pdf | --note | --date | --save-config | --found-s[123] | "$option") skip=1; continue ;;
+            --pdf=* | --note=* | --date=* | --save-config=* | --found-s[123]=* | --json | "$option"=*) continue ;;
             =) continue ;;
         esac
         # "--opt = value" arrives as three words when COMP_WORDBREAKS holds "=".
@@ -25,6 +26,26 @@ _setrix_cli_offered() {
         sed -n 's/.*offered values: //p' | tr -d ','
 }
 
+# Whether the batch command line before the word being completed names its device list.
+_setrix_cli_batch_has_list() {
+    local i w seen=0
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        w=${COMP_WORDS[i]}
+        if ((!seen)); then
+            [[ $w == batch ]] && seen=1
+            continue
+        fi
+        case $w in
+            --out | --lang | --date)
+                # The value, also as "--opt = value" when COMP_WORDBREAKS holds "=".
+                if [[ ${COMP_WORDS[i + 1]-} == = ]]; then ((i += 2)); else ((i++)); fi ;;
+            -* | =) ;;
+            *) return 0 ;;
+        esac
+    done
+    return 1
+}
+
 _setrix_cli() {
     local cur prev command="" i
     cur=${COMP_WORDS[COMP_CWORD]}
@@ -37,19 +58,30 @@ _setrix_cli() {
         prev=${COMP_WORDS[COMP_CWORD - 2]}
     fi
 
+    # The command, and for decode the module word after it.
+    local module=""
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            dc | thermo | rtd | frq | texts | bank) command=${COMP_WORDS[i]}; break ;;
+            dc | thermo | rtd | frq | texts | bank | decode | batch) command=${COMP_WORDS[i]}; break ;;
         esac
     done
+    if [[ $command == decode ]]; then
+        for ((i++; i < COMP_CWORD; i++)); do
+            case ${COMP_WORDS[i]} in
+                dc | thermo | rtd | frq) module=${COMP_WORDS[i]}; break ;;
+            esac
+        done
+    fi
 
-    local words="" files=""
+    local words="" files="" folders=""
     case $prev in
         --lang) words="de en it es" ;;
         --decimal-separator) words=". ," ;;
         --json | -h | --help) ;;
         --pdf) files="pdf" ;;
-        --note | --date | --in-min | --in-max | --out-min | --out-max | --lower | --upper | --value)
+        --config | --save-config) files="setrix" ;;
+        --note | --date | --tag | --in-min | --in-max | --out-min | --out-max | --lower | --upper | --value | \
+            --s1 | --s2 | --s3 | --found-s1 | --found-s2 | --found-s3)
             COMPREPLY=()
             return ;;
         --in-unit) words="mA mV V" ;;
@@ -76,8 +108,23 @@ _setrix_cli() {
             esac ;;
         --count) words="2 3 4 5 6 7 8 9 10" ;;
         --alignment) words="0 90 180 270" ;;
-        --out) files="pbm|ppm|bmp" ;;
+        --out)
+            case $command in
+                batch) folders=1 ;;
+                *) files="pbm|ppm|bmp" ;;
+            esac ;;
     esac
+    # batch: the device list comes first, until one is given.
+    if [[ $command == batch && -z $files && -z $folders && -z $words && $cur != -* ]] &&
+        ! _setrix_cli_batch_has_list; then
+        files="setrix|csv"
+    fi
+    if [[ -n $folders ]]; then
+        COMPREPLY=()
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+        return
+    fi
     if [[ -n $files ]]; then
         # Folders, and files with an accepted extension.
         local f
@@ -97,12 +144,21 @@ _setrix_cli() {
     esac
 
     local pdf="--pdf --note --date"
+    local config="--config --save-config --tag"
+    local common="--lang --decimal-separator --json"
     case $command in
-        "") words="dc thermo rtd frq texts bank --help --version" ;;
-        dc) words="--in-min --in-max --in-unit --out-min --out-max --out-unit --bandwidth --lang --decimal-separator --json $pdf --help" ;;
-        thermo) words="--type --start --end --output --filter --manual --lang --decimal-separator --json $pdf --help" ;;
-        rtd) words="--type --start --end --output --response --manual --lang --decimal-separator --json $pdf --help" ;;
-        frq) words="--mode --lower --upper --output --lang --decimal-separator --json $pdf --help" ;;
+        "") words="dc thermo rtd frq decode batch texts bank --help --version" ;;
+        dc) words="--in-min --in-max --in-unit --out-min --out-max --out-unit --bandwidth $common $pdf --found-s1 --found-s2 --found-s3 $config --help" ;;
+        thermo) words="--type --start --end --output --filter --manual $common $pdf --found-s1 --found-s2 $config --help" ;;
+        rtd) words="--type --start --end --output --response --manual $common $pdf --found-s1 --found-s2 $config --help" ;;
+        frq) words="--mode --lower --upper --output $common $pdf --found-s1 --found-s2 $config --help" ;;
+        decode)
+            case $module in
+                "") words="dc thermo rtd frq --help" ;;
+                dc) words="--s1 --s2 --s3 $common --help" ;;
+                *) words="--s1 --s2 $common --help" ;;
+            esac ;;
+        batch) words="--out --lang --date --json --qr --help" ;;
         texts) words="--lang --json --help" ;;
         bank) words="--count --alignment --value --mode --out --help" ;;
     esac
