@@ -196,7 +196,7 @@ TEST_F(Batch, QrCodeOnTheSheetReadsBackAsTheDevicesFile) {
   const fs::path out = dir_ / "q";
   const Result r = Cli("batch '" + Example("plant.setrix") + "' --out '" + out.string() + "' --qr --date 1.1.2027");
   ASSERT_EQ(r.status, 0) << r.err;
-  for (const std::string& name : {"PT-201", "FT-203"}) {
+  for (const std::string name : {"PT-201", "FT-203"}) {
     const std::string png = (dir_ / name).string();
     Shell("pdftoppm -r 300 -png -f 1 -l 1 -x 2000 -y 3000 -W 483 -H 508 '" + (out / (name + ".pdf")).string() + "' '" + png + "'");
     const std::string decoded = Shell("zbarimg -q --raw '" + png + "-1.png'");

@@ -469,8 +469,9 @@ TEST(CalculateDc, AConfigReusedForAnotherTaskKeepsNothingOfTheLastOne) {
                 std::tie(fresh.evalList[k].inIndex, fresh.evalList[k].outIndex));
     EXPECT_EQ(reused.evalIndex, fresh.evalIndex);
     // Without a setting the banks keep their last values by design; with one they match.
-    if (!fresh.evalList.empty())
+    if (!fresh.evalList.empty()) {
       EXPECT_EQ(std::tie(reused.s1, reused.s2, reused.s3), std::tie(fresh.s1, fresh.s2, fresh.s3));
+    }
   }
 }
 

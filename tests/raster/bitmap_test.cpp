@@ -68,6 +68,8 @@ TEST(Bitmap, RowsGiveWhatThePixelAccessGives) {
         EXPECT_EQ((Rgb{rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]}), col) << c.depth << " bit, " << x << "," << y;
       }
     }
-    if (!c.palette.empty()) EXPECT_EQ(b.Index(0, 0), 0);
+    if (!c.palette.empty()) {
+      EXPECT_EQ(b.Index(0, 0), 0);
+    }
   }
 }
