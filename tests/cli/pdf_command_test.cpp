@@ -157,7 +157,9 @@ TEST_F(PdfCommand, EmptyValueAfterTheEqualsSignIsTheEmptyText) {
     const Result separate = Cli(c.before + " " + c.option + " '' " + c.after);
     EXPECT_EQ(equals.status, separate.status) << c.option << "\n" << equals.out;
     EXPECT_EQ(equals.out, separate.out) << c.before << " " << c.option;
-    if (c.status >= 0) EXPECT_EQ(equals.status, c.status) << c.before << " " << c.option << "\n" << equals.out;
+    if (c.status >= 0) {
+      EXPECT_EQ(equals.status, c.status) << c.before << " " << c.option << "\n" << equals.out;
+    }
     EXPECT_NE(equals.out.find(c.says), std::string::npos) << c.before << " " << c.option << "\n" << equals.out;
     // The next option is read as an option of its own, not swallowed as the value.
     EXPECT_EQ(equals.out.find("not expected"), std::string::npos) << equals.out;

@@ -420,7 +420,9 @@ TEST_F(RandomCommandLines, AnswerAsDocumented) {
   EXPECT_GE(done, 100u) << "too few runs for a minute";
   EXPECT_GT(statuses[0], 0);
   EXPECT_GT(statuses[2], 0);
-  if (done == queue.size()) EXPECT_GT(statuses[1], 0);  // a file that cannot be written
+  if (done == queue.size()) {
+    EXPECT_GT(statuses[1], 0);  // a file that cannot be written
+  }
 }
 
 }  // namespace
