@@ -660,7 +660,9 @@ void TForm1::ApplyLanguage() {
   if (active == TS_RTD || active == TS_Thermo || active == TS_FRQ || active == TS_DC) {
     static_cast<ModulePage*>(active)->LanguageChanged();
   } else if (active == TS_Language) {
+    // A reset DC screen has nothing to document when it is shown again.
     TS_DC->ResetDcDisplay();
+    models_->dc.SaveAvailability();
   }
 }
 
