@@ -10,8 +10,8 @@ namespace setrix::app {
 TAlphaCodeBox::TAlphaCodeBox(QWidget* mainWindow, const QPixmap& banner) : QDialog(mainWindow) {
   setObjectName(QStringLiteral("AlphaCodeBox"));
   // A dialog border with only a close box, fixed size.
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint);
   setFixedSize(332, 214);
   setModal(true);
 

@@ -72,7 +72,8 @@ DcPage::DcPage(DcScreen& model, QWidget* parent)
     e->setObjectName(QString::fromLatin1(name));
     e->setMaxLength(static_cast<int>(DcScreen::kEntryMaxLength));
     e->setGeometry(at.x(), at.y(), 124, 24);
-    connect(e, &QLineEdit::textEdited, this, [this, i](const QString& text) { EditChange(kEdits[static_cast<std::size_t>(i)], text); });
+    connect(e, &QLineEdit::textEdited, this,
+            [this, i](const QString& text) { EditChange(kEdits[static_cast<std::size_t>(i)], text); });
     // Enter in an entry calculates, as the button would.
     connect(e, &QLineEdit::returnPressed, this, [this] {
       if (model_.BitBtnWeiter().visible && model_.BitBtnWeiter().enabled) BitBtnWeiterClick();
@@ -343,7 +344,8 @@ void DcPage::LoadSettings(SettingsStore& s) {
   }
   for (std::size_t i = 0; i < 4; ++i) {
     // Taken whole, also when longer than the entry lets the user type.
-    if (const std::optional<std::string> text = s.ReadString(kEditStoreNames[i])) model_.EditChange(kEdits[i], *text);
+    if (const std::optional<std::string> text = s.ReadString(kEditStoreNames[i]))
+      model_.EditChange(kEdits[i], *text);
   }
   if (const std::optional<int> v = s.ReadInteger("InValue"))
     model_.RadioBtnClick(*v == 1 ? DcUnitButton::RBtnEmV : *v == 2 ? DcUnitButton::RBtnEV : DcUnitButton::RBtnEmA);

@@ -77,8 +77,7 @@ void SeparatorLine::mouseDoubleClickEvent(QMouseEvent* event) {
 
 TInhaltBox::TInhaltBox(QWidget* mainWindow, TFrm_Gag* credits) : QDialog(mainWindow), credits_(credits) {
   setObjectName(QStringLiteral("InhaltBox"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(488, 349);
   setModal(true);
 
@@ -168,8 +167,7 @@ void TInhaltBox::SpotFound(int spot) {
 
 TAboutBox::TAboutBox(QWidget* mainWindow) : QDialog(mainWindow) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Info"));
   setFixedSize(330, 292);
   setModal(true);

@@ -47,7 +47,9 @@ class TDIPSwitch::ImageTarget : public dipswitch::DrawTarget {
 };
 
 TDIPSwitch::TDIPSwitch(int count, Alignment alignment, QWidget* parent)
-    : QWidget(parent), bank_(std::make_unique<dipswitch::TDIPSwitch>()), target_(std::make_unique<ImageTarget>(*this)) {
+    : QWidget(parent),
+      bank_(std::make_unique<dipswitch::TDIPSwitch>()),
+      target_(std::make_unique<ImageTarget>(*this)) {
   setAttribute(Qt::WA_TransparentForMouseEvents);  // deaf to the mouse
   dipswitch::TDIPSwitchObject& s = bank_->SwitchSettings();
   s.SetCount(count);

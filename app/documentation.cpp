@@ -2,9 +2,9 @@
 // dialogs, and handing the active module over to the printed or the PDF documentation.
 #include <QDate>
 #include <QDir>
-#include <QStatusBar>
 #include <QLocale>
 #include <QPrinter>
+#include <QStatusBar>
 #include <array>
 #include <exception>
 #include <string>
@@ -66,22 +66,26 @@ QString TForm1::ProposedFileName() const {
       static const char* const kIn[3] = {"mA", "mV", "V"};
       const char* in = kIn[c.inUnit >= 0 && c.inUnit <= 2 ? c.inUnit : 0];
       const char* out = c.outUnit == kDcOutVolt ? "V" : "mA";
-      return Joined(QStringLiteral("ZOR-DC"), {Range(c.inMinText, c.inMaxText, in), Range(c.outMinText, c.outMaxText, out)});
+      return Joined(QStringLiteral("ZOR-DC"),
+                    {Range(c.inMinText, c.inMaxText, in), Range(c.outMinText, c.outMaxText, out)});
     }
     case ModuleKind::Thermo: {
       const ThermoModel& t = m.thermo;
       return Joined(QStringLiteral("ZOR-THERMO"),
-                    {NamePart(t.type.ItemText()), Range(t.start.ItemText(), t.end.ItemText(), ""), NamePart(t.output.ItemText())});
+                    {NamePart(t.type.ItemText()), Range(t.start.ItemText(), t.end.ItemText(), ""),
+                     NamePart(t.output.ItemText())});
     }
     case ModuleKind::RTD: {
       const RtdModel& r = m.rtd;
       return Joined(QStringLiteral("ZOR-RTD"),
-                    {NamePart(r.type.ItemText()), Range(r.start.ItemText(), r.end.ItemText(), ""), NamePart(r.output.ItemText())});
+                    {NamePart(r.type.ItemText()), Range(r.start.ItemText(), r.end.ItemText(), ""),
+                     NamePart(r.output.ItemText())});
     }
     case ModuleKind::FRQ: {
       const FrqModel& f = m.frq;
       return Joined(QStringLiteral("ZOR-FREQUENCY"),
-                    {NamePart(f.mode.ItemText()), Range(f.config.lowerText, f.config.upperText, "Hz"), NamePart(f.output.ItemText())});
+                    {NamePart(f.mode.ItemText()), Range(f.config.lowerText, f.config.upperText, "Hz"),
+                     NamePart(f.output.ItemText())});
     }
     case ModuleKind::None: break;
   }
@@ -140,7 +144,8 @@ void TForm1::MenuSpeichernClick() {
   std::array<QString, 5> start;
   for (ModuleKind k : {ModuleKind::DC, ModuleKind::RTD, ModuleKind::Thermo, ModuleKind::FRQ}) {
     store_.OpenKey(SettingsKey(k));
-    if (store_.HasValue("SavePath")) start[static_cast<std::size_t>(k)] = FromUtf8(store_.ReadString("SavePath").value_or(""));
+    if (store_.HasValue("SavePath"))
+      start[static_cast<std::size_t>(k)] = FromUtf8(store_.ReadString("SavePath").value_or(""));
     store_.CloseKey();
   }
   SaveFileRequest request;

@@ -30,8 +30,10 @@ QStringList Texts(const ChoiceList& list) {
 }
 
 void ShowList(ChoiceBox* box, const ChoiceList& model) {
-  if (model.style == ListStyle::Simple) box->SetSimple(DisplayText(model.prompt));
-  else box->SetList(Texts(model), model.index, DisplayText(model.prompt));
+  if (model.style == ListStyle::Simple)
+    box->SetSimple(DisplayText(model.prompt));
+  else
+    box->SetList(Texts(model), model.index, DisplayText(model.prompt));
 }
 
 // A paragraph's line breaks stay inside the paragraph.
@@ -131,8 +133,9 @@ FrqPage::FrqPage(FrqModel& model, QWidget* parent)
   auto* logo = new QLabel(HelpFRQPanel);
   logo->setObjectName(QStringLiteral("ImageLogo_TS_FRQ"));
   logo->setPixmap(pictures::MakerLogo());
-  logo->setGeometry(QRect(QPoint(375 - 12 - pictures::kMakerLogoSize.width(), 446 - 8 - pictures::kMakerLogoSize.height()),
-                          pictures::kMakerLogoSize));
+  logo->setGeometry(
+      QRect(QPoint(375 - 12 - pictures::kMakerLogoSize.width(), 446 - 8 - pictures::kMakerLogoSize.height()),
+            pictures::kMakerLogoSize));
 
   Sync();
 }
@@ -164,8 +167,10 @@ void FrqPage::Ed_FRQChange(FrqEntry entry) {
     // The rewrite keeps caret and selection where they were.
     const QSignalBlocker block(edit);
     edit->setText(FromUtf8(result.text));
-    if (result.selectionLength > 0) edit->setSelection(result.caret, result.selectionLength);
-    else edit->setCursorPosition(result.caret);
+    if (result.selectionLength > 0)
+      edit->setSelection(result.caret, result.selectionLength);
+    else
+      edit->setCursorPosition(result.caret);
   }
   Sync();
   emit documentableChanged(model_.documentable);
@@ -238,12 +243,16 @@ void FrqPage::ShowHelp() {
   QTextList* list = nullptr;
   bool first = true;
   for (const Paragraph& p : model_.help) {
-    if (!first) cursor.insertBlock(block, plain);
-    else cursor.setBlockFormat(block);
+    if (!first)
+      cursor.insertBlock(block, plain);
+    else
+      cursor.setBlockFormat(block);
     first = false;
     if (p.style == ParagraphStyle::Bullet) {
-      if (list) list->add(cursor.block());
-      else list = cursor.createList(bullets);
+      if (list)
+        list->add(cursor.block());
+      else
+        list = cursor.createList(bullets);
     } else {
       list = nullptr;
     }

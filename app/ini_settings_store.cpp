@@ -11,9 +11,7 @@ namespace setrix::app {
 
 namespace {
 
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // "\Software\Zantrel\Setrix\DC" -> "Software/Zantrel/Setrix/DC".
 QString GroupOf(std::string_view path) {
@@ -30,8 +28,9 @@ IniSettingsStore::IniSettingsStore(const QString& requested) {
   // The user's file is the one QSettings would choose for "Zantrel" / "Setrix"; named here
   // so that its size can be checked before anything reads it.
   const QString fileName = requested.isEmpty()
-      ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Zantrel/Setrix.ini")
-      : requested;
+                               ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                     QStringLiteral("/Zantrel/Setrix.ini")
+                               : requested;
   // A file far larger than any the program writes is set aside unread, so that the
   // program starts in a moment whatever lies there.
   const QFileInfo big(fileName);
@@ -39,8 +38,9 @@ IniSettingsStore::IniSettingsStore(const QString& requested) {
     const QString copy = fileName + QStringLiteral(".broken");
     QFile::remove(copy);
     if (QFile::rename(fileName, copy)) keptCopy_ = copy;
-    problem_ = QStringLiteral("the settings file %1 is too large to be a settings file%2")
-                   .arg(fileName, keptCopy_.isEmpty() ? QString() : QStringLiteral(" (kept as %1)").arg(keptCopy_));
+    problem_ =
+        QStringLiteral("the settings file %1 is too large to be a settings file%2")
+            .arg(fileName, keptCopy_.isEmpty() ? QString() : QStringLiteral(" (kept as %1)").arg(keptCopy_));
   }
   settings_ = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
   // QSettings reads on first use; read now so that a bad file is known from the start.
@@ -56,11 +56,9 @@ IniSettingsStore::~IniSettingsStore() = default;
 
 void IniSettingsStore::CheckStatus(const char* what) {
   switch (settings_->status()) {
-    case QSettings::NoError:
-      break;
+    case QSettings::NoError: break;
     case QSettings::AccessError:
-      problem_ = QStringLiteral("cannot %1 the settings file %2")
-                     .arg(QLatin1String(what), settings_->fileName());
+      problem_ = QStringLiteral("cannot %1 the settings file %2").arg(QLatin1String(what), settings_->fileName());
       break;
     case QSettings::FormatError: {
       // The file will be written anew when the program closes: keep the original, once
@@ -88,9 +86,7 @@ bool IniSettingsStore::OpenKey(std::string_view path) {
 
 void IniSettingsStore::CloseKey() { group_.clear(); }
 
-QString IniSettingsStore::Key(std::string_view name) const {
-  return group_ + QLatin1Char('/') + FromUtf8(name);
-}
+QString IniSettingsStore::Key(std::string_view name) const { return group_ + QLatin1Char('/') + FromUtf8(name); }
 
 bool IniSettingsStore::HasValue(std::string_view name) const {
   return !group_.isEmpty() && settings_->contains(Key(name));
@@ -99,15 +95,13 @@ bool IniSettingsStore::HasValue(std::string_view name) const {
 std::optional<std::int32_t> IniSettingsStore::ReadInteger(std::string_view name) const {
   if (!HasValue(name)) return std::nullopt;
   const QVariant v = settings_->value(Key(name));
-  if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::Int &&
-      v.typeId() != QMetaType::LongLong) {
+  if (v.typeId() != QMetaType::QString && v.typeId() != QMetaType::Int && v.typeId() != QMetaType::LongLong) {
     Dropped(name);
     return std::nullopt;
   }
   bool ok = false;
   const qlonglong n = v.toString().trimmed().toLongLong(&ok, 10);
-  if (!ok || n < std::numeric_limits<std::int32_t>::min() ||
-      n > std::numeric_limits<std::int32_t>::max()) {
+  if (!ok || n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::int32_t>::max()) {
     Dropped(name);
     return std::nullopt;
   }
@@ -118,10 +112,8 @@ std::optional<std::string> IniSettingsStore::ReadString(std::string_view name) c
   if (!HasValue(name)) return std::nullopt;
   const QVariant v = settings_->value(Key(name));
   // An unquoted text with commas comes back as a list: it is still the text written.
-  if (v.typeId() == QMetaType::QStringList)
-    return v.toStringList().join(QStringLiteral(", ")).toStdString();
-  if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::Int ||
-      v.typeId() == QMetaType::LongLong)
+  if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", ")).toStdString();
+  if (v.typeId() == QMetaType::QString || v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong)
     return v.toString().toStdString();
   Dropped(name);
   return std::nullopt;  // binary or other stored types are not texts
@@ -164,8 +156,6 @@ bool IniSettingsStore::Flush() {
   return true;
 }
 
-QString IniSettingsStore::FileFromEnvironment() {
-  return qEnvironmentVariable("SETRIX_SETTINGS");
-}
+QString IniSettingsStore::FileFromEnvironment() { return qEnvironmentVariable("SETRIX_SETTINGS"); }
 
 }  // namespace setrix::app

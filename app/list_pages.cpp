@@ -84,18 +84,22 @@ ListPage::ListPage(const Names& n, QWidget* parent)
   logo = new QLabel(helpPanel);
   logo->setObjectName(QStringLiteral("ImageLogo_%1").arg(QString::fromLatin1(n.page)));
   logo->setPixmap(pictures::MakerLogo());
-  logo->setGeometry(QRect(QPoint(375 - 12 - pictures::kMakerLogoSize.width(), 308 - 10 - pictures::kMakerLogoSize.height()),
-                          pictures::kMakerLogoSize));
+  logo->setGeometry(
+      QRect(QPoint(375 - 12 - pictures::kMakerLogoSize.width(), 308 - 10 - pictures::kMakerLogoSize.height()),
+            pictures::kMakerLogoSize));
 }
 
 void ListPage::ShowList(int list, const ChoiceList& model) {
   ChoiceBox* box = combos[static_cast<std::size_t>(list)];
-  if (model.style == ListStyle::Simple) box->SetSimple(DisplayText(model.prompt));
-  else box->SetList(Texts(model), model.index, DisplayText(model.prompt));
+  if (model.style == ListStyle::Simple)
+    box->SetSimple(DisplayText(model.prompt));
+  else
+    box->SetList(Texts(model), model.index, DisplayText(model.prompt));
 }
 
-void ListPage::ShowInstructions(bool visible, int s1, int s2, const std::string& settings, const std::string& switches,
-                                const std::string& input, const std::string& output, const std::string& power) {
+void ListPage::ShowInstructions(bool visible, int s1, int s2, const std::string& settings,
+                                const std::string& switches, const std::string& input, const std::string& output,
+                                const std::string& power) {
   settingsCaption->setText(DisplayText(settings));
   settingsCaption->adjustSize();
   switchesCaption->setText(DisplayText(switches));
@@ -110,15 +114,20 @@ void ListPage::ShowInstructions(bool visible, int s1, int s2, const std::string&
 // --- thermocouple -------------------------------------------------------------------------
 
 namespace {
-const ListPage::Names kThermoNames{
-    "TS_Thermo", "Label1Thermo", "ZOR THERMO",
-    {"Label_Thermo_Type", "Label_Thermo_Min", "Label_Thermo_Max", "Label_Thermo_Out", "Label_Thermo_Filter",
-     "Label_Thermo_Manual"},
-    {"Combo_Thermo_Type", "Combo_Thermo_Min", "Combo_Thermo_Max", "Combo_Thermo_Out", "Combo_Thermo_Filter",
-     "Combo_Thermo_Manual"},
-    "SW1_Thermo", "SW2_Thermo", "LabelEinstellungenThermo", "Label1HelpThermo", "HelpThermoPanel",
-    {"Label2HelpThermo", "Label3HelpThermo", "Label4HelpThermo"}};
-constexpr std::array<ThermoList, 6> kThermoLists = {ThermoList::Type, ThermoList::Start, ThermoList::End,
+const ListPage::Names kThermoNames{"TS_Thermo",
+                                   "Label1Thermo",
+                                   "ZOR THERMO",
+                                   {"Label_Thermo_Type", "Label_Thermo_Min", "Label_Thermo_Max",
+                                    "Label_Thermo_Out", "Label_Thermo_Filter", "Label_Thermo_Manual"},
+                                   {"Combo_Thermo_Type", "Combo_Thermo_Min", "Combo_Thermo_Max",
+                                    "Combo_Thermo_Out", "Combo_Thermo_Filter", "Combo_Thermo_Manual"},
+                                   "SW1_Thermo",
+                                   "SW2_Thermo",
+                                   "LabelEinstellungenThermo",
+                                   "Label1HelpThermo",
+                                   "HelpThermoPanel",
+                                   {"Label2HelpThermo", "Label3HelpThermo", "Label4HelpThermo"}};
+constexpr std::array<ThermoList, 6> kThermoLists = {ThermoList::Type,   ThermoList::Start,  ThermoList::End,
                                                     ThermoList::Output, ThermoList::Filter, ThermoList::Manual};
 }  // namespace
 
@@ -154,7 +163,8 @@ void ThermoPage::Choose(int list, int index) {
 }
 
 void ThermoPage::Sync() {
-  const ChoiceList* lists[6] = {&model_.type, &model_.start, &model_.end, &model_.output, &model_.filter, &model_.manual};
+  const ChoiceList* lists[6] = {&model_.type,   &model_.start,  &model_.end,
+                                &model_.output, &model_.filter, &model_.manual};
   for (int i = 0; i < 6; ++i) ShowList(i, *lists[i]);
   const ThermoConfig& c = model_.config;
   ShowInstructions(model_.helpPanelVisible, c.s1, c.s2, c.settingsCaption, c.switchesCaption, c.inputTerminalsText,
@@ -185,13 +195,20 @@ void ThermoPage::StoreSettings(SettingsStore& s) const {
 // --- RTD ----------------------------------------------------------------------------------
 
 namespace {
-const ListPage::Names kRtdNames{
-    "TS_RTD", "Label1RTD", "ZOR RTD",
-    {"Label_RTD_Type", "Label_RTD_Min", "Label_RTD_Max", "Label_RTD_Output", "Label_RTD_Response", "Label_RTD_Manual"},
-    {"Combo_RTD_Type", "Combo_RTD_Min", "Combo_RTD_Max", "Combo_RTD_Out", "Combo_RTD_Response", "Combo_RTD_Manual"},
-    "SW1_RTD", "SW2_RTD", "LabelEinstellungenRTD", "Label1HelpRTD", "HelpRTDPanel",
-    {"Label2HelpRTD", "Label3HelpRTD", "Label4HelpRTD"}};
-constexpr std::array<RtdList, 6> kRtdLists = {RtdList::Type, RtdList::Start, RtdList::End,
+const ListPage::Names kRtdNames{"TS_RTD",
+                                "Label1RTD",
+                                "ZOR RTD",
+                                {"Label_RTD_Type", "Label_RTD_Min", "Label_RTD_Max", "Label_RTD_Output",
+                                 "Label_RTD_Response", "Label_RTD_Manual"},
+                                {"Combo_RTD_Type", "Combo_RTD_Min", "Combo_RTD_Max", "Combo_RTD_Out",
+                                 "Combo_RTD_Response", "Combo_RTD_Manual"},
+                                "SW1_RTD",
+                                "SW2_RTD",
+                                "LabelEinstellungenRTD",
+                                "Label1HelpRTD",
+                                "HelpRTDPanel",
+                                {"Label2HelpRTD", "Label3HelpRTD", "Label4HelpRTD"}};
+constexpr std::array<RtdList, 6> kRtdLists = {RtdList::Type,   RtdList::Start,    RtdList::End,
                                               RtdList::Output, RtdList::Response, RtdList::Manual};
 
 QPixmap WiringByName(const std::string& name) {
@@ -239,8 +256,8 @@ void RtdPage::Choose(int list, int index) {
 }
 
 void RtdPage::Sync() {
-  const ChoiceList* lists[6] = {&model_.type, &model_.start, &model_.end, &model_.output, &model_.response,
-                                &model_.manual};
+  const ChoiceList* lists[6] = {&model_.type,   &model_.start,    &model_.end,
+                                &model_.output, &model_.response, &model_.manual};
   for (int i = 0; i < 6; ++i) ShowList(i, *lists[i]);
   const RtdConfig& c = model_.config;
   ShowInstructions(model_.helpPanelVisible, c.s1, c.s2, c.settingsCaption, c.switchesCaption, c.inputTerminalsText,

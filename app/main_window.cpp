@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -15,6 +14,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTranslator>
+#include <algorithm>
 
 #include "app/alpha_code_box.h"
 #include "app/dc_page.h"
@@ -100,8 +100,8 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("SETRIX"));
   // Fixed border: system menu and minimise only.
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, kSilver);
   setPalette(pal);
@@ -168,7 +168,8 @@ void TForm1::FitWindow() {
   // cannot be resized.
   const QSize client(pictures::kScreenSize.width() * zoom_ / 100, pictures::kScreenSize.height() * zoom_ / 100);
   zoomView_->setFixedSize(client);
-  setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  setFixedSize(client.width(),
+               client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 void TForm1::SetZoom(int percent) {
@@ -178,8 +179,10 @@ void TForm1::SetZoom(int percent) {
   zoomView_->setTransform(QTransform::fromScale(f, f));
   // The menu bar and the status line grow with the screens.
   QFont font = QApplication::font();
-  if (font.pixelSize() > 0) font.setPixelSize(std::max(1, font.pixelSize() * percent / 100));
-  else font.setPointSizeF(font.pointSizeF() * f);
+  if (font.pixelSize() > 0)
+    font.setPixelSize(std::max(1, font.pixelSize() * percent / 100));
+  else
+    font.setPointSizeF(font.pointSizeF() * f);
   menuBar()->setFont(font);
   statusBar()->setFont(font);
   for (std::size_t i = 0; i < zoomItems.size(); ++i) zoomItems[i]->setChecked(kZoomLevels[i] == percent);
@@ -241,9 +244,9 @@ void TForm1::CreateMenus() {
   auto* productGroup = new QActionGroup(this);
   productGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   const char* productNames[4] = {"MenuProduktDC", "MenuProduktRTD", "MenuProduktThermo", "MenuProduktFRQ"};
-  const QString productCaptions[4] = {QStringLiteral("VORNEXTELIQ ZOR &DC..."), QStringLiteral("VORNEXTELIQ ZOR &RTD..."),
-                                      QStringLiteral("VORNEXTELIQ ZOR &THERMO..."),
-                                      QStringLiteral("VORNEXTELIQ ZOR &FREQUENCY")};
+  const QString productCaptions[4] = {
+      QStringLiteral("VORNEXTELIQ ZOR &DC..."), QStringLiteral("VORNEXTELIQ ZOR &RTD..."),
+      QStringLiteral("VORNEXTELIQ ZOR &THERMO..."), QStringLiteral("VORNEXTELIQ ZOR &FREQUENCY")};
   for (int i = 0; i < 4; ++i) {
     QAction* a = item(MenuProdukt, productNames[i], productCaptions[i], i);
     a->setCheckable(true);
@@ -290,8 +293,8 @@ void TForm1::CreateMenus() {
   MenuItemService->setObjectName(QStringLiteral("MenuItemService"));
   auto* serviceGroup = new QActionGroup(this);
   serviceGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  const char* serviceNames[4] = {"MenuHauptanzeigeSprache", "MenuHauptanzeigeProdukt", "MenuHauptanzeigeErgebnisse",
-                                 "MenuHauptanzeigeAuswertung"};
+  const char* serviceNames[4] = {"MenuHauptanzeigeSprache", "MenuHauptanzeigeProdukt",
+                                 "MenuHauptanzeigeErgebnisse", "MenuHauptanzeigeAuswertung"};
   for (int i = 0; i < 4; ++i) {
     QAction* a = item(MenuItemService, serviceNames[i], QString(), i);
     a->setCheckable(true);
@@ -448,8 +451,10 @@ void TForm1::FormCreate(const QStringList& arguments) {
 
   // A settings file that could not be used is reported once, here.
   const std::string kept = store_.KeptCopy();
-  if (!kept.empty()) statusBar()->showMessage(WindowTx(kTxSettingsKept, Language()).arg(FromUtf8(kept)));
-  else if (!store_.Problem().empty()) statusBar()->showMessage(FromUtf8(store_.Problem()));
+  if (!kept.empty())
+    statusBar()->showMessage(WindowTx(kTxSettingsKept, Language()).arg(FromUtf8(kept)));
+  else if (!store_.Problem().empty())
+    statusBar()->showMessage(FromUtf8(store_.Problem()));
 }
 
 void TForm1::PageChanged() {
@@ -530,12 +535,18 @@ void TForm1::ShowPage(QWidget* page) {
 }
 
 void TForm1::RunEnterHandler(QWidget* page) {
-  if (page == TS_DC) TS_DC->TS_DCEnter();
-  else if (page == TS_Thermo) TS_Thermo->Enter();
-  else if (page == TS_RTD) TS_RTD->Enter();
-  else if (page == TS_FRQ) TS_FRQ->Enter();
-  else if (page == TS_Results) TS_Results->Sync();
-  else if (page == TS_Evaluation) TS_Evaluation->Sync();
+  if (page == TS_DC)
+    TS_DC->TS_DCEnter();
+  else if (page == TS_Thermo)
+    TS_Thermo->Enter();
+  else if (page == TS_RTD)
+    TS_RTD->Enter();
+  else if (page == TS_FRQ)
+    TS_FRQ->Enter();
+  else if (page == TS_Results)
+    TS_Results->Sync();
+  else if (page == TS_Evaluation)
+    TS_Evaluation->Sync();
 }
 
 void TForm1::BitBtnClick(int tag) {
@@ -653,7 +664,8 @@ void TForm1::ApplyLanguage() {
   Label2ProduktAuswahl->setText(T(texts::txChooseProduct));
   Label2ProduktAuswahl->adjustSize();
   // 8. Each module page moves its title line by the subtitle's new width.
-  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_RTD, TS_Thermo, TS_FRQ}) page->ApplyLanguage();
+  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_RTD, TS_Thermo, TS_FRQ})
+    page->ApplyLanguage();
 
   // 9. Refresh the active screen.
   QWidget* active = ActivePage();

@@ -61,12 +61,12 @@ class TForm1 : public QMainWindow {
   ~TForm1() override;
 
   // --- handlers ---------------------------------------------------------------------------
-  void BitBtnClick(int tag);                 // a language label on the language screen
-  void MenuItemSpracheClick(int language);   // the Language menu
-  void ProduktClick(int tag);                // a product label or Product menu item
-  void LabelMouseMove(int tag);              // mouse over a product or language label
-  void Img_BausteinauswahlMouseMove();       // mouse over the background of a selection screen
-  void MenuHauptanzeigeClick(int tag);       // a service menu item
+  void BitBtnClick(int tag);                // a language label on the language screen
+  void MenuItemSpracheClick(int language);  // the Language menu
+  void ProduktClick(int tag);               // a product label or Product menu item
+  void LabelMouseMove(int tag);             // mouse over a product or language label
+  void Img_BausteinauswahlMouseMove();      // mouse over the background of a selection screen
+  void MenuHauptanzeigeClick(int tag);      // a service menu item
   void MenuItemInhaltClick();
   void MenuItemInfoClick();
   // File / Print: the print dialog, then the user text, then the active module's document
@@ -115,24 +115,24 @@ class TForm1 : public QMainWindow {
   QAction* MenuItemDrucken;
   QAction* MenuItemBeenden;
   QMenu* MenuItemSprache;
-  std::array<QAction*, 4> languageItems;   // tags 0..3
+  std::array<QAction*, 4> languageItems;  // tags 0..3
   QMenu* MenuProdukt;
-  std::array<QAction*, 4> productItems;    // tags 0 DC, 1 RTD, 2 THERMO, 3 FREQUENCY
+  std::array<QAction*, 4> productItems;  // tags 0 DC, 1 RTD, 2 THERMO, 3 FREQUENCY
   QMenu* MenuView;
   QAction* MenuZoomIn;
   QAction* MenuZoomOut;
   QAction* MenuZoomReset;
-  std::array<QAction*, 4> zoomItems;       // the levels of kZoomLevels
+  std::array<QAction*, 4> zoomItems;  // the levels of kZoomLevels
   QMenu* MenuItemHilfe;
   QAction* MenuItemInhalt;
   QAction* MenuItemInfo;
   QMenu* MenuItemService;
-  std::array<QAction*, 4> serviceItems;    // tags 0..3
+  std::array<QAction*, 4> serviceItems;  // tags 0..3
 
   // Language screen.
   QLabel* Label2Vari;
-  std::array<QLabel*, 4> languageSubtitles;  // LabelD, LabelE, LabelI, LabelS
-  std::array<ClickLabel*, 4> languageLabels; // tags 20..23
+  std::array<QLabel*, 4> languageSubtitles;   // LabelD, LabelE, LabelI, LabelS
+  std::array<ClickLabel*, 4> languageLabels;  // tags 20..23
   PictureLabel* Img_Language;
   // Product screen.
   QLabel* Label1ProduktAuswahl;

@@ -78,7 +78,10 @@ void DrawTrace(QPainter& p, std::initializer_list<QPointF> points) {
   QPainterPath path;
   bool first = true;
   for (QPointF pt : points) {
-    if (first) path.moveTo(pt); else path.lineTo(pt);
+    if (first)
+      path.moveTo(pt);
+    else
+      path.lineTo(pt);
     first = false;
   }
   p.setBrush(Qt::NoBrush);
@@ -114,7 +117,8 @@ void DrawPart(QPainter& p, QPointF c, bool vertical, QColor body) {
   p.drawRect(pad1);
   p.drawRect(pad2);
   p.setBrush(body);
-  p.drawRoundedRect(vertical ? QRectF(c.x() - 3, c.y() - 6, 6, 12) : QRectF(c.x() - 6, c.y() - 3, 12, 6), 1.5, 1.5);
+  p.drawRoundedRect(vertical ? QRectF(c.x() - 3, c.y() - 6, 6, 12) : QRectF(c.x() - 6, c.y() - 3, 12, 6), 1.5,
+                    1.5);
 }
 
 // The white outline printed around a switch bank's place.
@@ -158,8 +162,8 @@ void DrawTrimmer(QPainter& p, QPointF c, double size) {
 }
 
 // Front view of a DIN-rail module with terminal rows above and below.
-void DrawModuleFront(QPainter& p, QRectF r, const QString& name, int topFirst, int topCount,
-                     int bottomFirst, int bottomCount) {
+void DrawModuleFront(QPainter& p, QRectF r, const QString& name, int topFirst, int topCount, int bottomFirst,
+                     int bottomCount) {
   p.setPen(QPen(kHousingEdge, 1.5));
   QLinearGradient g(r.topLeft(), r.bottomLeft());
   g.setColorAt(0, kHousing.lighter(104));
@@ -170,8 +174,7 @@ void DrawModuleFront(QPainter& p, QRectF r, const QString& name, int topFirst, i
   auto row = [&](double top, int first, int count) {
     const double w = (r.width() - 20) / count;
     for (int i = 0; i < count; ++i) {
-      DrawScrewTerminal(p, QRectF(r.left() + 10 + w * i, top, w, rowH), first + i, Font(11, true),
-                        Qt::white);
+      DrawScrewTerminal(p, QRectF(r.left() + 10 + w * i, top, w, rowH), first + i, Font(11, true), Qt::white);
     }
   };
   row(r.top() + 6, topFirst, topCount);
@@ -257,7 +260,8 @@ QPixmap DcBoard() {
   DrawTrace(p, {{400, 110}, {400, 150}});
   DrawChip(p, QRectF(292, 28, 92, 26), 8);
   DrawChip(p, QRectF(292, 70, 60, 22), 5);
-  for (int i = 0; i < 4; ++i) DrawPart(p, QPointF(372 + (i % 2) * 22, 74 + (i / 2) * 22), i % 2 == 0, QColor(222, 190, 140));
+  for (int i = 0; i < 4; ++i)
+    DrawPart(p, QPointF(372 + (i % 2) * 22, 74 + (i / 2) * 22), i % 2 == 0, QColor(222, 190, 140));
   DrawPart(p, QPointF(420, 40), true, QColor(150, 110, 70));
   DrawPart(p, QPointF(420, 70), true, QColor(150, 110, 70));
 
@@ -305,8 +309,8 @@ QPixmap ThermoTerminalPlan() {
   QPixmap pm = Blank(kThermoPlanSize);
   QPainter p(&pm);
   Antialiased(p);
-  DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kThermoPlanSize) - QSizeF(2, 2)),
-                  QStringLiteral("ZOR"), 1, 6, 7, 6);
+  DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kThermoPlanSize) - QSizeF(2, 2)), QStringLiteral("ZOR"), 1, 6, 7,
+                  6);
   return pm;
 }
 
@@ -327,8 +331,8 @@ QPixmap FrqTerminalPlan() {
   QPixmap pm = Blank(kFrqPlanSize);
   QPainter p(&pm);
   Antialiased(p);
-  DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kFrqPlanSize) - QSizeF(2, 2)),
-                  QStringLiteral("FRQ"), 1, 4, 5, 4);
+  DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kFrqPlanSize) - QSizeF(2, 2)), QStringLiteral("FRQ"), 1, 4, 5,
+                  4);
   return pm;
 }
 
@@ -436,7 +440,8 @@ QPixmap ModuleIcon(QSize size) {
   const int n = 4;
   for (int i = 0; i < n; ++i) {
     const double sw = bank.width() / n;
-    const QRectF slot(bank.left() + sw * i + sw * 0.25, bank.top() + bank.height() * 0.15, sw * 0.5, bank.height() * 0.7);
+    const QRectF slot(bank.left() + sw * i + sw * 0.25, bank.top() + bank.height() * 0.15, sw * 0.5,
+                      bank.height() * 0.7);
     p.setBrush(QColor(192, 192, 192));
     p.drawRect(slot);
     p.setBrush(QColor(255, 0, 0));
@@ -445,7 +450,8 @@ QPixmap ModuleIcon(QSize size) {
   }
   p.setPen(Qt::white);
   p.setFont(Font(std::max(9, static_cast<int>(h * 0.9)), true));
-  p.drawText(QRectF(body.left(), body.top() + h * 4.4, body.width(), h * 1.6), Qt::AlignCenter, QStringLiteral("ZOR"));
+  p.drawText(QRectF(body.left(), body.top() + h * 4.4, body.width(), h * 1.6), Qt::AlignCenter,
+             QStringLiteral("ZOR"));
   return pm;
 }
 
@@ -473,7 +479,7 @@ QPixmap WiringPicture(Wiring wiring) {
   p.setPen(Qt::NoPen);
 
   // The element on the right.
-  const double ex = 100;                 // centre line of the element
+  const double ex = 100;  // centre line of the element
   const double top = terminalY(1), bottom = terminalY(3);
   const QRectF element(ex - 9, top + 14, 18, bottom - top - 28);
   const QPen wire(kInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -526,7 +532,8 @@ QPixmap WiringPicture(Wiring wiring) {
   if (sensor) {
     p.setPen(QPen(QColor(200, 40, 40), 1.6));
     p.drawLine(QPointF(element.left() - 8, element.bottom() + 4), QPointF(element.right() + 8, element.top() - 4));
-    p.drawLine(QPointF(element.left() - 8, element.bottom() + 4), QPointF(element.left() - 14, element.bottom() + 4));
+    p.drawLine(QPointF(element.left() - 8, element.bottom() + 4),
+               QPointF(element.left() - 14, element.bottom() + 4));
     p.setPen(kInk);
     p.setFont(Font(11, true, true));
     p.drawText(QRectF(element.right() + 8, element.center().y() - 8, 30, 16), Qt::AlignLeft | Qt::AlignVCenter,
@@ -539,7 +546,8 @@ QPixmap WiringPicture(Wiring wiring) {
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
     QPolygonF arrow;
-    arrow << QPointF(element.left() - 1, wy) << QPointF(element.left() - 9, wy - 4) << QPointF(element.left() - 9, wy + 4);
+    arrow << QPointF(element.left() - 1, wy) << QPointF(element.left() - 9, wy - 4)
+          << QPointF(element.left() - 9, wy + 4);
     p.drawPolygon(arrow);
   } else {
     p.setPen(kInk);

@@ -88,7 +88,8 @@ ResultsPage::ResultsPage(const DcScreen& model, QWidget* parent) : QWidget(paren
   SGridDaten = new StringGrid(7, 17, 1, 1, 74, 15, QColor(255, 255, 0), this);
   SGridDaten->setObjectName(QStringLiteral("SGridDaten"));
   SGridDaten->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SGridDaten->setGeometry(6, 6, 7 * 74 + 2 * SGridDaten->frameWidth() + 1, 17 * 15 + 2 * SGridDaten->frameWidth() + 1);
+  SGridDaten->setGeometry(6, 6, 7 * 74 + 2 * SGridDaten->frameWidth() + 1,
+                          17 * 15 + 2 * SGridDaten->frameWidth() + 1);
 
   const int right = SGridDaten->geometry().right() + 12;
   LabelInVerpolt = BoldLabel(this, "LabelInVerpolt", {right, 10});

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "app/ini_settings_store.h"
 #include "modules/numbers.h"

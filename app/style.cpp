@@ -23,15 +23,17 @@ void SetupApplication(QApplication& app) {
 
 void MakeCard(QWidget* frame) {
   frame->setAttribute(Qt::WA_StyledBackground);
-  frame->setStyleSheet(QStringLiteral("#%1 { background: #f4f6f8; border: 1px solid #b9c3cd; border-radius: 8px; }")
-                           .arg(frame->objectName()));
+  frame->setStyleSheet(
+      QStringLiteral("#%1 { background: #f4f6f8; border: 1px solid #b9c3cd; border-radius: 8px; }")
+          .arg(frame->objectName()));
 }
 
 void MakeGlass(QWidget* frame) {
   frame->setAttribute(Qt::WA_StyledBackground);
   frame->setAttribute(Qt::WA_TransparentForMouseEvents);
   frame->setStyleSheet(
-      QStringLiteral("#%1 { background: rgba(255,255,255,22); border: 1px solid rgba(255,255,255,40); border-radius: 10px; }")
+      QStringLiteral(
+          "#%1 { background: rgba(255,255,255,22); border: 1px solid rgba(255,255,255,40); border-radius: 10px; }")
           .arg(frame->objectName()));
 }
 

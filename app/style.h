@@ -21,7 +21,7 @@ void MakeCard(QWidget* frame);
 void MakeGlass(QWidget* frame);
 void SetTextColor(QWidget* w, const QColor& color);
 // A label on the dark background.
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int pixelSize,
-                   bool bold = false, bool underline = false);
+QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int pixelSize, bool bold = false,
+                   bool underline = false);
 
 }  // namespace setrix::app

@@ -1,10 +1,10 @@
 #include "app/widgets.h"
 
 #include <QDesktopServices>
-#include <QKeyEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QStyleOptionFrame>
@@ -49,7 +49,8 @@ void ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
   // A screen shown inside the zoomable view: the box belongs to the view's window, not into
   // the scene.
   QWidget* owner = parent != nullptr ? parent->window() : nullptr;
-  if (owner != nullptr && owner->graphicsProxyWidget() != nullptr && owner->graphicsProxyWidget()->scene() != nullptr &&
+  if (owner != nullptr && owner->graphicsProxyWidget() != nullptr &&
+      owner->graphicsProxyWidget()->scene() != nullptr &&
       !owner->graphicsProxyWidget()->scene()->views().isEmpty())
     owner = owner->graphicsProxyWidget()->scene()->views().constFirst()->window();
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
@@ -163,9 +164,7 @@ void ChoiceBox::SetSimple(const QString& prompt) {
   update();
 }
 
-QString ChoiceBox::ShownText() const {
-  return currentIndex() >= 0 ? currentText() : placeholderText();
-}
+QString ChoiceBox::ShownText() const { return currentIndex() >= 0 ? currentText() : placeholderText(); }
 
 void ChoiceBox::showPopup() {
   if (!simple_) QComboBox::showPopup();
@@ -219,8 +218,10 @@ void FilteredEdit::RewriteKeepingCaret(const QString& text) {
   const int start = std::min(selStart, static_cast<int>(text.size()));
   const int length = std::min(selLength, static_cast<int>(text.size()) - start);
   if (length > 0) {
-    if (cursorAtStart) setSelection(start + length, -length);
-    else setSelection(start, length);
+    if (cursorAtStart)
+      setSelection(start + length, -length);
+    else
+      setSelection(start, length);
   } else {
     setCursorPosition(start);
   }

@@ -9,10 +9,15 @@ namespace setrix::app {
 using WindowText = std::array<const char*, 4>;
 
 inline constexpr WindowText kTxView = {"&Ansicht", "&View", "&Visualizza", "&Ver"};
-inline constexpr WindowText kTxZoomIn = {"Ver&gr\xc3\xb6\xc3\x9f" "ern", "Zoom &in", "&Ingrandisci", "&Ampliar"};
+inline constexpr WindowText kTxZoomIn = {
+    "Ver&gr\xc3\xb6\xc3\x9f"
+    "ern",
+    "Zoom &in", "&Ingrandisci", "&Ampliar"};
 inline constexpr WindowText kTxZoomOut = {"Ver&kleinern", "Zoom &out", "&Riduci", "&Reducir"};
-inline constexpr WindowText kTxZoomReset = {"&Originalgr\xc3\xb6\xc3\x9f" "e", "&Actual size", "Dimensione &reale",
-                                            "Tama\xc3\xb1o &real"};
+inline constexpr WindowText kTxZoomReset = {
+    "&Originalgr\xc3\xb6\xc3\x9f"
+    "e",
+    "&Actual size", "Dimensione &reale", "Tama\xc3\xb1o &real"};
 // %1: the full file name.
 inline constexpr WindowText kTxSavedAs = {"Dokumentation gespeichert: %1", "Documentation saved: %1",
                                           "Documentazione salvata: %1", "Documentaci\xc3\xb3n guardada: %1"};

@@ -55,8 +55,12 @@ void BM_ThermoDocument(benchmark::State& state) {
   texts::SetCurrentLanguage(1);
   ThermoModel m;
   ThermoUpdate(m);
-  for (auto [list, index] : {std::pair{ThermoList::Type, 0}, {ThermoList::Start, 2}, {ThermoList::End, 5},
-                             {ThermoList::Output, 2}, {ThermoList::Filter, 0}, {ThermoList::Manual, 1}})
+  for (auto [list, index] : {std::pair{ThermoList::Type, 0},
+                             {ThermoList::Start, 2},
+                             {ThermoList::End, 5},
+                             {ThermoList::Output, 2},
+                             {ThermoList::Filter, 0},
+                             {ThermoList::Manual, 1}})
     ThermoChoose(m, list, index);
   for (auto _ : state) benchmark::DoNotOptimize(Form().ThermoDocumentation(m, "Boiler 3"));
 }
@@ -66,8 +70,12 @@ void BM_RtdDocument(benchmark::State& state) {
   texts::SetCurrentLanguage(2);
   RtdModel m;
   RtdUpdate(m);
-  for (auto [list, index] : {std::pair{RtdList::Type, 1}, {RtdList::Start, 3}, {RtdList::End, 4},
-                             {RtdList::Output, 1}, {RtdList::Response, 1}, {RtdList::Manual, 0}})
+  for (auto [list, index] : {std::pair{RtdList::Type, 1},
+                             {RtdList::Start, 3},
+                             {RtdList::End, 4},
+                             {RtdList::Output, 1},
+                             {RtdList::Response, 1},
+                             {RtdList::Manual, 0}})
     RtdChoose(m, list, index);
   for (auto _ : state) benchmark::DoNotOptimize(Form().RTDDocumentation(m, ""));
 }
@@ -98,7 +106,8 @@ BENCHMARK(BM_TwoPageDocument);
 // Every document picture drawn anew, as the first document of a process has them drawn.
 void BM_DrawPictures(benchmark::State& state) {
   for (auto _ : state)
-    for (std::string_view name : resources::DocumentPictureNames()) benchmark::DoNotOptimize(resources::DrawPicture(name));
+    for (std::string_view name : resources::DocumentPictureNames())
+      benchmark::DoNotOptimize(resources::DrawPicture(name));
 }
 BENCHMARK(BM_DrawPictures);
 

@@ -32,7 +32,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       if (name == reference_) ref = t;
     if (ref <= 0) return;
     std::printf("\nCPU time as a ratio to %s of this run (%.1f us):\n", reference_.c_str(), ref / 1000);
-    for (const auto& [name, t] : times_) std::printf("  %-32s %8.1f us  %6.2f x\n", name.c_str(), t / 1000, t / ref);
+    for (const auto& [name, t] : times_)
+      std::printf("  %-32s %8.1f us  %6.2f x\n", name.c_str(), t / 1000, t / ref);
   }
 
  private:
@@ -53,7 +54,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 inline int RunWithRatios(int argc, char** argv, const char* reference) {
   bool console = true;
   for (int i = 1; i < argc; ++i)
-    if (std::string_view(argv[i]).starts_with("--benchmark_format=") && std::string_view(argv[i]) != "--benchmark_format=console")
+    if (std::string_view(argv[i]).starts_with("--benchmark_format=") &&
+        std::string_view(argv[i]) != "--benchmark_format=console")
       console = false;
   benchmark::Initialize(&argc, argv);
   if (!console) {
@@ -64,7 +66,8 @@ inline int RunWithRatios(int argc, char** argv, const char* reference) {
   }
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   // Colours only on a terminal, as the library's own main does it.
-  RatioReporter reporter(reference, isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults : benchmark::ConsoleReporter::OO_Tabular);
+  RatioReporter reporter(reference, isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults
+                                                           : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

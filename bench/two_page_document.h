@@ -23,7 +23,10 @@ inline void WriteTwoPagePage(setrix::pdf::TPdfCanvas& canvas, int page) {
     canvas.SelectFont(fonts[line % 4], 10);
     canvas.SetFillRGB(line % 3 == 0 ? 0x0000FF : 0);
     canvas.TextInBox({40, top, 556, top - 12},
-                     "Page " + std::to_string(page) + ", line " + std::to_string(line) + ": Gr\xFC\xDF" "e 20 \xB0" "C",
+                     "Page " + std::to_string(page) + ", line " + std::to_string(line) +
+                         ": Gr\xFC\xDF"
+                         "e 20 \xB0"
+                         "C",
                      static_cast<TPdfAlignment>(line % 3), line % 5 == 0);
     top -= 14;
   }

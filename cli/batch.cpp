@@ -81,7 +81,8 @@ class BatchSink final : public ModuleSink {
       return 2;
     }
     const raster::Bitmap qr = qr_ ? configfile::QrBitmap(configfile::SetrixText(device_, true)) : raster::Bitmap();
-    for (pdf::TPRPage* page : {&form_.PDFPage, &form_.FRQ_PDFPage1, &form_.FRQ_PDFPage2}) configfile::StampOnPrint(*page, qr);
+    for (pdf::TPRPage* page : {&form_.PDFPage, &form_.FRQ_PDFPage1, &form_.FRQ_PDFPage2})
+      configfile::StampOnPrint(*page, qr);
     try {
       save();
     } catch (...) {
@@ -89,7 +90,8 @@ class BatchSink final : public ModuleSink {
         configfile::StampOnPrint(*page, {});
       throw;
     }
-    for (pdf::TPRPage* page : {&form_.PDFPage, &form_.FRQ_PDFPage1, &form_.FRQ_PDFPage2}) configfile::StampOnPrint(*page, {});
+    for (pdf::TPRPage* page : {&form_.PDFPage, &form_.FRQ_PDFPage1, &form_.FRQ_PDFPage2})
+      configfile::StampOnPrint(*page, {});
     report_.outcome = "documented";
     return 0;
   }
@@ -107,7 +109,8 @@ std::string BanksText(const std::vector<StepBanks>& steps) {
     if (!out.empty()) out += "; ";
     if (s.step > 0) out += "step " + std::to_string(s.step) + ": ";
     std::string banks;
-    for (const BankValue& b : s.banks) banks += (banks.empty() ? "" : " ") + b.name + "=" + std::to_string(b.value);
+    for (const BankValue& b : s.banks)
+      banks += (banks.empty() ? "" : " ") + b.name + "=" + std::to_string(b.value);
     out += banks;
   }
   return out;
@@ -136,13 +139,15 @@ Json DeviceReport::ToJson() const {
 }
 
 int BatchReport::FailedCount() const {
-  return static_cast<int>(std::count_if(devices.begin(), devices.end(), [](const DeviceReport& d) { return d.Failed(); }));
+  return static_cast<int>(
+      std::count_if(devices.begin(), devices.end(), [](const DeviceReport& d) { return d.Failed(); }));
 }
 
 std::string DeviceFileStem(const std::string& tag, int row, std::set<std::string>& taken) {
   std::string stem;
   for (unsigned char c : tag) {
-    const bool bad = c < 0x20 || c == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+    const bool bad = c < 0x20 || c == 0x7F ||
+                     std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
     stem += bad ? '_' : static_cast<char>(c);
   }
   // Leading and trailing blanks and dots make names that vanish or hide.
@@ -167,23 +172,25 @@ std::string TaskLine(const configfile::Device& d) {
     return v ? std::string(", ") + caption + " " + *v : std::string();
   };
   if (d.module == "dc")
-    return c("in-min") + " .. " + c("in-max") + " " + c("in-unit") + " -> " + c("out-min") + " .. " + c("out-max") + " " +
-           c("out-unit") + opt("bandwidth", "bandwidth");
+    return c("in-min") + " .. " + c("in-max") + " " + c("in-unit") + " -> " + c("out-min") + " .. " +
+           c("out-max") + " " + c("out-unit") + opt("bandwidth", "bandwidth");
   if (d.module == "thermo")
-    return "type " + c("type") + ", " + c("start") + " .. " + c("end") + " °C -> " + c("output") + opt("filter", "filter") +
-           opt("manual", "manual");
+    return "type " + c("type") + ", " + c("start") + " .. " + c("end") + " °C -> " + c("output") +
+           opt("filter", "filter") + opt("manual", "manual");
   if (d.module == "rtd")
     return c("type") + ", " + c("start") + " .. " + c("end") + " -> " + c("output") + opt("response", "response") +
            opt("manual", "manual");
   if (d.module == "frq") {
-    std::string range = d.Choice("lower") ? c("lower") + " .. " + c("upper") + " Hz" : d.Choice("upper") ? "0 .. " + c("upper") + " Hz" : "";
+    std::string range = d.Choice("lower")   ? c("lower") + " .. " + c("upper") + " Hz"
+                        : d.Choice("upper") ? "0 .. " + c("upper") + " Hz"
+                                            : "";
     return "mode " + c("mode") + (range.empty() ? "" : ", " + range) + " -> " + c("output");
   }
   return {};
 }
 
-BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName, const BatchSettings& settings,
-                     const BatchProgress& progress, const BatchDone& done) {
+BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName,
+                     const BatchSettings& settings, const BatchProgress& progress, const BatchDone& done) {
   namespace fs = std::filesystem;
   BatchReport report;
   report.list = listName;
@@ -252,7 +259,8 @@ void WriteBatchSummary(const BatchReport& report, const BatchSettings& settings)
   const fs::path dir(settings.outDir);
   std::string csv = configfile::CsvLine({"row", "tag", "module", "task", "outcome", "reason", "file", "banks"});
   for (const DeviceReport& d : report.devices)
-    csv += configfile::CsvLine({std::to_string(d.row), d.tag, d.module, d.task, d.outcome, d.reason, d.file, BanksText(d.steps)});
+    csv += configfile::CsvLine(
+        {std::to_string(d.row), d.tag, d.module, d.task, d.outcome, d.reason, d.file, BanksText(d.steps)});
   pdf::WriteFileReplacing((dir / "devices.csv").string(), csv);
 
   Json j;

@@ -23,7 +23,7 @@ struct BatchSettings {
 struct BankValue {
   std::string name;  // "S1", "S2", "S3"
   int value = -1;
-  int count = 0;     // switches in the bank
+  int count = 0;  // switches in the bank
 };
 
 // The banks of one step (step 0: the task has one setting).
@@ -61,8 +61,9 @@ using BatchDone = std::function<void(const DeviceReport&)>;
 
 // Documents every entry of the list into settings.outDir (which must exist). Each PDF is
 // written completely or not at all.
-BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName, const BatchSettings& settings,
-                     const BatchProgress& progress = {}, const BatchDone& done = {});
+BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName,
+                     const BatchSettings& settings, const BatchProgress& progress = {},
+                     const BatchDone& done = {});
 
 // devices.csv, devices.json and overview.pdf in settings.outDir, each complete or not at all.
 void WriteBatchSummary(const BatchReport& report, const BatchSettings& settings);

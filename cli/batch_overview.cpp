@@ -60,7 +60,8 @@ class Writer {
  public:
   explicit Writer(const BatchReport& report) : report_(report) {
     doc_.NewDocument();
-    doc_.GetInfo().SetTitle(pdf::Utf8ToWinAnsi("SETRIX device list" + (report.title.empty() ? "" : ": " + report.title)));
+    doc_.GetInfo().SetTitle(
+        pdf::Utf8ToWinAnsi("SETRIX device list" + (report.title.empty() ? "" : ": " + report.title)));
   }
 
   std::string Bytes() {
@@ -92,7 +93,8 @@ class Writer {
       raster::Bitmap grey(1, 1, 1);
       grey.SetPalette({{150, 150, 150}, {255, 255, 255}});
       grey.SetIndex(0, 0, 0);
-      configfile::StampImage(C(), grey, "Rule", {kMargin, kPageHeight - top, kPageWidth - kMargin, kPageHeight - top - thickness});
+      configfile::StampImage(C(), grey, "Rule",
+                             {kMargin, kPageHeight - top, kPageWidth - kMargin, kPageHeight - top - thickness});
       return;
     }
     C().DrawXObject(kMargin, kPageHeight - top - thickness, kPageWidth - 2 * kMargin, thickness, "Rule");
@@ -110,11 +112,13 @@ class Writer {
     const int failed = report_.FailedCount();
     Text(kMargin, y, kPageWidth - 2 * kMargin,
          report_.list + "  |  " + report_.date + "  |  " + std::to_string(report_.devices.size()) + " of " +
-             std::to_string(report_.total) + " devices, " + std::to_string(report_.devices.size() - failed) + " documented, " +
-             std::to_string(failed) + " failed" + (report_.stopped ? ", stopped before the end" : ""),
+             std::to_string(report_.total) + " devices, " + std::to_string(report_.devices.size() - failed) +
+             " documented, " + std::to_string(failed) + " failed" +
+             (report_.stopped ? ", stopped before the end" : ""),
          false, 8);
     y += 16;
-    for (const Column& c : {kRow, kTag, kModule, kTask, kOutcome, kBanks, kSwitches}) Text(c.left, y, c.width, c.caption, true);
+    for (const Column& c : {kRow, kTag, kModule, kTask, kOutcome, kBanks, kSwitches})
+      Text(c.left, y, c.width, c.caption, true);
     y += kLine + 2;
     Rule(y, 0.8f);
     y_ = y + 3;

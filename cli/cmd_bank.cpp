@@ -59,7 +59,8 @@ void AddBankCommand(CLI::App& app, int& exitCode) {
       ->check(CLI::Validator(
           [](std::string& v) -> std::string {
             int n = 0;
-            if (!CLI::detail::lexical_cast(v, n) || n < 2 || n > 10) return "'" + v + "' is not accepted; use 2 to 10";
+            if (!CLI::detail::lexical_cast(v, n) || n < 2 || n > 10)
+              return "'" + v + "' is not accepted; use 2 to 10";
             return {};
           },
           "2..10"));

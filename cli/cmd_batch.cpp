@@ -63,7 +63,8 @@ int Run(const BatchOptions& o) {
   const int failed = report.FailedCount();
   (o.json ? std::cerr : std::cout) << report.devices.size() << " devices: " << report.devices.size() - failed
                                    << " documented, " << failed << " failed; summary in "
-                                   << (fs::path(o.settings.outDir) / "devices.csv").string() << ", devices.json, overview.pdf\n";
+                                   << (fs::path(o.settings.outDir) / "devices.csv").string()
+                                   << ", devices.json, overview.pdf\n";
   return failed > 0 ? 1 : 0;
 }
 
@@ -72,13 +73,16 @@ int Run(const BatchOptions& o) {
 void AddBatchCommand(CLI::App& app, int& exitCode) {
   auto o = std::make_shared<BatchOptions>();
   CLI::App* cmd = app.add_subcommand(
-      "batch", "Document every device of a device list (*.setrix) or a CSV signal list: one PDF per device and a summary");
+      "batch",
+      "Document every device of a device list (*.setrix) or a CSV signal list: one PDF per device and a summary");
   cmd->add_option("LIST", o->list, "The device list: a *.setrix file or a CSV signal list (*.csv)")->required();
   cmd->add_option("--out", o->settings.outDir, "The folder for the PDFs and the summary (created when missing)")
       ->required()
       ->type_name("DIR");
-  AddWordOption(*cmd, "--lang", o->settings.lang, {"de", "en", "it", "es"}, "Language of the documents (default en)");
-  cmd->add_option("--date", o->settings.date, "The documents' date line (default: today in your short date format)")
+  AddWordOption(*cmd, "--lang", o->settings.lang, {"de", "en", "it", "es"},
+                "Language of the documents (default en)");
+  cmd->add_option("--date", o->settings.date,
+                  "The documents' date line (default: today in your short date format)")
       ->type_name("TEXT");
   cmd->add_flag("--json", o->json, "One JSON object per device on standard output");
   cmd->add_flag("--qr", o->settings.qr, "Each sheet carries its device's configuration as a QR code");

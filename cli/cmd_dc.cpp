@@ -49,8 +49,7 @@ std::string WhyRefused(DcCheck check) {
   const std::string invalid = English(texts::txSettingInvalid) + "\n";
   switch (check) {
     case DcCheck::Ok: return invalid + English(texts::txPermissibleOffsetHasBeen);
-    case DcCheck::EntryError:
-      return English(texts::txError) + ": " + English(texts::txIncompleteIllegalInput);
+    case DcCheck::EntryError: return English(texts::txError) + ": " + English(texts::txIncompleteIllegalInput);
     case DcCheck::InputSpanTooShort: return invalid + English(texts::txInputSpanTooShort);
     case DcCheck::OutputSpanTooShort: return invalid + English(texts::txOutputSpanTooShort);
     case DcCheck::InputRangeTooLarge: return invalid + English(texts::txInputRangeTooLarge);
@@ -130,9 +129,8 @@ nlohmann::ordered_json DcJson(const DcConfig& dc, DcCheck check) {
 
 std::string DcText(const DcConfig& dc, DcCheck check, bool twoStep) {
   auto unit = [](const std::vector<std::string>& units, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < units.size()
-               ? units[static_cast<std::size_t>(index)]
-               : std::string("?");
+    return index >= 0 && static_cast<std::size_t>(index) < units.size() ? units[static_cast<std::size_t>(index)]
+                                                                        : std::string("?");
   };
   const std::string indent(15, ' ');
   std::string out;
@@ -141,8 +139,7 @@ std::string DcText(const DcConfig& dc, DcCheck check, bool twoStep) {
          unit(kInUnits, dc.inUnit) + "\n";
   out += "Output:        " + Quoted(dc.outMinText) + " .. " + Quoted(dc.outMaxText) + " " +
          unit(kOutUnits, dc.outUnit) + "\n";
-  out += std::string("Bandwidth:     ") +
-         (dc.bandwidth == kDcBandwidthBelow10Hz ? "< 10 Hz" : "> 10 kHz") + "\n";
+  out += std::string("Bandwidth:     ") + (dc.bandwidth == kDcBandwidthBelow10Hz ? "< 10 Hz" : "> 10 kHz") + "\n";
 
   const bool hasSetting = check == DcCheck::Ok && !dc.evalList.empty();
   if (twoStep) {
@@ -159,22 +156,19 @@ std::string DcText(const DcConfig& dc, DcCheck check, bool twoStep) {
            (exact ? "the module can do this task with its switches alone"
                   : "the module can do this task; the potentiometers named below need trimming") +
            "\n";
-    out += "Input range:   " +
-           std::string(InputRanges[static_cast<std::size_t>(e.inIndex)].name) + "\n";
-    out += "Output range:  " +
-           std::string(OutputRanges[static_cast<std::size_t>(e.outIndex)].name) + "\n";
-    out += "Zero step:     " + Percent(ZeroSteps[static_cast<std::size_t>(e.zeroStep)]) +
-           " (offset needed " + Percent(e.zeroPercent) + " of the output span)\n";
+    out += "Input range:   " + std::string(InputRanges[static_cast<std::size_t>(e.inIndex)].name) + "\n";
+    out += "Output range:  " + std::string(OutputRanges[static_cast<std::size_t>(e.outIndex)].name) + "\n";
+    out += "Zero step:     " + Percent(ZeroSteps[static_cast<std::size_t>(e.zeroStep)]) + " (offset needed " +
+           Percent(e.zeroPercent) + " of the output span)\n";
     out += "Trimming:      " + Trimming(e) + "\n";
     out += "Gain:          " + FormatNumber("%.5g", dc.gain) + " (span ratio " +
            FormatNumber("%.5g", e.spanRatio) + ")\n";
     if (dc.inReversed) out += "Polarity:      input reversed: wire the input the other way round\n";
-    if (dc.outReversed)
-      out += "Polarity:      output reversed: wire the output the other way round\n";
+    if (dc.outReversed) out += "Polarity:      output reversed: wire the output the other way round\n";
   }
   auto bank = [](const char* name, int value, int count) {
-    return std::string("\n") + name + (value >= 0 ? " (value " + std::to_string(value) + ")" : "") +
-           "\n" + BankRowsText(value, count);
+    return std::string("\n") + name + (value >= 0 ? " (value " + std::to_string(value) + ")" : "") + "\n" +
+           BankRowsText(value, count);
   };
   out += bank("S1", dc.s1, 10);
   out += bank("S2", dc.s2, 5);
@@ -197,12 +191,11 @@ struct DcOptions {
 }  // namespace
 
 void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
-  auto* cmd = app.add_subcommand(
-      "dc", "DC isolator (ZOR DC): ranges, zero step, trimming and switch banks for a task");
+  auto* cmd =
+      app.add_subcommand("dc", "DC isolator (ZOR DC): ranges, zero step, trimming and switch banks for a task");
   auto o = std::make_shared<DcOptions>();
   // The entries reach the calculation as typed, like texts from the settings store.
-  cmd->add_option("--in-min", o->inMin, "Input start value as typed, e.g. 4, 0,5, 1e3 or -10")
-      ->type_name("TEXT");
+  cmd->add_option("--in-min", o->inMin, "Input start value as typed, e.g. 4, 0,5, 1e3 or -10")->type_name("TEXT");
   cmd->add_option("--in-max", o->inMax, "Input end value")->type_name("TEXT");
   AddWordOption(*cmd, "--in-unit", o->inUnit, kInUnits, "Input unit (required)");
   cmd->add_option("--out-min", o->outMin, "Output start value")->type_name("TEXT");
@@ -212,8 +205,7 @@ void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
                 "10Hz: \"< 10 Hz\", 10kHz: \"> 10 kHz\" (default)");
   AddDecimalSeparatorOption(*cmd, o->separator);
   AddPdfOptions(*cmd, o->pdf);
-  AddWordOption(*cmd, "--lang", o->lang, {"de", "en", "it", "es"},
-                "Language of the screen's texts (default en)");
+  AddWordOption(*cmd, "--lang", o->lang, {"de", "en", "it", "es"}, "Language of the screen's texts (default en)");
   cmd->add_flag("--json", o->json, "Print one JSON object instead of text");
   AddFoundOptions(*cmd, o->found);
 
@@ -225,13 +217,10 @@ void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
     RejectExtras(*cmd);
     ApplyConfig(*cmd, *config);
     const std::string aNumber = "the entry text, e.g. 4 or -2.5";
-    for (const char* name : {"--in-min", "--in-max", "--in-unit", "--out-min", "--out-max",
-                             "--out-unit"}) {
+    for (const char* name : {"--in-min", "--in-max", "--in-unit", "--out-min", "--out-max", "--out-unit"}) {
       if (cmd->get_option(name)->count() != 0) continue;
       const std::string n(name);
-      MissingOption(n, n == "--in-unit"    ? "one of mA|mV|V"
-                       : n == "--out-unit" ? "one of mA|V"
-                                           : aNumber);
+      MissingOption(n, n == "--in-unit" ? "one of mA|mV|V" : n == "--out-unit" ? "one of mA|V" : aNumber);
     }
     const std::optional<std::vector<int>> found = ParseFound(o->found);
     ApplyDecimalSeparator(o->separator);
@@ -253,8 +242,7 @@ void AddDcCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
       return;
     }
     const CheckResult checked =
-        found ? CheckDc(dc, {(*found)[0], (*found)[1], (*found)[2]}, texts::CurrentLanguage())
-              : CheckResult{};
+        found ? CheckDc(dc, {(*found)[0], (*found)[1], (*found)[2]}, texts::CurrentLanguage()) : CheckResult{};
     if (o->json) {
       nlohmann::ordered_json j = DcJson(dc, check);
       AddDcScreenJson(j, screen);

@@ -36,10 +36,14 @@ bool ParseDigits(const std::string& digits, int base, long limit, long& value) {
   value = 0;
   for (char c : digits) {
     int d;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      return false;
     if (d >= base) return false;
     value = value * base + d;
   }
@@ -59,8 +63,7 @@ int ParseBankValue(const std::string& option, const std::string& text, int count
       std::size_t comma = list.find(',', pos);
       if (comma == std::string::npos) comma = list.size();
       long k = 0;
-      if (!ParseDigits(list.substr(pos, comma - pos), 10, count, k) || k < 1)
-        BadBank(option, text, count);
+      if (!ParseDigits(list.substr(pos, comma - pos), 10, count, k) || k < 1) BadBank(option, text, count);
       bits |= 1 << (k - 1);
       pos = comma + 1;
       if (comma + 1 == list.size()) BadBank(option, text, count);  // a trailing comma
@@ -94,8 +97,8 @@ std::optional<std::vector<int>> ParseFound(const FoundOptions& options) {
   std::vector<int> found;
   for (std::size_t b = 0; b < options.counts.size(); ++b) {
     const std::string name = "--found-s" + std::to_string(b + 1);
-    if (!options.given[b]) MissingOption(name, AcceptedForms(options.counts[b]) +
-                                                   "; the check needs every bank of the module");
+    if (!options.given[b])
+      MissingOption(name, AcceptedForms(options.counts[b]) + "; the check needs every bank of the module");
     found.push_back(ParseBankValue(name, *options.given[b], options.counts[b]));
   }
   return found;
@@ -112,8 +115,7 @@ nlohmann::ordered_json BanksJson(const std::vector<int>& banks) {
 std::string BanksLine(const std::vector<int>& banks) {
   std::string out;
   for (std::size_t b = 0; b < banks.size(); ++b)
-    out += (b == 0 ? "" : ", ") + std::string("S") + std::to_string(b + 1) + " = " +
-           std::to_string(banks[b]);
+    out += (b == 0 ? "" : ", ") + std::string("S") + std::to_string(b + 1) + " = " + std::to_string(banks[b]);
   return out;
 }
 
@@ -179,8 +181,7 @@ std::string LineText(const Reading& r, const std::string& key) {
 }
 
 // A value item as the lists hold them: text, value and the switch code.
-nlohmann::ordered_json ValueItem(const std::optional<double>& value, const std::string& text,
-                                 int code) {
+nlohmann::ordered_json ValueItem(const std::optional<double>& value, const std::string& text, int code) {
   if (!value) return nullptr;
   nlohmann::ordered_json v;
   if (*value == static_cast<double>(static_cast<long long>(*value)))
@@ -190,8 +191,8 @@ nlohmann::ordered_json ValueItem(const std::optional<double>& value, const std::
   return {{"text", text}, {"value", v}, {"code", code}};
 }
 
-std::string ReadingText(const std::string& title, const std::vector<int>& banks,
-                        const std::vector<int>& counts, const Reading& r) {
+std::string ReadingText(const std::string& title, const std::vector<int>& banks, const std::vector<int>& counts,
+                        const Reading& r) {
   const int language = texts::CurrentLanguage();
   std::string out = title + ": the switches found\n";
   for (std::size_t b = 0; b < banks.size(); ++b)
@@ -226,8 +227,8 @@ void Emit(bool json, const nlohmann::ordered_json& j, const std::string& text) {
     std::cout << text;
 }
 
-void AddModule(CLI::App& decode, const std::string& name, const std::string& description,
-               int banks, int& exitCode) {
+void AddModule(CLI::App& decode, const std::string& name, const std::string& description, int banks,
+               int& exitCode) {
   auto o = std::make_shared<DecodeOptions>();
   CLI::App* cmd = decode.add_subcommand(name, description);
   const std::vector<int> counts = name == "dc" ? std::vector<int>{10, 5, 3} : std::vector<int>{8, 8};
@@ -244,8 +245,8 @@ void AddModule(CLI::App& decode, const std::string& name, const std::string& des
       const std::string option = "--s" + std::to_string(b + 1);
       if (cmd->get_option(option)->count() == 0)
         MissingOption(option, AcceptedForms(counts[static_cast<std::size_t>(b)]));
-      v.push_back(ParseBankValue(option, o->banks[static_cast<std::size_t>(b)],
-                                 counts[static_cast<std::size_t>(b)]));
+      v.push_back(
+          ParseBankValue(option, o->banks[static_cast<std::size_t>(b)], counts[static_cast<std::size_t>(b)]));
     }
     modules::ApplyCommonOptions(o->common);
     const int language = texts::CurrentLanguage();
@@ -253,27 +254,22 @@ void AddModule(CLI::App& decode, const std::string& name, const std::string& des
     for (int b = 0; b < banks; ++b) j["s" + std::to_string(b + 1)] = v[static_cast<std::size_t>(b)];
     if (name == "dc") {
       const DcReading d = ReadDc({v[0], v[1], v[2]}, language);
-      j["setting"] = {{"inIndex", d.inIndex},
-                      {"outIndex", OrNull(d.outIndex)},
-                      {"zeroStep", OrNull(d.zeroStep)},
-                      {"zeroPot", d.zeroPot},
-                      {"spanPot", d.spanPot},
-                      {"bandwidth", d.bandwidth}};
+      j["setting"] = {{"inIndex", d.inIndex}, {"outIndex", OrNull(d.outIndex)}, {"zeroStep", OrNull(d.zeroStep)},
+                      {"zeroPot", d.zeroPot}, {"spanPot", d.spanPot},           {"bandwidth", d.bandwidth}};
       j["twoStep"] = d.twoStep;
       j.update(ReadingJson(d.reading));
       Emit(o->common.json, j, ReadingText("ZOR DC", v, counts, d.reading));
     } else if (name == "thermo") {
       const ThermoReading t = ReadThermo(v[0], v[1], language);
       const auto& rd = t.reading;
-      j["setting"] = {
-          {"type", Choice(t.typeIndex, LineText(rd, "type"))},
-          {"start", ValueItem(t.startValue ? std::optional<double>(*t.startValue) : std::nullopt,
-                              LineText(rd, "start"), v[0] & 120)},
-          {"end", ValueItem(t.endValue ? std::optional<double>(*t.endValue) : std::nullopt,
-                            LineText(rd, "end"), v[1] & 31)},
-          {"output", Choice(t.outputIndex, LineText(rd, "output"))},
-          {"filter", Choice(t.filterIndex, LineText(rd, "filter"))},
-          {"manual", Choice(t.manualIndex, LineText(rd, "manual"))}};
+      j["setting"] = {{"type", Choice(t.typeIndex, LineText(rd, "type"))},
+                      {"start", ValueItem(t.startValue ? std::optional<double>(*t.startValue) : std::nullopt,
+                                          LineText(rd, "start"), v[0] & 120)},
+                      {"end", ValueItem(t.endValue ? std::optional<double>(*t.endValue) : std::nullopt,
+                                        LineText(rd, "end"), v[1] & 31)},
+                      {"output", Choice(t.outputIndex, LineText(rd, "output"))},
+                      {"filter", Choice(t.filterIndex, LineText(rd, "filter"))},
+                      {"manual", Choice(t.manualIndex, LineText(rd, "manual"))}};
       j.update(ReadingJson(rd));
       Emit(o->common.json, j, ReadingText("ZOR THERMO", v, counts, rd));
     } else if (name == "rtd") {
@@ -291,8 +287,7 @@ void AddModule(CLI::App& decode, const std::string& name, const std::string& des
       const FrqReading f = ReadFrq(v[0], v[1], language);
       const auto& rd = f.reading;
       nlohmann::ordered_json lower = nullptr, upper = nullptr;
-      if (f.entry && f.frequency)
-        (*f.entry == FrqEntry::Lower ? lower : upper) = FrqFrequencyText(*f.frequency);
+      if (f.entry && f.frequency) (*f.entry == FrqEntry::Lower ? lower : upper) = FrqFrequencyText(*f.frequency);
       j["setting"] = {{"mode", Choice(f.modeIndex, LineText(rd, "mode"))},
                       {"step", f.step},
                       {"lowerText", lower},
@@ -308,14 +303,13 @@ void AddModule(CLI::App& decode, const std::string& name, const std::string& des
 }  // namespace
 
 void AddDecodeCommand(CLI::App& app, int& exitCode) {
-  CLI::App* decode = app.add_subcommand(
-      "decode", "Read a device: what the DIP switches found on a module are set for");
+  CLI::App* decode =
+      app.add_subcommand("decode", "Read a device: what the DIP switches found on a module are set for");
   decode->require_subcommand(1);
   AddModule(*decode, "dc", "DC isolator (ZOR DC): banks S1 (10), S2 (5), S3 (3)", 3, exitCode);
   AddModule(*decode, "thermo", "Thermocouple converter (ZOR THERMO): banks S1, S2", 2, exitCode);
   AddModule(*decode, "rtd", "RTD converter (ZOR RTD): banks S1, S2", 2, exitCode);
-  AddModule(*decode, "frq", "Frequency converter (ZOR FREQUENCY): banks S1, S2 of one step", 2,
-            exitCode);
+  AddModule(*decode, "frq", "Frequency converter (ZOR FREQUENCY): banks S1, S2 of one step", 2, exitCode);
 }
 
 }  // namespace setrix::cli

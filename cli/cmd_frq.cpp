@@ -76,10 +76,8 @@ nlohmann::ordered_json ToJson(const FrqModel& m) {
     nlohmann::ordered_json paragraphs = nlohmann::ordered_json::array();
     for (const Paragraph& p : view.paragraphs)
       paragraphs.push_back({{"style", std::string(ParagraphStyleName(p.style))}, {"text", p.text}});
-    steps.push_back({{"step", view.step},
-                     {"s1", view.banks.s1},
-                     {"s2", view.banks.s2},
-                     {"paragraphs", paragraphs}});
+    steps.push_back(
+        {{"step", view.step}, {"s1", view.banks.s1}, {"s2", view.banks.s2}, {"paragraphs", paragraphs}});
   }
   return {{"module", "frq"},
           {"mode", modules::ListJson(m.mode, false)},
@@ -97,8 +95,7 @@ std::string ToText(const FrqModel& m) {
   const FrqEntryRows& rows = m.rows;
   std::string out = "ZOR FREQUENCY\n\n";
   out += modules::ListText(std::string(Tx(texts::txOperatingMode)) + ":", m.mode);
-  const auto row = [&out](bool captionVisible, const std::string& caption, const std::string* entry,
-                          bool hz) {
+  const auto row = [&out](bool captionVisible, const std::string& caption, const std::string* entry, bool hz) {
     if (!captionVisible && entry == nullptr) return;
     std::string line = captionVisible ? caption : std::string();
     if (entry != nullptr) line += (line.empty() ? "" : " ") + *entry;
@@ -127,20 +124,13 @@ std::string ToText(const FrqModel& m) {
 
   for (const StepView& view : AllSteps(m)) {
     out += "\n[" + std::to_string(view.step) + "/" + std::to_string(m.config.stepCount) + "]\n";
-    out += "S1\n" + BankRowsText(view.banks.s1, 8) + "\n" +
-           "S2\n" + BankRowsText(view.banks.s2, 8) + "\n";
+    out += "S1\n" + BankRowsText(view.banks.s1, 8) + "\n" + "S2\n" + BankRowsText(view.banks.s2, 8) + "\n";
     for (const Paragraph& p : view.paragraphs) {
       const std::string text = PlainLines(p.text);
       switch (p.style) {
-        case ParagraphStyle::Heading:
-          out += text + "\n" + std::string(Length(text), '=') + "\n";
-          break;
-        case ParagraphStyle::Bullet:
-          out += "  * " + text + "\n";
-          break;
-        case ParagraphStyle::Plain:
-          out += text + "\n";
-          break;
+        case ParagraphStyle::Heading: out += text + "\n" + std::string(Length(text), '=') + "\n"; break;
+        case ParagraphStyle::Bullet: out += "  * " + text + "\n"; break;
+        case ParagraphStyle::Plain: out += text + "\n"; break;
       }
     }
   }
@@ -181,7 +171,8 @@ void Run(const FrqOptions& o, int& exitCode, ModuleSink* sink) {
     exitCode = sink->Frq(m);
     return;
   }
-  const CheckResult checked = found ? CheckFrq(m, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
+  const CheckResult checked =
+      found ? CheckFrq(m, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
   if (o.common.json) {
     nlohmann::ordered_json j = ToJson(m);
     if (found) j["check"] = CheckJson(checked, *found);
@@ -197,8 +188,8 @@ void Run(const FrqOptions& o, int& exitCode, ModuleSink* sink) {
 
 void AddFrqCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<FrqOptions>();
-  CLI::App* cmd = app.add_subcommand(
-      "frq", "Frequency converter (ZOR FREQUENCY): lists, entries, steps and DIP switches");
+  CLI::App* cmd =
+      app.add_subcommand("frq", "Frequency converter (ZOR FREQUENCY): lists, entries, steps and DIP switches");
   AddWordOption(*cmd, "--mode", options->mode, kModes, "Operating mode");
   cmd->add_option("--lower", options->lower, "Lower frequency in Hz, as typed into the entry");
   cmd->add_option("--upper", options->upper, "Upper frequency in Hz, as typed into the entry");

@@ -73,9 +73,7 @@ nlohmann::ordered_json ToJson(const RtdModel& m) {
 }
 
 std::string ToText(const RtdModel& m) {
-  const auto caption = [](const texts::PerLanguage& entry) {
-    return std::string(Tx(entry)) + ":";
-  };
+  const auto caption = [](const texts::PerLanguage& entry) { return std::string(Tx(entry)) + ":"; };
   const RtdConfig& c = m.config;
   std::string out = "ZOR RTD\n\n";
   out += modules::ListText(caption(texts::txInput), m.type);
@@ -110,7 +108,8 @@ void Run(const RtdOptions& o, int& exitCode, ModuleSink* sink) {
     exitCode = sink->Rtd(m);
     return;
   }
-  const CheckResult checked = found ? CheckRtd(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
+  const CheckResult checked =
+      found ? CheckRtd(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
   if (o.common.json) {
     nlohmann::ordered_json j = ToJson(m);
     if (found) j["check"] = CheckJson(checked, *found);
@@ -126,15 +125,14 @@ void Run(const RtdOptions& o, int& exitCode, ModuleSink* sink) {
 
 void AddRtdCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<RtdOptions>();
-  CLI::App* cmd = app.add_subcommand(
-      "rtd", "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring");
+  CLI::App* cmd =
+      app.add_subcommand("rtd", "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring");
   AddWordOption(*cmd, "--type", options->type, TypeNames(), "Input type");
   cmd->add_option("--start", options->start,
                   "Start value in the type's unit (°C, Ohm or %), as offered for the type");
   cmd->add_option("--end", options->end, "End value, as offered for type and start");
   AddWordOption(*cmd, "--output", options->output, kOutputs, "Output range");
-  AddWordOption(*cmd, "--response", options->response, kResponse,
-                "Response time (slow 2.2 s, fast 1.2 s)");
+  AddWordOption(*cmd, "--response", options->response, kResponse, "Response time (slow 2.2 s, fast 1.2 s)");
   AddWordOption(*cmd, "--manual", options->manual, kManual, "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   AddFoundOptions(*cmd, options->found);

@@ -63,8 +63,7 @@ void AddTextsCommand(CLI::App& app, int& exitCode) {
   CLI::App* cmd = app.add_subcommand("texts", "List every text entry of one language");
   cmd->add_option("--lang", options->lang, "Language: de, en, it or es (default en)")
       ->check(CLI::IsMember({"de", "en", "it", "es"}));
-  cmd->add_flag("--json", options->json,
-                "One JSON object keyed by entry name; variants and items as arrays");
+  cmd->add_flag("--json", options->json, "One JSON object keyed by entry name; variants and items as arrays");
   cmd->callback([options, &exitCode] {
     const int language = texts::LanguageFromCode(options->lang);
     if (options->json) {

@@ -64,9 +64,7 @@ nlohmann::ordered_json ToJson(const ThermoModel& m) {
 }
 
 std::string ToText(const ThermoModel& m) {
-  const auto caption = [](const texts::PerLanguage& entry) {
-    return std::string(Tx(entry)) + ":";
-  };
+  const auto caption = [](const texts::PerLanguage& entry) { return std::string(Tx(entry)) + ":"; };
   const ThermoConfig& c = m.config;
   std::string out = "ZOR THERMO\n\n";
   out += modules::ListText(caption(texts::txInput), m.type);
@@ -79,8 +77,8 @@ std::string ToText(const ThermoModel& m) {
   if (!c.complete) return out + "No setting: the choices are not complete.\n";
   out += c.settingsCaption + "\n" + c.switchesCaption + "\n\n";
   out += "S1\n" + BankRowsText(c.s1, 8) + "\n" + "S2\n" + BankRowsText(c.s2, 8) + "\n";
-  out += PlainLines(c.inputTerminalsText) + "\n" + PlainLines(c.outputTerminalsText) +
-         "\n" + PlainLines(c.powerText) + "\n";
+  out += PlainLines(c.inputTerminalsText) + "\n" + PlainLines(c.outputTerminalsText) + "\n" +
+         PlainLines(c.powerText) + "\n";
   return out;
 }
 
@@ -102,8 +100,7 @@ void Run(const ThermoOptions& o, int& exitCode, ModuleSink* sink) {
     return;
   }
   const CheckResult checked =
-      found ? CheckThermo(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage())
-            : CheckResult{};
+      found ? CheckThermo(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage()) : CheckResult{};
   if (o.common.json) {
     nlohmann::ordered_json j = ToJson(m);
     if (found) j["check"] = CheckJson(checked, *found);
@@ -119,8 +116,8 @@ void Run(const ThermoOptions& o, int& exitCode, ModuleSink* sink) {
 
 void AddThermoCommand(CLI::App& app, int& exitCode, ModuleSink* sink) {
   auto options = std::make_shared<ThermoOptions>();
-  CLI::App* cmd = app.add_subcommand(
-      "thermo", "Thermocouple converter (ZOR THERMO): lists, DIP switches and instructions");
+  CLI::App* cmd =
+      app.add_subcommand("thermo", "Thermocouple converter (ZOR THERMO): lists, DIP switches and instructions");
   AddWordOption(*cmd, "--type", options->type, kTypes, "Thermocouple type");
   cmd->add_option("--start", options->start, "Start temperature in °C, as offered for the type");
   cmd->add_option("--end", options->end, "End temperature in °C, as offered for type and start");

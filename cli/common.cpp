@@ -49,7 +49,7 @@ void Parse(CLI::App& app, int argc, const char* const* argv) {
     }
     args.push_back(arg);
   }
-  std::reverse(args.begin(), args.end());  // CLI11 takes the arguments from the back
+  std::reverse(args.begin(), args.end());                     // CLI11 takes the arguments from the back
   if (app.get_name().empty() && argc > 0) app.name(argv[0]);  // as parse(argc, argv) names it
   app.parse(args);
 }
@@ -61,8 +61,7 @@ char LocaleDecimalSeparator() {
   char separator = '.';
   if (std::setlocale(LC_NUMERIC, "") != nullptr) {
     const std::lconv* conv = std::localeconv();
-    if (conv != nullptr && conv->decimal_point != nullptr &&
-        std::string_view(conv->decimal_point) == ",")
+    if (conv != nullptr && conv->decimal_point != nullptr && std::string_view(conv->decimal_point) == ",")
       separator = ',';
   }
   std::setlocale(LC_NUMERIC, saved.c_str());
@@ -107,14 +106,12 @@ void RejectExtras(const CLI::App& command) {
     if (name.rfind("--", 0) != 0) continue;
     known += (known.empty() ? "" : ", ") + name;
   }
-  throw CLI::ExtrasError("\"" + extras.front() + "\" is no option of " + command.get_name() +
-                             "; its options are " + known,
-                         CLI::ExitCodes::ExtrasError);
+  throw CLI::ExtrasError(
+      "\"" + extras.front() + "\" is no option of " + command.get_name() + "; its options are " + known,
+      CLI::ExitCodes::ExtrasError);
 }
 
-void WriteJson(std::ostream& out, const nlohmann::ordered_json& value) {
-  out << value.dump(2) << "\n";
-}
+void WriteJson(std::ostream& out, const nlohmann::ordered_json& value) { out << value.dump(2) << "\n"; }
 
 std::string BankRowsText(int value, int count) {
   if (count < 1 || count > 31)

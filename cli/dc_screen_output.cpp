@@ -32,15 +32,13 @@ std::vector<std::string> Lines(std::string_view text) {
 
 // One instruction label: "2. first line", further lines under the text, all indented by
 // `indent`. Leading empty lines (the refusal heading starts with one) are dropped.
-void AppendLabel(std::string& out, const std::string& indent, const std::string& index,
-                 const std::string& text) {
+void AppendLabel(std::string& out, const std::string& indent, const std::string& index, const std::string& text) {
   if (text.empty()) return;
   std::vector<std::string> lines = Lines(text);
   while (!lines.empty() && lines.front().empty()) lines.erase(lines.begin());
   const std::string prefix = index.empty() ? std::string() : index + " ";
   const std::string under(prefix.size(), ' ');
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    out += indent + (i == 0 ? prefix : under) + lines[i] + "\n";
+  for (std::size_t i = 0; i < lines.size(); ++i) out += indent + (i == 0 ? prefix : under) + lines[i] + "\n";
 }
 
 // The instruction area in screen order: heading and first line above the banks, then the
@@ -90,8 +88,10 @@ DcScreenRun RunDcScreen(const DcConfig& task) {
 
 DcScreen DcStepScreen(const DcScreen& screen, int step) {
   DcScreen copy = screen;
-  if (step == 1) copy.Btn_DCStepOneClick();
-  else copy.Btn_DCStepTwoClick();
+  if (step == 1)
+    copy.Btn_DCStepOneClick();
+  else
+    copy.Btn_DCStepTwoClick();
   return copy;
 }
 

@@ -32,7 +32,8 @@ const std::vector<std::string>& TaskOptions(std::string_view module) {
   };
   const auto it = options.find(module);
   if (it == options.end())
-    throw CLI::ValidationError("module", "\"" + std::string(module) + "\" is no module; use one of dc, thermo, rtd, frq");
+    throw CLI::ValidationError("module",
+                               "\"" + std::string(module) + "\" is no module; use one of dc, thermo, rtd, frq");
   return it->second;
 }
 
@@ -47,7 +48,8 @@ void AddModuleCommand(CLI::App& app, std::string_view module, int& exitCode, Mod
 int RunDevice(const configfile::Device& device, const std::vector<std::string>& settings, ModuleSink& sink) {
   for (const auto& [name, text] : device.choices)
     if (!IsTaskOption(device.module, name))
-      throw CLI::ValidationError(name, "no option of " + device.module + "; its options are " + Joined(TaskOptions(device.module)));
+      throw CLI::ValidationError(
+          name, "no option of " + device.module + "; its options are " + Joined(TaskOptions(device.module)));
   CLI::App app{"setrix-cli"};
   int exitCode = 0;
   AddModuleCommand(app, device.module, exitCode, &sink);
@@ -61,9 +63,13 @@ int RunDevice(const configfile::Device& device, const std::vector<std::string>& 
 }
 
 void AddConfigOptions(CLI::App& command, ConfigOptions& options) {
-  command.add_option("--config", options.load, "Start from a one-device configuration file; options given override it")
+  command
+      .add_option("--config", options.load,
+                  "Start from a one-device configuration file; options given override it")
       ->type_name("FILE");
-  command.add_option("--save-config", options.save, "Write the task, the note and the tag as a one-device configuration file")
+  command
+      .add_option("--save-config", options.save,
+                  "Write the task, the note and the tag as a one-device configuration file")
       ->type_name("FILE");
   command.add_option("--tag", options.tag, "The device's tag (loop or device name) kept in a configuration file")
       ->type_name("TEXT")
@@ -85,19 +91,22 @@ void ApplyConfig(CLI::App& command, ConfigOptions& options) {
     throw CLI::ValidationError("--config", e.what());
   }
   if (!list.single)
-    throw CLI::ValidationError("--config", file + " holds a device list; give a one-device file, or document the list with "
-                                                  "setrix-cli batch " + file + " --out FOLDER");
+    throw CLI::ValidationError("--config",
+                               file +
+                                   " holds a device list; give a one-device file, or document the list with "
+                                   "setrix-cli batch " +
+                                   file + " --out FOLDER");
   for (const std::string& w : list.warnings) std::cerr << "setrix-cli: warning: " << w << "\n";
   const configfile::ListEntry& entry = list.entries.front();
   const configfile::Device& device = *entry.device;
   const std::string module = command.get_name();
   if (device.module != module)
-    throw CLI::ValidationError("--config", file + " holds a " + device.module + " device; use setrix-cli " + device.module +
-                                               " --config " + file);
+    throw CLI::ValidationError("--config", file + " holds a " + device.module + " device; use setrix-cli " +
+                                               device.module + " --config " + file);
   const auto field = [&](const std::string& name) {
     const auto it = entry.fieldLines.find(name);
-    return file + (it != entry.fieldLines.end() ? " line " + std::to_string(it->second) : std::string()) + ", field \"device." +
-           name + "\"";
+    return file + (it != entry.fieldLines.end() ? " line " + std::to_string(it->second) : std::string()) +
+           ", field \"device." + name + "\"";
   };
   const auto give = [&](const std::string& optionName, const std::string& text, const std::string& fieldName) {
     CLI::Option* option = command.get_option_no_throw(optionName);
@@ -111,8 +120,8 @@ void ApplyConfig(CLI::App& command, ConfigOptions& options) {
   };
   for (const auto& [name, text] : device.choices) {
     if (!IsTaskOption(module, name))
-      throw CLI::ValidationError("--config", field("choices." + name) + ": no option of " + module + "; its options are " +
-                                                 Joined(TaskOptions(module)));
+      throw CLI::ValidationError("--config", field("choices." + name) + ": no option of " + module +
+                                                 "; its options are " + Joined(TaskOptions(module)));
     give("--" + name, text, "choices." + name);
   }
   if (!device.note.empty()) give("--note", device.note, "note");
@@ -128,7 +137,8 @@ configfile::Device DeviceOfCommand(const CLI::App& command, const std::string& t
     d.note = note->results().back();
   for (const std::string& name : TaskOptions(d.module)) {
     const CLI::Option* option = command.get_option_no_throw("--" + name);
-    if (option && option->count() > 0 && !option->results().back().empty()) d.choices.emplace_back(name, option->results().back());
+    if (option && option->count() > 0 && !option->results().back().empty())
+      d.choices.emplace_back(name, option->results().back());
   }
   return d;
 }

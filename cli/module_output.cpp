@@ -35,8 +35,7 @@ std::string ListText(std::string_view caption, const ChoiceList& list) {
   std::string out = std::string(caption) + " " + list.Text() + "\n";
   if (list.style == ListStyle::List && !list.items.empty()) {
     out += "    offered:";
-    for (std::size_t i = 0; i < list.items.size(); ++i)
-      out += (i == 0 ? " " : " | ") + list.items[i].text;
+    for (std::size_t i = 0; i < list.items.size(); ++i) out += (i == 0 ? " " : " | ") + list.items[i].text;
     out += "\n";
   }
   return out;
@@ -60,8 +59,7 @@ std::optional<double> ParseNumberOption(std::string_view text) {
   const char* begin = s.data();
   if (!s.empty() && s[0] == '+') ++begin;
   const auto [end, ec] = std::from_chars(begin, s.data() + s.size(), value);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
-    return std::nullopt;
+  if (s.empty() || ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -84,8 +82,7 @@ void NotOffered(const std::string& option, std::string_view given, const ChoiceL
 }
 
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
-  AddWordOption(command, "--lang", options.lang, {"de", "en", "it", "es"},
-                "Language of the texts (default en)");
+  AddWordOption(command, "--lang", options.lang, {"de", "en", "it", "es"}, "Language of the texts (default en)");
   AddDecimalSeparatorOption(command, options.separator);
   command.add_flag("--json", options.json, "Print one JSON object instead of text");
 }

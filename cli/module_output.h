@@ -29,8 +29,7 @@ std::optional<double> ParseNumberOption(std::string_view text);
 int FindValue(const ChoiceList& list, double value);
 // A value that the list does not offer: a command-line error (exit status 2) naming the
 // option and listing the values the list offers.
-[[noreturn]] void NotOffered(const std::string& option, std::string_view given,
-                             const ChoiceList& list);
+[[noreturn]] void NotOffered(const std::string& option, std::string_view given, const ChoiceList& list);
 
 // The options every module command shares: --lang, --decimal-separator and --json.
 struct CommonOptions {

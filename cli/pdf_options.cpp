@@ -54,7 +54,8 @@ int Write(std::string_view command, const PdfOptions& options,
 // Names the first list of a temperature screen that has nothing chosen.
 std::string FirstMissing(std::initializer_list<std::pair<const ChoiceList*, const char*>> lists) {
   for (const auto& [list, option] : lists)
-    if (list->index < 0) return std::string("the choices are not complete: ") + option + " is missing or not offered";
+    if (list->index < 0)
+      return std::string("the choices are not complete: ") + option + " is missing or not offered";
   return "the choices do not give a setting";
 }
 
@@ -63,7 +64,9 @@ std::string FirstMissing(std::initializer_list<std::pair<const ChoiceList*, cons
 void AddPdfOptions(CLI::App& command, PdfOptions& options) {
   command.add_option("--pdf", options.file, "Write the documentation as a PDF file")->type_name("FILE");
   // The same limit as the note prompt of the desktop program: a longer note is refused, not cut.
-  command.add_option("--note", options.note, "The note printed beside \"Note:\" (e.g. a serial number), at most 48 characters")
+  command
+      .add_option("--note", options.note,
+                  "The note printed beside \"Note:\" (e.g. a serial number), at most 48 characters")
       ->type_name("TEXT")
       ->check(CLI::Validator(
           [](std::string& note) -> std::string {
@@ -96,7 +99,7 @@ int WriteDcPdf(const PdfOptions& options, const DcConfig& task) {
                                                  : DcUnitButton::RBtnEmA);
   dc.RadioBtnClick(task.outUnit == kDcOutMilliAmpere ? DcUnitButton::RBtnAmA : DcUnitButton::RBtnAV);
   dc.RBtnGrenzClick(task.bandwidth == kDcBandwidthBelow10Hz ? DcBandwidthButton::RBtn10Hz
-                                                           : DcBandwidthButton::RBtn10kHz);
+                                                            : DcBandwidthButton::RBtn10kHz);
   dc.EditChange(DcEdit::EditEMin, task.inMinText);
   dc.EditChange(DcEdit::EditEMax, task.inMaxText);
   dc.EditChange(DcEdit::EditAMin, task.outMinText);
@@ -119,24 +122,31 @@ std::string DcRefusal(const DcScreen& dc, const std::optional<DcMessage>& messag
 
 std::string ThermoRefusal(const ThermoModel& thermo) {
   if (thermo.documentable) return {};
-  return FirstMissing({{&thermo.type, "--type"}, {&thermo.start, "--start"}, {&thermo.end, "--end"},
-                       {&thermo.output, "--output"}, {&thermo.filter, "--filter"}, {&thermo.manual, "--manual"}});
+  return FirstMissing({{&thermo.type, "--type"},
+                       {&thermo.start, "--start"},
+                       {&thermo.end, "--end"},
+                       {&thermo.output, "--output"},
+                       {&thermo.filter, "--filter"},
+                       {&thermo.manual, "--manual"}});
 }
 
 std::string RtdRefusal(const RtdModel& rtd) {
   if (rtd.documentable) return {};
-  return FirstMissing({{&rtd.type, "--type"}, {&rtd.start, "--start"}, {&rtd.end, "--end"},
-                       {&rtd.output, "--output"}, {&rtd.response, "--response"}, {&rtd.manual, "--manual"}});
+  return FirstMissing({{&rtd.type, "--type"},
+                       {&rtd.start, "--start"},
+                       {&rtd.end, "--end"},
+                       {&rtd.output, "--output"},
+                       {&rtd.response, "--response"},
+                       {&rtd.manual, "--manual"}});
 }
 
 std::string FrqRefusal(const FrqModel& frq) {
   if (frq.documentable) return {};
   std::string why = FirstMissing({{&frq.mode, "--mode"}, {&frq.output, "--output"}});
   if (frq.mode.index >= 0 && frq.output.index >= 0)
-    why = frq.mode.index == kFrqModeSpecial ? "the choices do not give a setting"
-          : frq.mode.index == kFrqModeZeroToMax
-              ? "--upper must be a frequency above 0 Hz"
-              : "--lower and --upper must be frequencies at least 0.1 Hz apart";
+    why = frq.mode.index == kFrqModeSpecial     ? "the choices do not give a setting"
+          : frq.mode.index == kFrqModeZeroToMax ? "--upper must be a frequency above 0 Hz"
+                                                : "--lower and --upper must be frequencies at least 0.1 Hz apart";
   return why;
 }
 

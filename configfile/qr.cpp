@@ -19,9 +19,11 @@ constexpr int kQrMargin = 14;
 
 raster::Bitmap QrBitmap(std::string_view data) {
   std::unique_ptr<QRcode, void (*)(QRcode*)> code(
-      QRcode_encodeData(static_cast<int>(data.size()), reinterpret_cast<const unsigned char*>(data.data()), 0, QR_ECLEVEL_M),
+      QRcode_encodeData(static_cast<int>(data.size()), reinterpret_cast<const unsigned char*>(data.data()), 0,
+                        QR_ECLEVEL_M),
       QRcode_free);
-  if (!code) throw std::runtime_error("QR code: " + std::to_string(data.size()) + " bytes do not fit into a QR code");
+  if (!code)
+    throw std::runtime_error("QR code: " + std::to_string(data.size()) + " bytes do not fit into a QR code");
   const int n = code->width;
   raster::Bitmap bmp(n + 2 * kQuietZone, n + 2 * kQuietZone, 1);
   for (int y = 0; y < bmp.Height(); ++y)
@@ -32,7 +34,8 @@ raster::Bitmap QrBitmap(std::string_view data) {
   return bmp;
 }
 
-void StampImage(pdf::TPdfCanvas& canvas, const raster::Bitmap& picture, const std::string& name, const pdf::TPdfBox& box) {
+void StampImage(pdf::TPdfCanvas& canvas, const raster::Bitmap& picture, const std::string& name,
+                const pdf::TPdfBox& box) {
   pdf::TPdfDoc& doc = canvas.GetDoc();
   if (!doc.XObjectByName(name)) {
     pdf::TPdfBitmapImage creator;

@@ -16,7 +16,8 @@ raster::Bitmap QrBitmap(std::string_view data);
 
 // Paints `picture` as the image `name` into the box (PDF points, y upwards) on the canvas's
 // current page; the image is embedded once per document and reused by later pages.
-void StampImage(pdf::TPdfCanvas& canvas, const raster::Bitmap& picture, const std::string& name, const pdf::TPdfBox& box);
+void StampImage(pdf::TPdfCanvas& canvas, const raster::Bitmap& picture, const std::string& name,
+                const pdf::TPdfBox& box);
 
 // The free corner of the documents' pages that holds the QR code: the bottom right, between
 // the last text column and the page edge (page pixels, y downwards).

@@ -1,5 +1,6 @@
 // *.setrix configuration files: JSON with a format name and a version, one device or a
 // device list. Messages name the file, the line and the field.
+#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -7,7 +8,6 @@
 #include <iterator>
 #include <map>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "configfile/device.h"
 #include "pdf/file_output.h"
@@ -151,10 +151,12 @@ class Source {
   }
   // "<file> line L, field "a.b": what" (the field as dotted names, array positions from 1).
   std::string At(const std::string& pointer, const std::string& what) const {
-    return name_ + " line " + std::to_string(Line(pointer)) + (pointer.empty() ? "" : ", field \"" + Dotted(pointer) + "\"") +
-           ": " + what;
+    return name_ + " line " + std::to_string(Line(pointer)) +
+           (pointer.empty() ? "" : ", field \"" + Dotted(pointer) + "\"") + ": " + what;
   }
-  [[noreturn]] void Fail(const std::string& pointer, const std::string& what) const { throw FileError(At(pointer, what)); }
+  [[noreturn]] void Fail(const std::string& pointer, const std::string& what) const {
+    throw FileError(At(pointer, what));
+  }
   const std::string& Name() const { return name_; }
 
   static std::string Dotted(const std::string& pointer) {
@@ -164,7 +166,8 @@ class Source {
       std::size_t j = pointer.find('/', i);
       if (j == std::string::npos) j = pointer.size();
       std::string part = pointer.substr(i, j - i);
-      const bool index = !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+      const bool index =
+          !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
       if (index)
         out += "[" + std::to_string(std::stoul(part) + 1) + "]";
       else
@@ -193,12 +196,14 @@ std::string TypeName(const Json& v) {
 Device ReadDevice(const Json& j, const Source& src, const std::string& at, std::vector<std::string>& warnings,
                   std::map<std::string, int>& lines) {
   if (!j.is_object())
-    src.Fail(at, "a device is an object {\"tag\": ..., \"module\": ..., \"note\": ..., \"choices\": {...}}, not " + TypeName(j));
+    src.Fail(at, "a device is an object {\"tag\": ..., \"module\": ..., \"note\": ..., \"choices\": {...}}, not " +
+                     TypeName(j));
   Device d;
   const auto text = [&](const char* key, std::string& out, bool limited) {
     const auto it = j.find(key);
     if (it == j.end()) return;
-    if (!it->is_string()) src.Fail(at + "/" + key, std::string("a text in quotes is expected, not ") + TypeName(*it));
+    if (!it->is_string())
+      src.Fail(at + "/" + key, std::string("a text in quotes is expected, not ") + TypeName(*it));
     out = it->get<std::string>();
     if (limited) {
       const std::string why = TextError(out);
@@ -206,7 +211,8 @@ Device ReadDevice(const Json& j, const Source& src, const std::string& at, std::
     }
   };
   const auto m = j.find("module");
-  if (m == j.end()) src.Fail(at, "the field \"module\" is missing; give one of \"dc\", \"thermo\", \"rtd\", \"frq\"");
+  if (m == j.end())
+    src.Fail(at, "the field \"module\" is missing; give one of \"dc\", \"thermo\", \"rtd\", \"frq\"");
   text("module", d.module, false);
   if (!IsModuleName(d.module))
     src.Fail(at + "/module", "\"" + d.module + "\" is no module; use one of \"dc\", \"thermo\", \"rtd\", \"frq\"");
@@ -214,17 +220,24 @@ Device ReadDevice(const Json& j, const Source& src, const std::string& at, std::
   text("note", d.note, true);
   if (const auto c = j.find("choices"); c != j.end()) {
     if (!c->is_object())
-      src.Fail(at + "/choices", "the choices are an object of option names and texts, e.g. {\"in-min\": \"4\"}, not " + TypeName(*c));
+      src.Fail(
+          at + "/choices",
+          "the choices are an object of option names and texts, e.g. {\"in-min\": \"4\"}, not " + TypeName(*c));
     for (const auto& [name, value] : c->items()) {
       const std::string p = at + "/choices/" + name;
-      const bool nameOk = !name.empty() && name.front() != '-' && std::all_of(name.begin(), name.end(), [](char ch) {
-        return (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '-';
-      });
-      if (!nameOk) src.Fail(p, "an option name is written in small letters, digits and \"-\", without \"--\", e.g. \"in-min\"");
+      const bool nameOk =
+          !name.empty() && name.front() != '-' && std::all_of(name.begin(), name.end(), [](char ch) {
+            return (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '-';
+          });
+      if (!nameOk)
+        src.Fail(p,
+                 "an option name is written in small letters, digits and \"-\", without \"--\", e.g. \"in-min\"");
       if (!value.is_string())
-        src.Fail(p, "a choice is the text as typed, in quotes (e.g. \"400\" or \"4-20mA\"), not " + TypeName(value));
+        src.Fail(p,
+                 "a choice is the text as typed, in quotes (e.g. \"400\" or \"4-20mA\"), not " + TypeName(value));
       const std::string v = value.get<std::string>();
-      if (v.find_first_of(std::string("\0\r\n\t", 4)) != std::string::npos) src.Fail(p, "a choice holds no control characters");
+      if (v.find_first_of(std::string("\0\r\n\t", 4)) != std::string::npos)
+        src.Fail(p, "a choice holds no control characters");
       if (!v.empty()) d.choices.emplace_back(name, v);
     }
   }
@@ -233,7 +246,8 @@ Device ReadDevice(const Json& j, const Source& src, const std::string& at, std::
   for (const auto& [key, value] : j.items()) {
     if (key == "tag" || key == "module" || key == "note" || key == "choices") continue;
     d.extra[key] = value;
-    warnings.push_back(src.At(at + "/" + key, "field not known to this version; it is kept when the file is rewritten"));
+    warnings.push_back(
+        src.At(at + "/" + key, "field not known to this version; it is kept when the file is rewritten"));
   }
   return d;
 }
@@ -329,9 +343,11 @@ std::size_t Utf8Length(std::string_view text) {
 std::string TextError(std::string_view text) {
   if (InvalidUtf8At(text) != std::string_view::npos) return "not valid UTF-8 text; save the file as UTF-8";
   for (char c : text)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "holds a control character (a line break or tab); use one line of text";
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      return "holds a control character (a line break or tab); use one line of text";
   if (Utf8Length(text) > kMaxTextLength)
-    return std::to_string(Utf8Length(text)) + " characters are too many; at most " + std::to_string(kMaxTextLength);
+    return std::to_string(Utf8Length(text)) + " characters are too many; at most " +
+           std::to_string(kMaxTextLength);
   return {};
 }
 
@@ -354,7 +370,8 @@ std::string ReadFileCapped(const std::string& path) {
   while (in.read(buf, sizeof buf) || in.gcount() > 0) {
     data.append(buf, static_cast<std::size_t>(in.gcount()));
     if (data.size() > kMaxFileSize)
-      throw FileError(path + ": too large; a list is at most " + std::to_string(kMaxFileSize / (1024 * 1024)) + " MiB");
+      throw FileError(path + ": too large; a list is at most " + std::to_string(kMaxFileSize / (1024 * 1024)) +
+                      " MiB");
   }
   if (in.bad()) throw FileError(path + ": cannot be read: " + std::strerror(errno));
   return data;
@@ -391,7 +408,8 @@ DeviceList ParseSetrix(std::string_view text, const std::string& name) {
   }
   const Json j = Json::parse(text.begin(), text.end());
 
-  if (!j.is_object()) src.Fail("", "not a configuration file: it holds " + TypeName(j) + "; it looks like " + kExample);
+  if (!j.is_object())
+    src.Fail("", "not a configuration file: it holds " + TypeName(j) + "; it looks like " + kExample);
   const auto format = j.find("format");
   if (format == j.end() || !format->is_string() || format->get<std::string>() != kFormatName)
     src.Fail("/format", "not a configuration file: \"format\": \"" + std::string(kFormatName) + "\" is expected");
@@ -400,8 +418,9 @@ DeviceList ParseSetrix(std::string_view text, const std::string& name) {
     src.Fail("/version", "\"version\" is expected as a whole number, e.g. \"version\": 1");
   const auto v = version->get<long long>();
   if (v > kFormatVersion)
-    src.Fail("/version", "written by a newer SETRIX (format version " + std::to_string(v) + "); this program reads version " +
-                             std::to_string(kFormatVersion) + " and leaves the file as it is");
+    src.Fail("/version", "written by a newer SETRIX (format version " + std::to_string(v) +
+                             "); this program reads version " + std::to_string(kFormatVersion) +
+                             " and leaves the file as it is");
   if (v < 1) src.Fail("/version", "version " + std::to_string(v) + " does not exist; the first version is 1");
 
   DeviceList list;
@@ -419,7 +438,8 @@ DeviceList ParseSetrix(std::string_view text, const std::string& name) {
   for (const auto& [key, value] : j.items()) {
     if (key == "format" || key == "version" || key == "device" || key == "devices" || key == "title") continue;
     list.extra[key] = value;
-    list.warnings.push_back(src.At("/" + key, "field not known to this version; it is kept when the file is rewritten"));
+    list.warnings.push_back(
+        src.At("/" + key, "field not known to this version; it is kept when the file is rewritten"));
   }
   if (hasDevice) {
     list.single = true;
@@ -431,7 +451,8 @@ DeviceList ParseSetrix(std::string_view text, const std::string& name) {
     return list;
   }
   const Json& devices = j["devices"];
-  if (!devices.is_array()) src.Fail("/devices", "\"devices\" is a list [...] of devices, not " + TypeName(devices));
+  if (!devices.is_array())
+    src.Fail("/devices", "\"devices\" is a list [...] of devices, not " + TypeName(devices));
   for (std::size_t i = 0; i < devices.size(); ++i) {
     const std::string at = "/devices/" + std::to_string(i);
     ListEntry e;
@@ -490,7 +511,8 @@ void WriteTextFile(const std::string& path, std::string_view text) {
 
 DeviceList ReadDeviceList(const std::string& path) {
   std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".csv") == 0) return ReadSignalList(path);
   return ReadSetrixFile(path);
 }

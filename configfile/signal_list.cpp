@@ -35,7 +35,8 @@ void OnRowEnd(int, void* data) {
 }
 
 bool Blank(std::string_view line) {
-  return std::all_of(line.begin(), line.end(), [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; });
+  return std::all_of(line.begin(), line.end(),
+                     [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; });
 }
 
 char DetectSeparator(std::string_view text) {
@@ -92,7 +93,8 @@ std::vector<Row> SplitRows(std::string_view text, char separator, const std::str
       // A quote inside an unquoted field or after a closing quote: this row is malformed.
       Row bad;
       bad.line = c.rowOpen ? c.current.line : line;
-      bad.parseError = "a quote stands inside a field; put the whole field in quotes and double every quote in it (\"\")";
+      bad.parseError =
+          "a quote stands inside a field; put the whole field in quotes and double every quote in it (\"\")";
       c.rows.push_back(std::move(bad));
       c.current = Row{};
       c.rowOpen = false;
@@ -131,19 +133,23 @@ DeviceList ParseSignalList(std::string_view text, const std::string& name) {
   const char separator = DetectSeparator(text);
   std::vector<Row> rows = SplitRows(text, separator, name);
   const auto emptyRow = [](const Row& r) {
-    return r.parseError.empty() && std::all_of(r.cells.begin(), r.cells.end(), [](const std::string& s) { return Trim(s).empty(); });
+    return r.parseError.empty() &&
+           std::all_of(r.cells.begin(), r.cells.end(), [](const std::string& s) { return Trim(s).empty(); });
   };
   std::size_t first = 0;
   while (first < rows.size() && emptyRow(rows[first])) ++first;
   if (first == rows.size())
-    throw FileError(name + ": empty; a signal list starts with a header row such as tag,module,note,type,start,end");
+    throw FileError(name +
+                    ": empty; a signal list starts with a header row such as tag,module,note,type,start,end");
   const Row& head = rows[first];
-  if (!head.parseError.empty()) throw FileError(name + " line " + std::to_string(head.line) + ", the header row: " + head.parseError);
+  if (!head.parseError.empty())
+    throw FileError(name + " line " + std::to_string(head.line) + ", the header row: " + head.parseError);
 
   std::vector<std::string> columns;
   std::map<std::string, int> seen;
   for (std::size_t i = 0; i < head.cells.size(); ++i) {
-    const std::string where = name + " line " + std::to_string(head.line) + ", header column " + std::to_string(i + 1);
+    const std::string where =
+        name + " line " + std::to_string(head.line) + ", header column " + std::to_string(i + 1);
     if (InvalidUtf8At(head.cells[i]) != std::string_view::npos)
       throw FileError(where + ": not valid UTF-8 text; save the list as UTF-8");
     std::string col = Lower(Trim(head.cells[i]));
@@ -152,16 +158,20 @@ DeviceList ParseSignalList(std::string_view text, const std::string& name) {
       return (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '-';
     });
     if (!ok)
-      throw FileError(where + " \"" + head.cells[i] +
-                      "\": a column is named tag, module, note or by an option of the module command, e.g. in-min");
+      throw FileError(
+          where + " \"" + head.cells[i] +
+          "\": a column is named tag, module, note or by an option of the module command, e.g. in-min");
     if (!col.empty() && seen.count(col))
-      throw FileError(where + ": the column \"" + col + "\" is given twice (also column " + std::to_string(seen[col]) + ")");
+      throw FileError(where + ": the column \"" + col + "\" is given twice (also column " +
+                      std::to_string(seen[col]) + ")");
     if (!col.empty()) seen[col] = static_cast<int>(i) + 1;
     columns.push_back(col);
   }
   if (!seen.count("module"))
-    throw FileError(name + " line " + std::to_string(head.line) + ": the header row has no \"module\" column; it names the columns, e.g. tag" +
-                    std::string(1, separator) + "module" + std::string(1, separator) + "note" + std::string(1, separator) + "type");
+    throw FileError(name + " line " + std::to_string(head.line) +
+                    ": the header row has no \"module\" column; it names the columns, e.g. tag" +
+                    std::string(1, separator) + "module" + std::string(1, separator) + "note" +
+                    std::string(1, separator) + "type");
 
   DeviceList list;
   for (std::size_t r = first + 1; r < rows.size(); ++r) {
@@ -181,7 +191,8 @@ DeviceList ParseSignalList(std::string_view text, const std::string& name) {
       const std::string& cell = row.cells[i];
       if (cell.empty()) continue;
       if (i >= columns.size() || columns[i].empty()) {
-        error = "cell " + std::to_string(i + 1) + " (\"" + cell + "\") stands in a column without a name in the header row; " +
+        error = "cell " + std::to_string(i + 1) + " (\"" + cell +
+                "\") stands in a column without a name in the header row; " +
                 "a separator inside a text needs quotes";
         break;
       }
@@ -203,7 +214,8 @@ DeviceList ParseSignalList(std::string_view text, const std::string& name) {
         if (!v.empty()) d.choices.emplace_back(col, v);
       }
     }
-    if (error.empty() && d.module.empty()) error = "the module is missing; give dc, thermo, rtd or frq in the column module";
+    if (error.empty() && d.module.empty())
+      error = "the module is missing; give dc, thermo, rtd or frq in the column module";
     if (error.empty() && !IsModuleName(d.module))
       error = "column module: \"" + d.module + "\" is no module; give dc, thermo, rtd or frq";
     if (error.empty())

@@ -186,11 +186,13 @@ BankColors TDIPSwitch::Colors() const {
   const TDIPSwitchObject& s = settings_;
   using namespace colors;
   if (!bitmapMode_)
-    return {s.DIPColor(), kWhite, s.ShadowColor(), s.DotBackColor(), s.DotColor(), s.TextColor(), s.ShadowColor(),
-            s.FrameColor()};
+    return {s.DIPColor(), kWhite,        s.ShadowColor(), s.DotBackColor(),
+            s.DotColor(), s.TextColor(), s.ShadowColor(), s.FrameColor()};
   if (!s.BMP_BW())
-    return {s.BMP_DIPColor(), kWhite,          s.BMP_ShadowColor(), s.BMP_DotBackColor(), s.BMP_DotColor(),
-            s.BMP_TextColor(), s.BMP_ShadowColor(), s.BMP_FrameColor()};
+    return {s.BMP_DIPColor(),    kWhite,
+            s.BMP_ShadowColor(), s.BMP_DotBackColor(),
+            s.BMP_DotColor(),    s.BMP_TextColor(),
+            s.BMP_ShadowColor(), s.BMP_FrameColor()};
   return {kWhite, kBlack, kBlack, kWhite, kBlack, kBlack, std::nullopt, kBlack};
 }
 
@@ -241,16 +243,28 @@ void TDIPSwitch::DrawLeverOn(DrawTarget& canvas, const BankColors& c, int k) con
   Box lever = slot;
   switch (a) {
     case TDIPAlignment::Deg_0:
-      if (on) lever.b -= kLeverShift; else lever.t += kLeverShift;
+      if (on)
+        lever.b -= kLeverShift;
+      else
+        lever.t += kLeverShift;
       break;
     case TDIPAlignment::Deg_90:
-      if (on) lever.r -= kLeverShift; else lever.l += kLeverShift;
+      if (on)
+        lever.r -= kLeverShift;
+      else
+        lever.l += kLeverShift;
       break;
     case TDIPAlignment::Deg_180:
-      if (on) lever.t += kLeverShift; else lever.b -= kLeverShift;
+      if (on)
+        lever.t += kLeverShift;
+      else
+        lever.b -= kLeverShift;
       break;
     case TDIPAlignment::Deg_270:
-      if (on) lever.l += kLeverShift; else lever.r -= kLeverShift;
+      if (on)
+        lever.l += kLeverShift;
+      else
+        lever.r -= kLeverShift;
       break;
   }
   canvas.FillRect(lever.l, lever.t, lever.r, lever.b, c.lever);

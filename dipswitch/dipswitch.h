@@ -64,12 +64,12 @@ class TDIPSwitchObject {
   void SetCount(int count);
 
   // Screen colours.
-  Color DIPColor() const { return dipColor_; }            // body; grey
-  Color DotColor() const { return dotColor_; }            // lever; red
-  Color TextColor() const { return textColor_; }          // digits and "ON"; white
-  Color DotBackColor() const { return dotBackColor_; }    // slot background; silver
-  Color FrameColor() const { return frameColor_; }        // outer frame; black
-  Color ShadowColor() const { return shadowColor_; }      // glyph shadows, slot edges; black
+  Color DIPColor() const { return dipColor_; }          // body; grey
+  Color DotColor() const { return dotColor_; }          // lever; red
+  Color TextColor() const { return textColor_; }        // digits and "ON"; white
+  Color DotBackColor() const { return dotBackColor_; }  // slot background; silver
+  Color FrameColor() const { return frameColor_; }      // outer frame; black
+  Color ShadowColor() const { return shadowColor_; }    // glyph shadows, slot edges; black
   void SetDIPColor(Color c);
   void SetDotColor(Color c);
   void SetTextColor(Color c);

@@ -41,7 +41,10 @@ namespace {
 // Byte length of the UTF-8 character starting at text[i] (1 for a stray byte).
 std::size_t CharacterLength(std::string_view text, std::size_t i) {
   const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = lead >= 0xF0 && lead < 0xF8 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC0 && lead < 0xE0 ? 2 : 1;
+  std::size_t length = lead >= 0xF0 && lead < 0xF8   ? 4
+                       : lead >= 0xE0 && lead < 0xF0 ? 3
+                       : lead >= 0xC0 && lead < 0xE0 ? 2
+                                                     : 1;
   std::size_t taken = 1;
   while (taken < length && i + taken < text.size() && (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80)
     ++taken;
@@ -175,13 +178,14 @@ std::vector<FrqStepText> FrqDocumentSteps(int modeIndex) {
             {"2. " + step + " " + std::string(Tx(texts::txSettingUpperFrequency)),
              switches(2) + cr + std::string(Tx(texts::txReady))}};
   if (modeIndex == 2)
-    return {{"1. " + step + " " + std::string(Tx(texts::txSavingLowerFrequency)),
-             switches(1) + cr + std::string(Tx(texts::txApplyMinFrequency100kHz)) +
-                 std::string(Tx(texts::txConnectModulePowerSupply)) + cr + std::string(Tx(texts::txLEDLightsUpWhen))},
-            {"2. " + step + " " + std::string(Tx(texts::txSavingUpperFrequency)),
-             switches(2) + cr + std::string(Tx(texts::txApplyMaxFrequency100kHz)) +
-                 std::string(Tx(texts::txConnectModulePowerSupply)) + cr + std::string(Tx(texts::txLEDLightsUpWhen))},
-            {"3. " + step, switches(3) + cr + std::string(Tx(texts::txReady))}};
+    return {
+        {"1. " + step + " " + std::string(Tx(texts::txSavingLowerFrequency)),
+         switches(1) + cr + std::string(Tx(texts::txApplyMinFrequency100kHz)) +
+             std::string(Tx(texts::txConnectModulePowerSupply)) + cr + std::string(Tx(texts::txLEDLightsUpWhen))},
+        {"2. " + step + " " + std::string(Tx(texts::txSavingUpperFrequency)),
+         switches(2) + cr + std::string(Tx(texts::txApplyMaxFrequency100kHz)) +
+             std::string(Tx(texts::txConnectModulePowerSupply)) + cr + std::string(Tx(texts::txLEDLightsUpWhen))},
+        {"3. " + step, switches(3) + cr + std::string(Tx(texts::txReady))}};
   return {};
 }
 

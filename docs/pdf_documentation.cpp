@@ -58,7 +58,8 @@ int LabelHead2Left(int language) {
 void PlaceHeadLine(pdf::TPRLabel& vornex, pdf::TPRLabel& kit, pdf::TPRLabel& head1, pdf::TPRLabel& head2,
                    pdf::TPRLabel& head3, int language) {
   kit.SetLeft(std::max(106, vornex.Left() + static_cast<int>(std::ceil(vornex.GetTextWidth())) + 3));
-  head2.SetLeft(std::max(LabelHead2Left(language), head1.Left() + static_cast<int>(std::ceil(head1.GetTextWidth())) + 3));
+  head2.SetLeft(
+      std::max(LabelHead2Left(language), head1.Left() + static_cast<int>(std::ceil(head1.GetTextWidth())) + 3));
   head3.SetLeft(head2.Left() + 38);
 }
 
@@ -119,7 +120,9 @@ class Layout {
   static int NoteWidth(const pdf::TPRText& note, const pdf::TPRText& address) {
     return NoteWidth(note.Left(), address);
   }
-  static int NoteWidth(int noteLeft, const pdf::TPRText& address) { return std::min(305, address.Left() - 4 - noteLeft); }
+  static int NoteWidth(int noteLeft, const pdf::TPRText& address) {
+    return std::min(305, address.Left() - 4 - noteLeft);
+  }
   // Where the value column (and the note) starts: right of the label column, which is as wide
   // as its widest caption and a gap.
   int ValueLeft(const pdf::TPRText& labels, const Lines& captions) const {
@@ -245,14 +248,17 @@ struct PdfPageFiller : Layout {
       const std::string type = thermo->type.ItemText();
       const std::string typeName = type.size() >= 2 ? type.substr(0, type.size() - 2) : type;
       const std::string typeLetter = type.empty() ? "" : type.substr(type.size() - 1);
-      SetLines(f.Text("InOutBlock1"), {typeName + ":", start, end, "", S(Tx(texts::txOutputVoltage, c.outputIndex)),
-                                       S(Tx(texts::txFilter)) + ":", manual, "", S(Tx(texts::txAdjustSwitches))});
-      SetLines(f.Text("InOutBlock2"), {typeLetter, thermo->start.ItemText(), thermo->end.ItemText(), "",
-                                       thermo->output.ItemText(), thermo->filter.ItemText(), thermo->manual.ItemText()});
+      SetLines(f.Text("InOutBlock1"),
+               {typeName + ":", start, end, "", S(Tx(texts::txOutputVoltage, c.outputIndex)),
+                S(Tx(texts::txFilter)) + ":", manual, "", S(Tx(texts::txAdjustSwitches))});
+      SetLines(f.Text("InOutBlock2"),
+               {typeLetter, thermo->start.ItemText(), thermo->end.ItemText(), "", thermo->output.ItemText(),
+                thermo->filter.ItemText(), thermo->manual.ItemText()});
     } else {
       const RtdConfig& c = rtd->config;
-      SetLines(f.Text("InOutBlock1"), {S(Tx(texts::txType)), start, end, "", S(Tx(texts::txOutputVoltage, c.outputIndex)),
-                                       S(Tx(texts::txResponseTime)), manual, "", S(Tx(texts::txAdjustSwitches))});
+      SetLines(f.Text("InOutBlock1"),
+               {S(Tx(texts::txType)), start, end, "", S(Tx(texts::txOutputVoltage, c.outputIndex)),
+                S(Tx(texts::txResponseTime)), manual, "", S(Tx(texts::txAdjustSwitches))});
       SetLines(f.Text("InOutBlock2"), {rtd->type.ItemText(), rtd->start.ItemText(), rtd->end.ItemText(), "",
                                        rtd->output.ItemText(), rtd->response.ItemText(), rtd->manual.ItemText()});
     }
@@ -328,9 +334,10 @@ struct PdfPageFiller : Layout {
     auto& plan = f.Image("ImageKP");
     plan.SetWidth(32);
     plan.SetPicture(Pic(thermocouple ? "KP_THERMO" : "KP_RTD"));
-    const Lines numbers = thermocouple ? Lines{"3", "", "", "7", "9", "10", "12"}
-                                       : Lines{"3", "4", "6", "7", "9", "10", "12"};
-    for (int i = 0; i < 7; ++i) f.Label("Num" + std::to_string(i + 2)).SetCaption(numbers[static_cast<std::size_t>(i)]);
+    const Lines numbers =
+        thermocouple ? Lines{"3", "", "", "7", "9", "10", "12"} : Lines{"3", "4", "6", "7", "9", "10", "12"};
+    for (int i = 0; i < 7; ++i)
+      f.Label("Num" + std::to_string(i + 2)).SetCaption(numbers[static_cast<std::size_t>(i)]);
   }
 
   // The instruction lines of the DC screen in two columns that stay level.
@@ -457,9 +464,16 @@ struct PdfPageFiller : Layout {
       l.SetLeft(rightColumn);
       l.SetAlignment(dc ? pdf::TPdfAlignment::taLeftJustify : pdf::TPdfAlignment::taRightJustify);
     }
-    const std::pair<const char*, int> rows[] = {{"Num3", 188}, {"Num4", 188}, {"Num1", 169}, {"Num2", 169},
-                                               {"Num5", 32},  {"Num6", 32},  {"Num7", 13},  {"Num8", 13},
-                                               {"LblZero", dc ? 110 : 83}, {"LblSpan", dc ? 134 : 107}};
+    const std::pair<const char*, int> rows[] = {{"Num3", 188},
+                                                {"Num4", 188},
+                                                {"Num1", 169},
+                                                {"Num2", 169},
+                                                {"Num5", 32},
+                                                {"Num6", 32},
+                                                {"Num7", 13},
+                                                {"Num8", 13},
+                                                {"LblZero", dc ? 110 : 83},
+                                                {"LblSpan", dc ? 134 : 107}};
     for (const auto& [name, n] : rows) PlaceOnPlanRow(f.Label(name), plan, n);
     f.Label("LblZero").SetLeft(rightColumn);
     f.Label("LblSpan").SetLeft(rightColumn);
@@ -494,11 +508,13 @@ struct FrqFiller : Layout {
     AddressColumn(f.Text("FRQ_TextZT_P2"), m != 0 ? 2 : 0, 2);
     if (m != 0)
       for (int i = 1; i <= 3; ++i)
-        f.Label("FRQ_Illu_" + std::to_string(i)).SetCaption(W(S(Tx(texts::txIllustration)) + std::to_string(i) + ".)"));
+        f.Label("FRQ_Illu_" + std::to_string(i))
+            .SetCaption(W(S(Tx(texts::txIllustration)) + std::to_string(i) + ".)"));
     // The note on both pages, so that a loose page 2 still names its device.
     Lines captions{S(Tx(texts::txNote)), S(Tx(texts::txInput)) + ":", S(Tx(texts::txOutput)) + ":"};
     if (m == 0) captions.push_back(S(Tx(texts::txSettings)) + ":");
-    const Lines noteLines = NoteLines(note, ValueLeft(f.Text("FRQ_InOutTxt_P1"), captions), f.Text("FRQ_TextZT_P1"));
+    const Lines noteLines =
+        NoteLines(note, ValueLeft(f.Text("FRQ_InOutTxt_P1"), captions), f.Text("FRQ_TextZT_P1"));
     SetNote(f.Text("FRQ_NoteTxt_P1"), noteLines);
     SetNote(f.Text("FRQ_NoteTxt_P2"), noteLines);
     SetLines(f.Text("FRQ_InOutTxt_P2"), {S(Tx(texts::txNote))});
@@ -618,7 +634,8 @@ struct FrqFiller : Layout {
     auto& result3 = f.Text("FRQ_ResultBlock3_P1");
     auto& result4 = f.Text("FRQ_ResultBlock4_P1");
     if (m == 0) {
-      for (pdf::TPRItem* item : std::initializer_list<pdf::TPRItem*>{&caption1, &caption2, &caption3, &result3, &result4})
+      for (pdf::TPRItem* item :
+           std::initializer_list<pdf::TPRItem*>{&caption1, &caption2, &caption3, &result3, &result4})
         item->SetPrintable(false);
       const auto& plan = f.Image("FRQ_ImageKP_P1");
       result1.SetTop(plan.Top() + plan.Height() + kHW);
@@ -683,11 +700,13 @@ struct FrqFiller : Layout {
     block2.SetWidth(std::max(block2.Width(), Ceil(Widest(block2) + gap)));
     f.Panel("FRQ_InOutBlock3_P1").SetLeft(block2.Left() + Ceil(Widest(block2) + gap));
     float widestUnit = 0;
-    for (const char* n : {"FRQ_Out1Lbl", "FRQ_Out2Lbl", "FRQ_Out3Lbl"}) widestUnit = std::max(widestUnit, Measure(f.Label(n).Caption()));
-    for (const char* n : {"FRQ_Out1Lbl", "FRQ_Out2Lbl", "FRQ_Out3Lbl"}) f.Label(n).SetWidth(Ceil(widestUnit + gap));
+    for (const char* n : {"FRQ_Out1Lbl", "FRQ_Out2Lbl", "FRQ_Out3Lbl"})
+      widestUnit = std::max(widestUnit, Measure(f.Label(n).Caption()));
+    for (const char* n : {"FRQ_Out1Lbl", "FRQ_Out2Lbl", "FRQ_Out3Lbl"})
+      f.Label(n).SetWidth(Ceil(widestUnit + gap));
 
     const std::pair<const char*, int> rows[] = {{"3", 188}, {"4", 188}, {"1", 169}, {"2", 169},
-                                               {"5", 32},  {"6", 32},  {"7", 13},  {"8", 13}};
+                                                {"5", 32},  {"6", 32},  {"7", 13},  {"8", 13}};
     for (const char* suffix : {"_P1", "_1_P2", "_2_P2"}) {
       const std::string s(suffix);
       const auto& plan = f.Image("FRQ_ImageKP" + s);
@@ -702,9 +721,9 @@ struct FrqFiller : Layout {
 
   // 8. Printable flags of the page-2 illustration 3.
   void ThirdIllustrationPrintable(bool printable) {
-    for (const char* name : {"FRQ_ImagePCB_2_P2", "Label_FRQSW1_2_P2", "Label_FRQSW2_2_P2", "FRQ_ImageKP_2_P2",
-                             "FRQ_ImageSwOn_2_P2", "FRQ_ImageSwOff_2_P2", "FRQ_LblOn_2_P2", "FRQ_LblOff_2_P2",
-                             "FRQ_Illu_3"})
+    for (const char* name :
+         {"FRQ_ImagePCB_2_P2", "Label_FRQSW1_2_P2", "Label_FRQSW2_2_P2", "FRQ_ImageKP_2_P2", "FRQ_ImageSwOn_2_P2",
+          "FRQ_ImageSwOff_2_P2", "FRQ_LblOn_2_P2", "FRQ_LblOff_2_P2", "FRQ_Illu_3"})
       dynamic_cast<pdf::TPRItem&>(f.Element(name)).SetPrintable(printable);
     for (int i = 1; i <= 8; ++i) f.Label("FRQ_Num" + std::to_string(i) + "_2_P2").SetPrintable(printable);
   }
@@ -767,7 +786,8 @@ void WriteDc(TPDFForm& form, const DcScreen& dc, std::string_view note, Sink sin
   });
 }
 
-void WriteTemperature(TPDFForm& form, const ThermoModel* thermo, const RtdModel* rtd, std::string_view note, Sink sink) {
+void WriteTemperature(TPDFForm& form, const ThermoModel* thermo, const RtdModel* rtd, std::string_view note,
+                      Sink sink) {
   Write(form, sink, [&] {
     PdfPageFiller p(form);
     form.Label("IlluLabel").SetPrintable(false);
@@ -779,7 +799,8 @@ void WriteTemperature(TPDFForm& form, const ThermoModel* thermo, const RtdModel*
           {thermo->config.inputTerminalsText, thermo->config.outputTerminalsText, thermo->config.powerText});
     } else {
       p.TemperatureBoard(rtd->config.s1, rtd->config.s2, false);
-      p.TerminalInstructions({rtd->config.inputTerminalsText, rtd->config.outputTerminalsText, rtd->config.powerText});
+      p.TerminalInstructions(
+          {rtd->config.inputTerminalsText, rtd->config.outputTerminalsText, rtd->config.powerText});
     }
     p.Columns(false);
     form.PDFReport.OpenDocument();
@@ -809,7 +830,8 @@ void WriteFrq(TPDFForm& form, FrqModel& frq, std::string_view note, Sink sink) {
 void TPDFForm::SaveDCDocumentation(const std::string& fileName, const DcScreen& dc, std::string_view note) {
   WriteDc(*this, dc, note, {&fileName, nullptr});
 }
-void TPDFForm::SaveThermoDocumentation(const std::string& fileName, const ThermoModel& thermo, std::string_view note) {
+void TPDFForm::SaveThermoDocumentation(const std::string& fileName, const ThermoModel& thermo,
+                                       std::string_view note) {
   WriteTemperature(*this, &thermo, nullptr, note, {&fileName, nullptr});
 }
 void TPDFForm::SaveRTDDocumentation(const std::string& fileName, const RtdModel& rtd, std::string_view note) {

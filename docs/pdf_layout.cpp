@@ -29,6 +29,8 @@ constexpr ElementOther SharedNotStretched{.sharedImage = true, .notStretched = t
 
 constexpr const char* RunTime = nullptr;  // filled by the documentation
 
+// The tables below are hand-aligned, one element a row.
+// clang-format off
 // Page PDFPage (tab "RTD/Thermo/DC"): the DC, thermocouple and RTD documentation.
 constexpr LayoutElement kPdfPage[] = {
     // Element            Kind    In              Left  Top  Width Height Font              Other            Content
@@ -185,6 +187,7 @@ constexpr ScratchBank kScratchBanks[] = {
     {"SW1_FRQ",   8,    TDIPAlignment::Deg_180},
     {"SW2_FRQ",   8,    TDIPAlignment::Deg_180},
 };
+// clang-format on
 
 // Today in the user's short date format (the locale's date representation).
 std::string LocalShortDate() {
@@ -209,9 +212,7 @@ void BuildPage(pdf::TPRPage& page, std::span<const LayoutElement> elements) {
     if (!parent) throw std::logic_error("layout: no container " + std::string(e.in));
     const std::string name(e.name);
     switch (e.kind) {
-      case K::Panel:
-        parent->Add<pdf::TPRLayoutPanel>(name, e.left, e.top, e.width, e.height);
-        break;
+      case K::Panel: parent->Add<pdf::TPRLayoutPanel>(name, e.left, e.top, e.width, e.height); break;
       case K::Label: {
         auto& l = parent->Add<pdf::TPRLabel>(name, e.left, e.top, e.width, e.height);
         l.SetFontName(pdf::TPRFontName::fnArial);

@@ -158,7 +158,8 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
   Fd file;
   for (int attempt = 0; attempt < 100 && file.Get() < 0; ++attempt) {
     temp = TemporaryName(base, static_cast<std::size_t>(nameMax), NextSerial());
-    file.Reset(::openat(dir.Get(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666));
+    file.Reset(
+        ::openat(dir.Get(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666));
     if (file.Get() < 0 && errno != EEXIST) Fail(FileStage::Create, path, errno);
   }
   if (file.Get() < 0) Fail(FileStage::Create, path, EEXIST);
@@ -171,7 +172,8 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
 
   if (replacing) {
     // Keeping the owner needs privileges; without them the file is simply ours.
-    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
       (void)::fchown(file.Get(), static_cast<uid_t>(-1), old.st_gid);
     }
     if (::fchmod(file.Get(), old.st_mode & 07777) != 0) abandon(FileStage::Create, errno);

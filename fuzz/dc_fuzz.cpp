@@ -37,8 +37,8 @@ void CheckCalculation(DcConfig dc) {
     return;
   }
   if (check != DcCheck::Ok) return;
-  FUZZ_CHECK(std::isfinite(dc.inStart) && std::isfinite(dc.inEnd) && dc.inStart <= dc.inEnd, "input %.17g .. %.17g",
-             dc.inStart, dc.inEnd);
+  FUZZ_CHECK(std::isfinite(dc.inStart) && std::isfinite(dc.inEnd) && dc.inStart <= dc.inEnd,
+             "input %.17g .. %.17g", dc.inStart, dc.inEnd);
   FUZZ_CHECK(std::isfinite(dc.outStart) && std::isfinite(dc.outEnd) && dc.outStart <= dc.outEnd,
              "output %.17g .. %.17g", dc.outStart, dc.outEnd);
   FUZZ_CHECK(std::isfinite(dc.gain), "gain %.17g", dc.gain);
@@ -46,11 +46,12 @@ void CheckCalculation(DcConfig dc) {
     FUZZ_CHECK(dc.evalIndex == 0, "evalIndex %d with an empty list", dc.evalIndex);
     return;
   }
-  FUZZ_CHECK(dc.evalIndex >= 0 && dc.evalIndex < static_cast<std::int32_t>(dc.evalList.size()), "evalIndex %d of %zu",
-             dc.evalIndex, dc.evalList.size());
+  FUZZ_CHECK(dc.evalIndex >= 0 && dc.evalIndex < static_cast<std::int32_t>(dc.evalList.size()),
+             "evalIndex %d of %zu", dc.evalIndex, dc.evalList.size());
   for (const TEvalRec& e : dc.evalList) {
-    FUZZ_CHECK(e.inIndex >= 0 && e.inIndex < kDcInputRangeCount && e.outIndex >= 0 && e.outIndex < kDcOutputRangeCount,
-               "combination %d/%d", e.inIndex, e.outIndex);
+    FUZZ_CHECK(
+        e.inIndex >= 0 && e.inIndex < kDcInputRangeCount && e.outIndex >= 0 && e.outIndex < kDcOutputRangeCount,
+        "combination %d/%d", e.inIndex, e.outIndex);
     FUZZ_CHECK(dc.rangeMatrix[static_cast<std::size_t>(e.inIndex)][static_cast<std::size_t>(e.outIndex)].allowed,
                "combination %d/%d is listed but not allowed", e.inIndex, e.outIndex);
     FUZZ_CHECK(e.zeroStep >= 0 && e.zeroStep <= 4, "zero step %d", e.zeroStep);
@@ -61,7 +62,8 @@ void CheckCalculation(DcConfig dc) {
                    DcPriority(dc.evalList[i].zeroPot, dc.evalList[i].spanPot),
                "list out of order at %zu", i);
   const DcBanks chosen = DcSwitchBanks(dc.evalList[static_cast<std::size_t>(dc.evalIndex)], dc.bandwidth);
-  FUZZ_CHECK(chosen.s1 == dc.s1 && chosen.s2 == dc.s2 && chosen.s3 == dc.s3, "the banks are not those of the chosen entry");
+  FUZZ_CHECK(chosen.s1 == dc.s1 && chosen.s2 == dc.s2 && chosen.s3 == dc.s3,
+             "the banks are not those of the chosen entry");
 }
 
 }  // namespace
@@ -111,7 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckBanks(screen.Banks().s1, screen.Banks().s2, screen.Banks().s3, "step 2");
   }
   for (char key : line(6).substr(0, 16)) screen.KeyTyped(DcEdit::EditEMin, key);
-  FUZZ_CHECK(screen.EditText(DcEdit::EditEMin).size() <= std::max(DcScreen::kEntryMaxLength, task.inMinText.size()),
-             "typing made the entry longer than the field");
+  FUZZ_CHECK(
+      screen.EditText(DcEdit::EditEMin).size() <= std::max(DcScreen::kEntryMaxLength, task.inMinText.size()),
+      "typing made the entry longer than the field");
   return 0;
 }

@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 'o': FrqChoose(model, FrqList::Output, fuzz::SmallInt(arg)); break;
       case 'c': {
         caret = fuzz::SmallInt(arg);
-        selection = fuzz::SmallInt(arg.substr(arg.find(' ') == std::string_view::npos ? arg.size() : arg.find(' ') + 1));
+        selection =
+            fuzz::SmallInt(arg.substr(arg.find(' ') == std::string_view::npos ? arg.size() : arg.find(' ') + 1));
         break;
       }
       case 'l':
@@ -113,12 +114,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case ',':
-      case '.': SetDecimalSeparator(kind); FrqUpdate(model); break;
+      case '.':
+        SetDecimalSeparator(kind);
+        FrqUpdate(model);
+        break;
       case 'k':
         for (char key : arg) {
           const auto k = FrqEditKeyPress(key);
           FUZZ_CHECK(!k || *k == key, "the key filter changed a key");
-          FUZZ_CHECK(!k || (key >= '0' && key <= '9') || key == ',' || key == '.' || key == '\b', "key %d passed", key);
+          FUZZ_CHECK(!k || (key >= '0' && key <= '9') || key == ',' || key == '.' || key == '\b', "key %d passed",
+                     key);
         }
         break;
       default: break;

@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#define FUZZ_CHECK(condition, ...)                                                  \
-  do {                                                                              \
-    if (!(condition)) {                                                             \
+#define FUZZ_CHECK(condition, ...)                                                           \
+  do {                                                                                       \
+    if (!(condition)) {                                                                      \
       std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition); \
-      std::fprintf(stderr, "  " __VA_ARGS__);                                       \
-      std::fprintf(stderr, "\n");                                                   \
-      std::abort();                                                                 \
-    }                                                                               \
+      std::fprintf(stderr, "  " __VA_ARGS__);                                                \
+      std::fprintf(stderr, "\n");                                                            \
+      std::abort();                                                                          \
+    }                                                                                        \
   } while (0)
 
 namespace setrix::fuzz {

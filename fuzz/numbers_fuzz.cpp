@@ -37,7 +37,8 @@ void CheckFormatted(const std::string& out, const char* format, double value) {
       ++i;
       if (i < out.size() && out[i] == '-') ++i;
       FUZZ_CHECK(i < out.size(), "%s of %.17g gave \"%s\"", format, value, out.c_str());
-      for (; i < out.size(); ++i) FUZZ_CHECK(out[i] >= '0' && out[i] <= '9', "%s of %.17g gave \"%s\"", format, value, out.c_str());
+      for (; i < out.size(); ++i)
+        FUZZ_CHECK(out[i] >= '0' && out[i] <= '9', "%s of %.17g gave \"%s\"", format, value, out.c_str());
       break;
     } else {
       FUZZ_CHECK(false, "%s of %.17g gave \"%s\"", format, value, out.c_str());
@@ -60,7 +61,8 @@ void CheckDouble(double v) {
       const double back = LocaleTextToDouble(out);
       FUZZ_CHECK(std::isfinite(back), "%s of %.17g read back as %.17g", format, v, back);
     } catch (const ConversionError&) {
-      FUZZ_CHECK(std::fabs(v) > 1e307, "%s of %.17g gave \"%s\", which does not read back", format, v, out.c_str());
+      FUZZ_CHECK(std::fabs(v) > 1e307, "%s of %.17g gave \"%s\", which does not read back", format, v,
+                 out.c_str());
     }
   }
   if (std::isfinite(v)) {
@@ -119,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t before = a.size() - b.size();
     TrimTrailingZeros(a, b);
     FUZZ_CHECK(a.size() - b.size() == before, "TrimTrailingZeros trimmed the two texts unevenly");
-    FUZZ_CHECK(a.find(DecimalSeparator()) != std::string::npos, "TrimTrailingZeros dropped every decimal: %s", a.c_str());
+    FUZZ_CHECK(a.find(DecimalSeparator()) != std::string::npos, "TrimTrailingZeros dropped every decimal: %s",
+               a.c_str());
   } catch (const ConversionError&) {
   }
   (void)NormalizeNumberText(text, false);

@@ -105,10 +105,10 @@ void Restore(SettingsStore& s, Screens& screens) {
   FrqStoredChoices frq;
   if (others) {
     s.OpenKey(kKeyThermo);
-    thermo = {s.ReadInteger("Input"), s.ReadInteger("Min"), s.ReadInteger("Max"),
+    thermo = {s.ReadInteger("Input"),  s.ReadInteger("Min"), s.ReadInteger("Max"),
               s.ReadInteger("Filter"), s.ReadInteger("Out"), s.ReadInteger("Manual")};
     s.OpenKey(kKeyRTD);
-    rtd = {s.ReadInteger("Input"), s.ReadInteger("Min"), s.ReadInteger("Max"),
+    rtd = {s.ReadInteger("Input"),    s.ReadInteger("Min"), s.ReadInteger("Max"),
            s.ReadInteger("Response"), s.ReadInteger("Out"), s.ReadInteger("Manual")};
     s.OpenKey(kKeyFrequency);
     frq = {s.ReadInteger("Mode"), s.ReadString("Min"), s.ReadString("Max"), s.ReadInteger("Out")};
@@ -142,13 +142,21 @@ void Store(SettingsStore& s, const Screens& screens) {
   s.WriteInteger("OutValue", c.outUnit);
   s.OpenKey(kKeyThermo);
   const ThermoModel& t = screens.thermo;
-  for (auto [name, index] : {std::pair{"Input", t.type.index}, {"Min", t.start.index}, {"Max", t.end.index},
-                             {"Filter", t.filter.index}, {"Out", t.output.index}, {"Manual", t.manual.index}})
+  for (auto [name, index] : {std::pair{"Input", t.type.index},
+                             {"Min", t.start.index},
+                             {"Max", t.end.index},
+                             {"Filter", t.filter.index},
+                             {"Out", t.output.index},
+                             {"Manual", t.manual.index}})
     s.WriteInteger(name, index);
   s.OpenKey(kKeyRTD);
   const RtdModel& r = screens.rtd;
-  for (auto [name, index] : {std::pair{"Input", r.type.index}, {"Min", r.start.index}, {"Max", r.end.index},
-                             {"Response", r.response.index}, {"Out", r.output.index}, {"Manual", r.manual.index}})
+  for (auto [name, index] : {std::pair{"Input", r.type.index},
+                             {"Min", r.start.index},
+                             {"Max", r.end.index},
+                             {"Response", r.response.index},
+                             {"Out", r.output.index},
+                             {"Manual", r.manual.index}})
     s.WriteInteger(name, index);
   s.OpenKey(kKeyFrequency);
   s.WriteInteger("Mode", screens.frq.mode.index);
@@ -173,9 +181,9 @@ void CheckRanges(const Screens& s) {
   CheckBank(s.rtd.config.s2, 8, "RTD S2");
   CheckBank(s.frq.config.s1, 8, "FRQ S1");
   CheckBank(s.frq.config.s2, 8, "FRQ S2");
-  for (const ChoiceList* list : {&s.thermo.type, &s.thermo.start, &s.thermo.end, &s.thermo.output, &s.thermo.filter,
-                                 &s.thermo.manual, &s.rtd.type, &s.rtd.start, &s.rtd.end, &s.rtd.output,
-                                 &s.rtd.response, &s.rtd.manual, &s.frq.mode, &s.frq.output})
+  for (const ChoiceList* list : {&s.thermo.type, &s.thermo.start, &s.thermo.end, &s.thermo.output,
+                                 &s.thermo.filter, &s.thermo.manual, &s.rtd.type, &s.rtd.start, &s.rtd.end,
+                                 &s.rtd.output, &s.rtd.response, &s.rtd.manual, &s.frq.mode, &s.frq.output})
     FUZZ_CHECK(list->index >= -1 && list->index < static_cast<int>(list->items.size()), "list index %d of %zu",
                list->index, list->items.size());
   FUZZ_CHECK(!s.thermo.config.complete || (s.thermo.config.s1 >= 0 && s.thermo.config.s2 >= 0),
@@ -191,7 +199,9 @@ void CheckSameScreens(const Screens& a, const Screens& b) {
                  a.dc.Config().bandwidth == b.dc.Config().bandwidth,
              "DC units or bandwidth changed");
   FUZZ_CHECK(a.dc.TwoStep() == b.dc.TwoStep(), "DC two-step case changed");
-  const auto sameList = [](const ChoiceList& x, const ChoiceList& y) { return x.index == y.index && x.Texts() == y.Texts(); };
+  const auto sameList = [](const ChoiceList& x, const ChoiceList& y) {
+    return x.index == y.index && x.Texts() == y.Texts();
+  };
   FUZZ_CHECK(sameList(a.thermo.type, b.thermo.type) && sameList(a.thermo.start, b.thermo.start) &&
                  sameList(a.thermo.end, b.thermo.end) && sameList(a.thermo.output, b.thermo.output) &&
                  sameList(a.thermo.filter, b.thermo.filter) && sameList(a.thermo.manual, b.thermo.manual),
@@ -199,9 +209,9 @@ void CheckSameScreens(const Screens& a, const Screens& b) {
   FUZZ_CHECK(a.thermo.config.s1 == b.thermo.config.s1 && a.thermo.config.s2 == b.thermo.config.s2,
              "thermocouple banks %d/%d became %d/%d", a.thermo.config.s1, a.thermo.config.s2, b.thermo.config.s1,
              b.thermo.config.s2);
-  FUZZ_CHECK(sameList(a.rtd.type, b.rtd.type) && sameList(a.rtd.start, b.rtd.start) && sameList(a.rtd.end, b.rtd.end) &&
-                 sameList(a.rtd.output, b.rtd.output) && sameList(a.rtd.response, b.rtd.response) &&
-                 sameList(a.rtd.manual, b.rtd.manual),
+  FUZZ_CHECK(sameList(a.rtd.type, b.rtd.type) && sameList(a.rtd.start, b.rtd.start) &&
+                 sameList(a.rtd.end, b.rtd.end) && sameList(a.rtd.output, b.rtd.output) &&
+                 sameList(a.rtd.response, b.rtd.response) && sameList(a.rtd.manual, b.rtd.manual),
              "RTD lists changed");
   FUZZ_CHECK(a.rtd.config.s1 == b.rtd.config.s1 && a.rtd.config.s2 == b.rtd.config.s2, "RTD banks changed");
   FUZZ_CHECK(sameList(a.frq.mode, b.frq.mode) && sameList(a.frq.output, b.frq.output), "frequency lists changed");

@@ -6,9 +6,7 @@
 
 namespace setrix {
 
-std::string_view ListStyleName(ListStyle style) {
-  return style == ListStyle::Simple ? "simple" : "list";
-}
+std::string_view ListStyleName(ListStyle style) { return style == ListStyle::Simple ? "simple" : "list"; }
 
 const std::string& ChoiceList::Text() const {
   if (const ListItem* item = Selected()) return item->text;
@@ -62,8 +60,8 @@ double RealInFront(std::string_view text, std::string_view marker) {
   for (char& c : digits)
     if (c == ',') c = '.';
   double value = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                         std::chars_format::fixed);
+  const auto [end, ec] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
   if (ec != std::errc() || end != digits.data() + digits.size()) return kNoNumber;
   return value;
 }

@@ -23,24 +23,22 @@ struct GainWindow {
   double lo, hi;
 };
 constexpr GainWindow kGainWindow[2][2] = {
-    {{0.013333, 500}, {5.3333e-5, 1}},     // voltage input: voltage, current output
-    {{26.667, 100000}, {0.106667, 200}},   // current input: voltage, current output
+    {{0.013333, 500}, {5.3333e-5, 1}},    // voltage input: voltage, current output
+    {{26.667, 100000}, {0.106667, 200}},  // current input: voltage, current output
 };
 
 // The switches reach a zero offset within this many percentage points without trimming.
 constexpr double kZeroTolerance = 0.101;
 
-bool IsInputNamed(const TInputRec& in, std::string_view name) {
-  return in.isCurrent == 1 && in.name == name;
-}
+bool IsInputNamed(const TInputRec& in, std::string_view name) { return in.isCurrent == 1 && in.name == name; }
 
 // Nearest zero step for a needed offset z (percent).
 std::int32_t ZeroStepFor(double z) {
-  if (z < -75) return 1;   // -100 %
-  if (z < -25) return 2;   // -50 %
-  if (z <= 25) return 0;   // 0 %
-  if (z <= 75) return 3;   // +50 %
-  return 4;                // +100 %
+  if (z < -75) return 1;  // -100 %
+  if (z < -25) return 2;  // -50 %
+  if (z <= 25) return 0;  // 0 %
+  if (z <= 75) return 3;  // +50 %
+  return 4;               // +100 %
 }
 
 // Bank value from the pattern cells [first, first + count) of a row: bit i for cell i.
@@ -134,8 +132,7 @@ DcCheck ValidateDcEntries(DcConfig& dc) {
   const double inLimit = dc.inIsCurrent ? kMaxInputAmpere : kMaxInputVolt;
   if (std::fabs(inS) > inLimit || std::fabs(inE) > inLimit) return DcCheck::InputRangeTooLarge;
   const double outLimit = dc.outIsCurrent ? kMaxOutputAmpere : kMaxOutputVolt;
-  if (std::fabs(outS) > outLimit || std::fabs(outE) > outLimit)
-    return DcCheck::OutputRangeTooLarge;
+  if (std::fabs(outS) > outLimit || std::fabs(outE) > outLimit) return DcCheck::OutputRangeTooLarge;
 
   // 8. Gain window of the kinds.
   const double w = std::fabs(outE - outS) / std::fabs(inE - inS);
@@ -159,7 +156,8 @@ constexpr auto kColumns = static_cast<std::size_t>(kDcOutputRangeCount);
 // the tests use, so that every cell sees the same values: the native gains, the gains the
 // SPAN potentiometer reaches, and the two input ranges that the tests name.
 struct RangeConstants {
-  std::array<std::array<double, kDcOutputRangeCount>, kDcInputRangeCount> nativeGain{}, spanLowest{}, spanHighest{};
+  std::array<std::array<double, kDcOutputRangeCount>, kDcInputRangeCount> nativeGain{}, spanLowest{},
+      spanHighest{};
   std::array<bool, kDcInputRangeCount> fixedSpan{};  // "0.3 mA": always trimmed with SPAN
   std::array<bool, kDcInputRangeCount> liveZero{};   // "4..20 mA": the narrow offset limit
 };
@@ -286,8 +284,7 @@ void ChooseEvalIndex(DcConfig& dc) {
 
 DcBanks DcSwitchBanks(const TEvalRec& entry, int bandwidth) {
   const int r = entry.inIndex, c = entry.outIndex, k = entry.zeroStep;
-  if (r < 0 || r >= kDcInputRangeCount || c < 0 || c >= kDcOutputRangeCount || k < 0 ||
-      k >= kDcZeroStepCount)
+  if (r < 0 || r >= kDcInputRangeCount || c < 0 || c >= kDcOutputRangeCount || k < 0 || k >= kDcZeroStepCount)
     return DcBanks{};
   const TSwitchPattern& in = InputSwitchPatterns[static_cast<std::size_t>(r)];
   const TSwitchPattern& out = OutputSwitchPatterns[static_cast<std::size_t>(c)];
@@ -295,8 +292,7 @@ DcBanks DcSwitchBanks(const TEvalRec& entry, int bandwidth) {
   DcBanks b;
   b.s1 = PatternBits(in, kDcS1Column, 4, 0) | PatternBits(out, kDcS1Column + 4, 3, 4) |
          PatternBits(zero, kDcS1Column + 7, 3, 7);
-  b.s2 = PatternBits(in, kDcS2Column, 3, 0) | (entry.spanPot ? 0 : 1 << 3) |
-         (entry.zeroPot ? 0 : 1 << 4);
+  b.s2 = PatternBits(in, kDcS2Column, 3, 0) | (entry.spanPot ? 0 : 1 << 3) | (entry.zeroPot ? 0 : 1 << 4);
   b.s3 = PatternBits(out, kDcS3Column, 2, 0) | (bandwidth == kDcBandwidthBelow10Hz ? 1 << 2 : 0);
   return b;
 }
@@ -308,8 +304,7 @@ DcCheck CalculateDc(DcConfig& dc) {
   BuildEvalList(dc);
   ChooseEvalIndex(dc);
   if (!dc.evalList.empty()) {
-    const DcBanks b = DcSwitchBanks(dc.evalList[static_cast<std::size_t>(dc.evalIndex)],
-                                    dc.bandwidth);
+    const DcBanks b = DcSwitchBanks(dc.evalList[static_cast<std::size_t>(dc.evalIndex)], dc.bandwidth);
     dc.s1 = b.s1;
     dc.s2 = b.s2;
     dc.s3 = b.s3;

@@ -18,13 +18,13 @@ inline constexpr int kDcInMilliVolt = 1;
 inline constexpr int kDcInVolt = 2;
 inline constexpr int kDcOutMilliAmpere = 0;
 inline constexpr int kDcOutVolt = 1;
-inline constexpr int kDcBandwidthBelow10Hz = 0;    // "< 10 Hz"
-inline constexpr int kDcBandwidthAbove10kHz = 1;   // "> 10 kHz"
+inline constexpr int kDcBandwidthBelow10Hz = 0;   // "< 10 Hz"
+inline constexpr int kDcBandwidthAbove10kHz = 1;  // "> 10 kHz"
 
 // Outcome of the entry validation.
 enum class DcCheck {
   Ok,
-  EntryError,           // an entry is no number, or a unit is unknown
+  EntryError,  // an entry is no number, or a unit is unknown
   InputSpanTooShort,
   OutputSpanTooShort,
   InputRangeTooLarge,
@@ -63,14 +63,14 @@ class DcMarkers {
 
 // One combination of input range (row) and output range (column).
 struct TCellRec {
-  bool allowed = true;       // admissible
-  bool zeroPot = false;      // the ZERO potentiometer must be trimmed
-  bool spanPot = false;      // the SPAN potentiometer must be trimmed
-  double zeroPercent = 0;    // zero offset needed, in percent of the output span
-  double spanRatio = 0;      // nativeGain / gain
-  std::int32_t zeroStep = 0; // nearest zero step, 0..4 (ZeroSteps)
-  double nativeGain = 0;     // output span / input range
-  DcMarkers markers;         // the tests that fired; markers.Text() for the screens
+  bool allowed = true;        // admissible
+  bool zeroPot = false;       // the ZERO potentiometer must be trimmed
+  bool spanPot = false;       // the SPAN potentiometer must be trimmed
+  double zeroPercent = 0;     // zero offset needed, in percent of the output span
+  double spanRatio = 0;       // nativeGain / gain
+  std::int32_t zeroStep = 0;  // nearest zero step, 0..4 (ZeroSteps)
+  double nativeGain = 0;      // output span / input range
+  DcMarkers markers;          // the tests that fired; markers.Text() for the screens
 };
 
 // One admissible combination, copied from its cell.
@@ -98,8 +98,8 @@ struct DcConfig {
   std::string inMaxText;
   std::string outMinText;
   std::string outMaxText;
-  int inUnit = kDcInMilliAmpere;     // 0 mA, 1 mV, 2 V
-  int outUnit = kDcOutVolt;          // 0 mA, 1 V
+  int inUnit = kDcInMilliAmpere;           // 0 mA, 1 mV, 2 V
+  int outUnit = kDcOutVolt;                // 0 mA, 1 V
   int bandwidth = kDcBandwidthAbove10kHz;  // 0 "< 10 Hz", 1 "> 10 kHz"
 
   // Results. Limits in A or V after unit conversion and polarity folding (start <= end).

@@ -104,9 +104,7 @@ std::string& DcScreen::Text(DcEdit edit) {
   throw std::out_of_range("DC entry: unknown field");
 }
 
-const std::string& DcScreen::EditText(DcEdit edit) const {
-  return const_cast<DcScreen*>(this)->Text(edit);
-}
+const std::string& DcScreen::EditText(DcEdit edit) const { return const_cast<DcScreen*>(this)->Text(edit); }
 
 void DcScreen::AfterChoiceChange() {
   if (!armed_) ResetDcDisplay();
@@ -140,11 +138,26 @@ void DcScreen::RadioBtnClick(DcUnitButton button) {
   int* unit = nullptr;
   int value = 0;
   switch (button) {
-    case DcUnitButton::RBtnEmA: unit = &config_.inUnit; value = kDcInMilliAmpere; break;
-    case DcUnitButton::RBtnEmV: unit = &config_.inUnit; value = kDcInMilliVolt; break;
-    case DcUnitButton::RBtnEV: unit = &config_.inUnit; value = kDcInVolt; break;
-    case DcUnitButton::RBtnAmA: unit = &config_.outUnit; value = kDcOutMilliAmpere; break;
-    case DcUnitButton::RBtnAV: unit = &config_.outUnit; value = kDcOutVolt; break;
+    case DcUnitButton::RBtnEmA:
+      unit = &config_.inUnit;
+      value = kDcInMilliAmpere;
+      break;
+    case DcUnitButton::RBtnEmV:
+      unit = &config_.inUnit;
+      value = kDcInMilliVolt;
+      break;
+    case DcUnitButton::RBtnEV:
+      unit = &config_.inUnit;
+      value = kDcInVolt;
+      break;
+    case DcUnitButton::RBtnAmA:
+      unit = &config_.outUnit;
+      value = kDcOutMilliAmpere;
+      break;
+    case DcUnitButton::RBtnAV:
+      unit = &config_.outUnit;
+      value = kDcOutVolt;
+      break;
   }
   if (unit == nullptr || *unit == value) return;
   *unit = value;
@@ -165,9 +178,9 @@ void DcScreen::ResetDcDisplay() {
   armed_ = true;
   calcDone_ = false;
   service_.WriteHeadings();
-  for (DcLabel* label : {&labels_.LabelEinstellungenDC, &labels_.Label1HelpDC, &labels_.Label2IndexDC,
-                         &labels_.Label2HelpDC, &labels_.Label3IndexDC, &labels_.Label3HelpDC,
-                         &labels_.Label4HelpDC})
+  for (DcLabel* label :
+       {&labels_.LabelEinstellungenDC, &labels_.Label1HelpDC, &labels_.Label2IndexDC, &labels_.Label2HelpDC,
+        &labels_.Label3IndexDC, &labels_.Label3HelpDC, &labels_.Label4HelpDC})
     label->text.clear();
   config_.s1 = config_.s2 = config_.s3 = -1;
   activeStep_ = 0;
@@ -268,9 +281,18 @@ void DcScreen::DcInstructionLines() {
 
   std::string inZero, inSpan, outZero, outSpan;
   switch (c.inUnit) {
-    case kDcInMilliAmpere: inZero = "0 mA"; inSpan = FormatNumber("%.5g", inVal * 1000) + " mA"; break;
-    case kDcInMilliVolt: inZero = "0 mV"; inSpan = FormatNumber("%.5g", inVal * 1000) + " mV"; break;
-    default: inZero = "0 V"; inSpan = FormatNumber("%.3g", inVal) + " V"; break;
+    case kDcInMilliAmpere:
+      inZero = "0 mA";
+      inSpan = FormatNumber("%.5g", inVal * 1000) + " mA";
+      break;
+    case kDcInMilliVolt:
+      inZero = "0 mV";
+      inSpan = FormatNumber("%.5g", inVal * 1000) + " mV";
+      break;
+    default:
+      inZero = "0 V";
+      inSpan = FormatNumber("%.3g", inVal) + " V";
+      break;
   }
   if (c.outUnit == kDcOutMilliAmpere) {
     outZero = FormatNumber("%.3f", zero * 1000) + " mA";
@@ -328,9 +350,9 @@ void DcScreen::ShowTwoStep(int step) {
   config_.s1 = banks.s1;
   config_.s2 = banks.s2;
   config_.s3 = banks.s3;
-  std::string potLine = step == 1
-      ? tx::ReplaceAll(tx::ReplaceAll(tx::Tx(tx::txSpanAdjustInstruction), "%I", "10 mA"), "%O", "10 V")
-      : tx::ReplaceAll(tx::ReplaceAll(tx::Tx(tx::txZeroAdjustInstruction), "%I", "4 mA"), "%O", "-10 V");
+  std::string potLine =
+      step == 1 ? tx::ReplaceAll(tx::ReplaceAll(tx::Tx(tx::txSpanAdjustInstruction), "%I", "10 mA"), "%O", "10 V")
+                : tx::ReplaceAll(tx::ReplaceAll(tx::Tx(tx::txZeroAdjustInstruction), "%I", "4 mA"), "%O", "-10 V");
   potLine = tx::ReplaceAll(potLine, "$I", tx::Tx(tx::txPolarityInputPlus, 0));
   potLine = tx::ReplaceAll(potLine, "$O", tx::Tx(tx::txPolarityOutputPlus));
   labels_.Label2IndexDC.text = "-";
@@ -365,8 +387,10 @@ void DcScreen::RewriteTexts() {
   const bool wasDone = calcDone_;
   ResetDcDisplay();
   DetectTwoStep();
-  if (twoStep_ && step > 0) ShowTwoStep(step);
-  else if (shown && !twoStep_) BitBtnWeiterClick();
+  if (twoStep_ && step > 0)
+    ShowTwoStep(step);
+  else if (shown && !twoStep_)
+    BitBtnWeiterClick();
   calcDone_ = wasDone;
 }
 

@@ -48,12 +48,12 @@ struct DcInstructionLabels {
   DcLabel Label3HelpDC;
   DcLabel LabelSpecIndexDC{{}, false};  // the two-step line, between the second and third
   DcLabel LabelSpecHelpDC{{}, false};
-  DcLabel Label4HelpDC;                 // power supply
+  DcLabel Label4HelpDC;  // power supply
 };
 
 // The fixed captions of the screen in the current language.
 struct DcCaptions {
-  std::string LabelEingang, LabelAusgang;          // panel captions
+  std::string LabelEingang, LabelAusgang;  // panel captions
   std::string LabelEMin, LabelEMax, LabelAMin, LabelAMax;
   std::string LabelGrenzfrequenz;
   std::string BitBtnWeiter, Btn_DCStepOne, Btn_DCStepTwo;

@@ -14,16 +14,16 @@ namespace setrix {
 
 // The content of the service screens. Grids are stored row by row: grid[row][column].
 struct DcServiceTables {
-  static constexpr std::size_t kRows = 17;     // heading row + 16 input ranges
-  static constexpr std::size_t kColumns = 7;   // heading column + 6 output ranges
+  static constexpr std::size_t kRows = 17;    // heading row + 16 input ranges
+  static constexpr std::size_t kColumns = 7;  // heading column + 6 output ranges
   static constexpr std::size_t kEvalColumns = 6;
   using ResultGrid = std::array<std::array<std::string, kColumns>, kRows>;
   using EvalRow = std::array<std::string, kEvalColumns>;
 
   // Results screen.
-  ResultGrid SGridDaten;   // markers of every combination
-  ResultGrid SGridSpan;    // span ratios
-  ResultGrid SGridZero;    // zero offsets in percent
+  ResultGrid SGridDaten;  // markers of every combination
+  ResultGrid SGridSpan;   // span ratios
+  ResultGrid SGridZero;   // zero offsets in percent
   std::string LabelInVerpolt;
   std::string LabelOutVerpolt;
   std::string LabelV;

@@ -50,39 +50,39 @@ constexpr TSwitchPattern Pattern(std::initializer_list<int> s1, std::initializer
 }  // namespace
 
 const std::array<TSwitchPattern, kDcInputRangeCount> InputSwitchPatterns = {{
-    Pattern({}, {}, {}),            // 60 mV
-    Pattern({1}, {}, {}),           // 100 mV
-    Pattern({2}, {}, {}),           // 150 mV
-    Pattern({1, 2}, {}, {}),        // 300 mV
-    Pattern({3}, {}, {}),           // 500 mV
-    Pattern({1, 3}, {2}, {}),       // 1.0 V
-    Pattern({2, 3}, {2}, {}),       // 5.0 V
-    Pattern({1, 2, 3}, {2}, {}),    // 10 V
-    Pattern({4}, {3}, {}),          // 100 V
-    Pattern({1, 4}, {1}, {}),       // 0.3 mA
-    Pattern({2, 4}, {1}, {}),       // 1 mA
-    Pattern({1, 2, 4}, {1}, {}),    // 5 mA
-    Pattern({3, 4}, {1}, {}),       // 10 mA
-    Pattern({1, 3, 4}, {1}, {}),    // 20 mA
-    Pattern({2, 3, 4}, {1}, {}),    // 50 mA
-    Pattern({1, 2, 3, 4}, {1}, {}), // 4..20 mA
+    Pattern({}, {}, {}),             // 60 mV
+    Pattern({1}, {}, {}),            // 100 mV
+    Pattern({2}, {}, {}),            // 150 mV
+    Pattern({1, 2}, {}, {}),         // 300 mV
+    Pattern({3}, {}, {}),            // 500 mV
+    Pattern({1, 3}, {2}, {}),        // 1.0 V
+    Pattern({2, 3}, {2}, {}),        // 5.0 V
+    Pattern({1, 2, 3}, {2}, {}),     // 10 V
+    Pattern({4}, {3}, {}),           // 100 V
+    Pattern({1, 4}, {1}, {}),        // 0.3 mA
+    Pattern({2, 4}, {1}, {}),        // 1 mA
+    Pattern({1, 2, 4}, {1}, {}),     // 5 mA
+    Pattern({3, 4}, {1}, {}),        // 10 mA
+    Pattern({1, 3, 4}, {1}, {}),     // 20 mA
+    Pattern({2, 3, 4}, {1}, {}),     // 50 mA
+    Pattern({1, 2, 3, 4}, {1}, {}),  // 4..20 mA
 }};
 
 const std::array<TSwitchPattern, kDcOutputRangeCount> OutputSwitchPatterns = {{
-    Pattern({}, {}, {1, 2}),        // 0..10V
-    Pattern({5}, {}, {1, 2}),       // 2..10V
-    Pattern({6}, {}, {1, 2}),       // 0..5V
-    Pattern({5, 6}, {}, {1, 2}),    // 1..5V
-    Pattern({7}, {}, {}),           // 0..20mA
-    Pattern({5, 7}, {}, {}),        // 4..20mA
+    Pattern({}, {}, {1, 2}),      // 0..10V
+    Pattern({5}, {}, {1, 2}),     // 2..10V
+    Pattern({6}, {}, {1, 2}),     // 0..5V
+    Pattern({5, 6}, {}, {1, 2}),  // 1..5V
+    Pattern({7}, {}, {}),         // 0..20mA
+    Pattern({5, 7}, {}, {}),      // 4..20mA
 }};
 
 const std::array<TSwitchPattern, kDcZeroStepCount> ZeroSwitchPatterns = {{
-    Pattern({}, {}, {}),            // 0 %
-    Pattern({8}, {}, {}),           // -100 %
-    Pattern({9}, {}, {}),           // -50 %
-    Pattern({8, 9}, {}, {}),        // +50 %
-    Pattern({10}, {}, {}),          // +100 %
+    Pattern({}, {}, {}),      // 0 %
+    Pattern({8}, {}, {}),     // -100 %
+    Pattern({9}, {}, {}),     // -50 %
+    Pattern({8, 9}, {}, {}),  // +50 %
+    Pattern({10}, {}, {}),    // +100 %
 }};
 
 }  // namespace setrix

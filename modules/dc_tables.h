@@ -9,19 +9,19 @@ namespace setrix {
 
 // One input range.
 struct TInputRec {
-  double range;             // full-scale value in V or A (positive)
-  std::uint8_t isCurrent;   // 0 voltage, 1 current
-  std::string_view name;    // display name
-  std::int32_t terminal;    // plus terminal: 0 terminal 1, 1 terminal 2, 2 terminal 3 (minus is 4)
+  double range;            // full-scale value in V or A (positive)
+  std::uint8_t isCurrent;  // 0 voltage, 1 current
+  std::string_view name;   // display name
+  std::int32_t terminal;   // plus terminal: 0 terminal 1, 1 terminal 2, 2 terminal 3 (minus is 4)
 };
 
 // One output range.
 struct TOutputRec {
-  double rangeStart;        // output at the start of the range, V or A
-  double rangeEnd;          // output at the end of the range
-  double limitLow;          // lowest value the output stage can deliver
-  double limitHigh;         // highest value the output stage can deliver
-  std::uint8_t isCurrent;   // 0 voltage, 1 current
+  double rangeStart;       // output at the start of the range, V or A
+  double rangeEnd;         // output at the end of the range
+  double limitLow;         // lowest value the output stage can deliver
+  double limitHigh;        // highest value the output stage can deliver
+  std::uint8_t isCurrent;  // 0 voltage, 1 current
   std::string_view name;
 };
 

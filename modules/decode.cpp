@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <cstddef>
+#include <initializer_list>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -42,8 +42,7 @@ std::string Caption(const texts::PerLanguage& entry, int language) {
   return s;
 }
 
-std::string Replace(std::string_view text, std::initializer_list<std::pair<std::string_view,
-                                                                           std::string>> with) {
+std::string Replace(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string>> with) {
   std::string out(text);
   for (const auto& [placeholder, value] : with) out = ReplaceAll(out, placeholder, value);
   return out;
@@ -58,22 +57,19 @@ void AddProblem(Reading& r, std::vector<SwitchRef> switches, std::string text) {
 }
 
 // "$S give no valid value for: $Q".
-std::string GiveNoValue(const std::vector<SwitchRef>& switches, const std::string& what,
-                        int language) {
-  return Replace(Tx(texts::txGiveNoValue, language),
-                 {{"$S", SwitchesText(switches, language)}, {"$Q", what}});
+std::string GiveNoValue(const std::vector<SwitchRef>& switches, const std::string& what, int language) {
+  return Replace(Tx(texts::txGiveNoValue, language), {{"$S", SwitchesText(switches, language)}, {"$Q", what}});
 }
 
 // "Input 10 V (S1 switches 1 to 4)".
-std::string ValueFrom(const std::string& caption, const std::string& value,
-                      const std::vector<SwitchRef>& switches, int language) {
+std::string ValueFrom(const std::string& caption, const std::string& value, const std::vector<SwitchRef>& switches,
+                      int language) {
   return caption + " " + value + " (" + SwitchesText(switches, language) + ")";
 }
 
 // The value of the switches of a table pattern in columns [first, first + n) against the
 // same switches of a bank value (bank switch `firstSwitch` is column `first`).
-bool PatternMatches(const TSwitchPattern& pattern, int firstColumn, int n, int bankValue,
-                    int firstSwitch) {
+bool PatternMatches(const TSwitchPattern& pattern, int firstColumn, int n, int bankValue, int firstSwitch) {
   for (int i = 0; i < n; ++i) {
     const bool want = pattern[static_cast<std::size_t>(firstColumn + i)] != 0;
     if (want != On(bankValue, firstSwitch + i)) return false;
@@ -110,13 +106,10 @@ std::string SwitchesText(const std::vector<SwitchRef>& switches, int language) {
   const std::string bank = BankName(switches.front().bank);
   const std::string first = std::to_string(switches.front().number);
   const std::string last = std::to_string(switches.back().number);
-  if (switches.size() == 1)
-    return Replace(Tx(texts::txBankSwitchOne, language), {{"$B", bank}, {"$K", first}});
+  if (switches.size() == 1) return Replace(Tx(texts::txBankSwitchOne, language), {{"$B", bank}, {"$K", first}});
   if (switches.size() == 2)
-    return Replace(Tx(texts::txBankSwitchPair, language),
-                   {{"$B", bank}, {"$K", first}, {"$L", last}});
-  return Replace(Tx(texts::txBankSwitchRange, language),
-                 {{"$B", bank}, {"$K", first}, {"$L", last}});
+    return Replace(Tx(texts::txBankSwitchPair, language), {{"$B", bank}, {"$K", first}, {"$L", last}});
+  return Replace(Tx(texts::txBankSwitchRange, language), {{"$B", bank}, {"$K", first}, {"$L", last}});
 }
 
 DcReading ReadDc(const DcBanks& found, int language) {
@@ -130,12 +123,10 @@ DcReading ReadDc(const DcBanks& found, int language) {
 
   // Input: S1 switches 1..4 carry the range index; S2 switches 1..3 must agree with it.
   for (int i = 0; i < kDcInputRangeCount; ++i)
-    if (PatternMatches(InputSwitchPatterns[static_cast<std::size_t>(i)], kDcS1Column, 4, s1, 1))
-      d.inIndex = i;
+    if (PatternMatches(InputSwitchPatterns[static_cast<std::size_t>(i)], kDcS1Column, 4, s1, 1)) d.inIndex = i;
   const TInputRec& in = InputRanges[static_cast<std::size_t>(d.inIndex)];
   AddLine(r, "inIndex", input, std::string(in.name));
-  if (!PatternMatches(InputSwitchPatterns[static_cast<std::size_t>(d.inIndex)], kDcS2Column, 3,
-                      s2, 1)) {
+  if (!PatternMatches(InputSwitchPatterns[static_cast<std::size_t>(d.inIndex)], kDcS2Column, 3, s2, 1)) {
     const auto sw = Span(2, 1, 3);
     AddProblem(r, sw,
                Replace(Tx(texts::txDoNotFit, language),
@@ -145,36 +136,31 @@ DcReading ReadDc(const DcBanks& found, int language) {
 
   // Output: S1 switches 5..7 name the range; S3 switches 1 and 2 must agree.
   for (int c = 0; c < kDcOutputRangeCount; ++c)
-    if (PatternMatches(OutputSwitchPatterns[static_cast<std::size_t>(c)], kDcS1Column + 4, 3, s1,
-                       5))
+    if (PatternMatches(OutputSwitchPatterns[static_cast<std::size_t>(c)], kDcS1Column + 4, 3, s1, 5))
       d.outIndex = c;
   if (d.outIndex) {
     const TOutputRec& out = OutputRanges[static_cast<std::size_t>(*d.outIndex)];
     AddLine(r, "outIndex", output, std::string(out.name));
-    if (!PatternMatches(OutputSwitchPatterns[static_cast<std::size_t>(*d.outIndex)], kDcS3Column,
-                        2, s3, 1)) {
+    if (!PatternMatches(OutputSwitchPatterns[static_cast<std::size_t>(*d.outIndex)], kDcS3Column, 2, s3, 1)) {
       const auto sw = Span(3, 1, 2);
       AddProblem(r, sw,
                  Replace(Tx(texts::txDoNotFit, language),
                          {{"$S", SwitchesText(sw, language)},
-                          {"$V", ValueFrom(output, std::string(out.name), Span(1, 5, 7),
-                                           language)}}));
+                          {"$V", ValueFrom(output, std::string(out.name), Span(1, 5, 7), language)}}));
     }
   } else {
     AddLine(r, "outIndex", output, "?");
     AddProblem(r, Span(1, 5, 7), GiveNoValue(Span(1, 5, 7), output, language));
     // S3 switches 1 and 2 still tell voltage from current when they agree with some range.
     bool any = false;
-    for (const TSwitchPattern& p : OutputSwitchPatterns)
-      any = any || PatternMatches(p, kDcS3Column, 2, s3, 1);
+    for (const TSwitchPattern& p : OutputSwitchPatterns) any = any || PatternMatches(p, kDcS3Column, 2, s3, 1);
     if (!any) AddProblem(r, Span(3, 1, 2), GiveNoValue(Span(3, 1, 2), output, language));
   }
 
   // Zero step: S1 switches 8..10.
   const std::string zeroCaption = Caption(texts::txZeroOffset, language);
   for (int k = 0; k < kDcZeroStepCount; ++k)
-    if (PatternMatches(ZeroSwitchPatterns[static_cast<std::size_t>(k)], kDcS1Column + 7, 3, s1, 8))
-      d.zeroStep = k;
+    if (PatternMatches(ZeroSwitchPatterns[static_cast<std::size_t>(k)], kDcS1Column + 7, 3, s1, 8)) d.zeroStep = k;
   if (d.zeroStep) {
     AddLine(r, "zeroStep", zeroCaption, ZeroStepText(*d.zeroStep));
   } else {
@@ -200,8 +186,7 @@ DcReading ReadDc(const DcBanks& found, int language) {
     if (preset.s1 == s1 && preset.s2 == s2 && (preset.s3 & 3) == (s3 & 3)) d.twoStep = step;
   }
   if (d.twoStep != 0)
-    r.notes.push_back(
-        ReplaceAll(Tx(texts::txTwoStepBanks, language), "$N", std::to_string(d.twoStep)));
+    r.notes.push_back(ReplaceAll(Tx(texts::txTwoStepBanks, language), "$N", std::to_string(d.twoStep)));
 
   // Combinations that no task reaches.
   if (d.inIndex == AlwaysSpanInput() && !d.spanPot) {
@@ -296,8 +281,7 @@ ThermoReading ReadThermo(int foundS1, int foundS2, int language) {
       AddProblem(r, Span(2, 1, 5),
                  Replace(Tx(texts::txAboveHighest, language),
                          {{"$S", SwitchesText(Span(2, 1, 5), language)},
-                          {"$V", Named(texts::txEndValue,
-                                       ThermoTemperatureText(uncapped, language), language)},
+                          {"$V", Named(texts::txEndValue, ThermoTemperatureText(uncapped, language), language)},
                           {"$T", std::string(type.name)},
                           {"$H", ThermoTemperatureText(type.highestTemperature, language)}}));
   } else {
@@ -356,11 +340,11 @@ RtdReading ReadRtd(int foundS1, int foundS2, int language) {
     AddLine(r, "end", endCaption, endText);
     // The potentiometer's end list stops before the first end above 100 %.
     if (type.unit == RtdUnit::Percent && end > 100)
-      AddProblem(r, Span(2, 1, 5),
-                 Replace(Tx(texts::txNotOfferedForType, language),
-                         {{"$S", SwitchesText(Span(2, 1, 5), language)},
-                          {"$V", Named(texts::txEndValue, endText, language)},
-                          {"$T", typeName}}));
+      AddProblem(
+          r, Span(2, 1, 5),
+          Replace(Tx(texts::txNotOfferedForType, language), {{"$S", SwitchesText(Span(2, 1, 5), language)},
+                                                             {"$V", Named(texts::txEndValue, endText, language)},
+                                                             {"$T", typeName}}));
   } else {
     AddLine(r, "start", startCaption, "?");
     AddLine(r, "end", endCaption, "?");
@@ -384,9 +368,7 @@ RtdReading ReadRtd(int foundS1, int foundS2, int language) {
 namespace {
 
 // The four bits of v in reverse order (S1 carries both digits so).
-int Reverse4(int v) {
-  return ((v & 1) << 3) | ((v & 2) << 1) | ((v & 4) >> 1) | ((v & 8) >> 3);
-}
+int Reverse4(int v) { return ((v & 1) << 3) | ((v & 2) << 1) | ((v & 4) >> 1) | ((v & 8) >> 3); }
 
 // The decade of each decade code in S2 switches 1 and 2, taken from the quantisation itself.
 std::optional<int> DecadeOf(int decadeCode) {
@@ -431,9 +413,8 @@ std::string ModeText(int mode, int language) {
     for (const ListItem& item : model.mode.items) out.push_back(item.text);
     return out;
   }();
-  return mode >= 0 && static_cast<std::size_t>(mode) < items.size()
-             ? items[static_cast<std::size_t>(mode)]
-             : std::string();
+  return mode >= 0 && static_cast<std::size_t>(mode) < items.size() ? items[static_cast<std::size_t>(mode)]
+                                                                    : std::string();
 }
 
 }  // namespace
@@ -480,9 +461,8 @@ FrqReading ReadFrq(int foundS1, int foundS2, int language) {
       for (int k = 1; k <= 8; ++k)
         if (On(s1, k)) sw.push_back({1, k});
       AddProblem(r, sw,
-                 Replace(Tx(texts::txMustBeOff, language),
-                         {{"$S", SwitchesText(Span(1, 1, 8), language)},
-                          {"$V", ModeText(kFrqModeSpecial, language)}}));
+                 Replace(Tx(texts::txMustBeOff, language), {{"$S", SwitchesText(Span(1, 1, 8), language)},
+                                                            {"$V", ModeText(kFrqModeSpecial, language)}}));
     }
   } else {
     f.entry = f.modeIndex == kFrqModeMinToMax && f.step == 1 ? FrqEntry::Lower : FrqEntry::Upper;
@@ -507,18 +487,16 @@ FrqReading ReadFrq(int foundS1, int foundS2, int language) {
         sw.push_back({2, 1});
         sw.push_back({2, 2});
         const int s2Canonical = (s2 & ~3) | canonical.decadeCode;
-        AddProblem(r, sw,
-                   Replace(Tx(texts::txOtherSwitchesForValue, language),
-                           {{"$S", SwitchesText(Span(1, 1, 8), language) + ", " +
-                                       SwitchesText(Span(2, 1, 2), language)},
-                            {"$V", text},
-                            {"$C", "S1 = " + std::to_string(canonical.code) +
-                                       ", S2 = " + std::to_string(s2Canonical)}}));
+        AddProblem(
+            r, sw,
+            Replace(Tx(texts::txOtherSwitchesForValue, language),
+                    {{"$S", SwitchesText(Span(1, 1, 8), language) + ", " + SwitchesText(Span(2, 1, 2), language)},
+                     {"$V", text},
+                     {"$C", "S1 = " + std::to_string(canonical.code) + ", S2 = " + std::to_string(s2Canonical)}}));
       }
     }
     if (f.modeIndex == kFrqModeMinToMax)
-      AddLine(r, lower ? "upperText" : "lowerText", lower ? upperCaption : lowerCaption,
-              elsewhere);
+      AddLine(r, lower ? "upperText" : "lowerText", lower ? upperCaption : lowerCaption, elsewhere);
   }
 
   const int code = s2 & 240;
@@ -526,8 +504,7 @@ FrqReading ReadFrq(int foundS1, int foundS2, int language) {
     if (kFrqOutputs[i].code == code) f.outputIndex = static_cast<int>(i);
   const std::string outCaption = Caption(texts::txOutput, language);
   if (f.outputIndex) {
-    AddLine(r, "output", outCaption,
-            std::string(kFrqOutputs[static_cast<std::size_t>(*f.outputIndex)].text));
+    AddLine(r, "output", outCaption, std::string(kFrqOutputs[static_cast<std::size_t>(*f.outputIndex)].text));
   } else {
     AddLine(r, "output", outCaption, "?");
     AddProblem(r, Span(2, 5, 8), GiveNoValue(Span(2, 5, 8), outCaption, language));
@@ -558,8 +535,7 @@ CheckResult CompareBanks(const std::vector<int>& counts, const std::vector<int>&
   c.lines.push_back(std::string(Tx(texts::txLeversToMove, language)));
   for (std::size_t i = 0; i < c.levers.size(); ++i)
     c.lines.push_back(Replace(Tx(texts::txSetLeverTo, language),
-                              {{"$S", SwitchesText({c.levers[i]}, language)},
-                               {"$V", OnOffWord(c.leverOn[i])}}));
+                              {{"$S", SwitchesText({c.levers[i]}, language)}, {"$V", OnOffWord(c.leverOn[i])}}));
   return c;
 }
 
@@ -603,8 +579,7 @@ CheckResult CheckDc(const DcConfig& task, const DcBanks& found, int language) {
   screen.RadioBtnClick(task.inUnit == kDcInMilliAmpere ? DcUnitButton::RBtnEmA
                        : task.inUnit == kDcInMilliVolt ? DcUnitButton::RBtnEmV
                                                        : DcUnitButton::RBtnEV);
-  screen.RadioBtnClick(task.outUnit == kDcOutMilliAmpere ? DcUnitButton::RBtnAmA
-                                                         : DcUnitButton::RBtnAV);
+  screen.RadioBtnClick(task.outUnit == kDcOutMilliAmpere ? DcUnitButton::RBtnAmA : DcUnitButton::RBtnAV);
   screen.EditChange(DcEdit::EditEMin, task.inMinText);
   screen.EditChange(DcEdit::EditEMax, task.inMaxText);
   screen.EditChange(DcEdit::EditAMin, task.outMinText);
@@ -621,22 +596,19 @@ CheckResult CheckDc(const DcConfig& task, const DcBanks& found, int language) {
   DcConfig dc = task;
   if (CalculateDc(dc) != DcCheck::Ok || dc.evalList.empty()) return NoSetting(language);
   const TEvalRec& chosen = dc.evalList[static_cast<std::size_t>(dc.evalIndex)];
-  CheckResult c =
-      CompareBanks(counts, Values(DcSwitchBanks(chosen, task.bandwidth)), Values(found), language);
+  CheckResult c = CompareBanks(counts, Values(DcSwitchBanks(chosen, task.bandwidth)), Values(found), language);
   if (!c.matches) {
     for (const TEvalRec& e : dc.evalList) {
       if (!SameBanks(DcSwitchBanks(e, task.bandwidth), found)) continue;
-      std::string what = std::string(InputRanges[static_cast<std::size_t>(e.inIndex)].name) +
-                         " / " +
-                         std::string(OutputRanges[static_cast<std::size_t>(e.outIndex)].name) +
-                         " / " + ZeroStepText(e.zeroStep);
+      std::string what = std::string(InputRanges[static_cast<std::size_t>(e.inIndex)].name) + " / " +
+                         std::string(OutputRanges[static_cast<std::size_t>(e.outIndex)].name) + " / " +
+                         ZeroStepText(e.zeroStep);
       c.lines.push_back(ReplaceAll(Tx(texts::txOtherAdmissible, language), "$V", what));
       if (e.zeroPot || e.spanPot) c.lines.push_back(Trimming(e.zeroPot, e.spanPot, language));
       break;
     }
   }
-  if (chosen.zeroPot || chosen.spanPot)
-    c.lines.push_back(Trimming(chosen.zeroPot, chosen.spanPot, language));
+  if (chosen.zeroPot || chosen.spanPot) c.lines.push_back(Trimming(chosen.zeroPot, chosen.spanPot, language));
   return c;
 }
 
@@ -655,8 +627,7 @@ CheckResult CheckFrq(const FrqModel& model, int s1, int s2, int language) {
   if (count == 0 || !model.documentable) return NoSetting(language);
   std::vector<FrqBanks> steps;
   for (int step = 1; step <= count; ++step) steps.push_back(FrqStepSwitches(model, step));
-  CheckResult c =
-      CompareBanks({8, 8}, {steps.back().s1, steps.back().s2}, {s1, s2}, language);
+  CheckResult c = CompareBanks({8, 8}, {steps.back().s1, steps.back().s2}, {s1, s2}, language);
   for (int step = 1; step <= count; ++step) {
     const FrqBanks& b = steps[static_cast<std::size_t>(step - 1)];
     if (Masked(b.s1, 8) == Masked(s1, 8) && Masked(b.s2, 8) == Masked(s2, 8) && count > 1)

@@ -53,11 +53,11 @@ struct Reading {
 // carry, and the bandwidth. zeroPercent and spanRatio are not in the switches.
 struct DcReading {
   Reading reading;
-  int inIndex = 0;                  // S1 switches 1..4 always name an input range
-  std::optional<int> outIndex;      // nothing: S1 switches 5..7 name no output range
-  std::optional<int> zeroStep;      // nothing: S1 switches 8..10 name no zero step
-  bool zeroPot = false;             // the ZERO potentiometer is in use (S2 switch 5 OFF)
-  bool spanPot = false;             // the SPAN potentiometer is in use (S2 switch 4 OFF)
+  int inIndex = 0;              // S1 switches 1..4 always name an input range
+  std::optional<int> outIndex;  // nothing: S1 switches 5..7 name no output range
+  std::optional<int> zeroStep;  // nothing: S1 switches 8..10 name no zero step
+  bool zeroPot = false;         // the ZERO potentiometer is in use (S2 switch 5 OFF)
+  bool spanPot = false;         // the SPAN potentiometer is in use (S2 switch 4 OFF)
   int bandwidth = kDcBandwidthAbove10kHz;
   int twoStep = 0;  // 1 or 2: the banks of that step of the two-step setting; 0 otherwise
 };
@@ -83,14 +83,14 @@ ThermoReading ReadThermo(int s1, int s2, int language);
 
 struct RtdReading {
   Reading reading;
-  int typeIndex = 0;               // list index (kRtdTypes)
-  std::optional<int> startRow;     // row of kRtdStartRows
-  int spanRow = 0;                 // row of kRtdSpanRows
+  int typeIndex = 0;                 // list index (kRtdTypes)
+  std::optional<int> startRow;       // row of kRtdStartRows
+  int spanRow = 0;                   // row of kRtdSpanRows
   std::optional<double> startValue;  // in the type's unit
   std::optional<double> endValue;
   std::optional<int> outputIndex;
-  int responseIndex = 0;           // 0 slow (2.2 s), 1 fast (1.2 s)
-  int manualIndex = 0;             // 0 "off", 1 "on"
+  int responseIndex = 0;  // 0 slow (2.2 s), 1 fast (1.2 s)
+  int manualIndex = 0;    // 0 "off", 1 "on"
 };
 RtdReading ReadRtd(int s1, int s2, int language);
 
@@ -114,10 +114,10 @@ FrqReading ReadFrq(int s1, int s2, int language);
 
 // A task's setting compared with the switches found.
 struct CheckResult {
-  bool hasSetting = false;       // the task has a setting to compare with
-  bool matches = false;          // the device shows it
-  std::vector<SwitchRef> levers; // the levers to move, bank by bank
-  std::vector<bool> leverOn;     // where each lever goes: true ON
+  bool hasSetting = false;         // the task has a setting to compare with
+  bool matches = false;            // the device shows it
+  std::vector<SwitchRef> levers;   // the levers to move, bank by bank
+  std::vector<bool> leverOn;       // where each lever goes: true ON
   std::vector<std::string> lines;  // the answer in words, in order
 };
 

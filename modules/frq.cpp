@@ -32,9 +32,7 @@ constexpr double kMinDifference = 0.1 - 1e-9;
 constexpr std::string_view kModeTexts[2] = {"0     ..  fmax", "fmin ..  fmax"};
 
 // The four bits of v in reverse order.
-int Reverse4(int v) {
-  return ((v & 1) << 3) | ((v & 2) << 1) | ((v & 4) >> 1) | ((v & 8) >> 3);
-}
+int Reverse4(int v) { return ((v & 1) << 3) | ((v & 2) << 1) | ((v & 4) >> 1) | ((v & 8) >> 3); }
 
 // Rounds to the nearest integer, halves to the even neighbour.
 double RoundHalfEven(double x) {
@@ -49,8 +47,7 @@ double RoundHalfEven(double x) {
 // quotient like 4.99999999999999 counts as 5.
 int IntegerPartOf15Digits(double x) {
   char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                       std::chars_format::general, 15);
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
   if (ec != std::errc()) return static_cast<int>(x);
   const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
   if (text.find('e') != std::string_view::npos) return 0;  // only tiny values come out so
@@ -182,9 +179,7 @@ std::string_view ParagraphStyleName(ParagraphStyle style) {
 std::vector<Paragraph> FrqStepParagraphs(int modeIndex, int step, std::string_view outputText,
                                          std::string_view shownWhere, int language) {
   if (step < 1 || step > FrqModeStepCount(modeIndex)) return {};
-  const auto tx = [language](const texts::PerLanguage& entry) {
-    return std::string(Tx(entry, language));
-  };
+  const auto tx = [language](const texts::PerLanguage& entry) { return std::string(Tx(entry, language)); };
   const std::string switches = texts::ReplaceAll(tx(texts::txAdjustSwitchesS1S2), "%S", shownWhere);
 
   std::string heading;
@@ -202,13 +197,12 @@ std::vector<Paragraph> FrqStepParagraphs(int modeIndex, int step, std::string_vi
     instructions = {switches, tx(texts::txReady)};
     pinning = true;
   } else if (step == 1 || step == 2) {
-    heading = StepHeading(step,
-                          step == 1 ? Tx(texts::txSavingLowerFrequency, language)
-                                    : Tx(texts::txSavingUpperFrequency, language),
-                          language);
+    heading = StepHeading(
+        step,
+        step == 1 ? Tx(texts::txSavingLowerFrequency, language) : Tx(texts::txSavingUpperFrequency, language),
+        language);
     instructions = {switches,
-                    step == 1 ? tx(texts::txApplyMinFrequency100kHz)
-                              : tx(texts::txApplyMaxFrequency100kHz),
+                    step == 1 ? tx(texts::txApplyMinFrequency100kHz) : tx(texts::txApplyMaxFrequency100kHz),
                     tx(texts::txConnectModulePowerSupply), tx(texts::txLEDLightsUpWhen)};
   } else {
     heading = StepHeading(3, {}, language);
@@ -236,8 +230,8 @@ std::vector<Paragraph> FrqStepParagraphs(int modeIndex, int step, std::string_vi
   return out;
 }
 
-FrqBanks FrqStepBanks(int modeIndex, int step, std::optional<double> lower,
-                      std::optional<double> upper, int outputIndex) {
+FrqBanks FrqStepBanks(int modeIndex, int step, std::optional<double> lower, std::optional<double> upper,
+                      int outputIndex) {
   const int out = OutputCode(outputIndex);
   const auto frequencyStep = [out](std::optional<double> f, int marker) {
     if (!f) return FrqBanks{};
@@ -289,8 +283,7 @@ bool FrqShowStep(FrqModel& m, int step) {
     }
   }
   const int language = texts::CurrentLanguage();
-  m.help = FrqStepParagraphs(mode, step, m.output.ItemText(), Tx(texts::txShownLeft, language),
-                             language);
+  m.help = FrqStepParagraphs(mode, step, m.output.ItemText(), Tx(texts::txShownLeft, language), language);
   m.config.currentStep = step;
   m.helpPanelVisible = true;
   const FrqBanks banks = FrqStepSwitches(m, step);
@@ -308,11 +301,11 @@ void FrqUpdate(FrqModel& m) {
   };
 
   // 1. Mode list.
-  lists::RefillKeepingIndex(m.mode,
-                            {ListItem{std::string(kModeTexts[0]), 0, 0},
-                             ListItem{std::string(kModeTexts[1]), 0, 0},
-                             ListItem{std::string(Tx(texts::txSpecialRange, language)), 0, 0}},
-                            pleaseChoose);
+  lists::RefillKeepingIndex(
+      m.mode,
+      {ListItem{std::string(kModeTexts[0]), 0, 0}, ListItem{std::string(kModeTexts[1]), 0, 0},
+       ListItem{std::string(Tx(texts::txSpecialRange, language)), 0, 0}},
+      pleaseChoose);
 
   // 2. Entry rows, step buttons and Save/Print by mode.
   const bool outputChosen = m.output.Selected() != nullptr;
@@ -388,8 +381,7 @@ void FrqUpdate(FrqModel& m) {
 
   // 3. Output list; a shown S2 follows the output in switches 5 to 8.
   std::vector<ListItem> outputs;
-  for (const FrqOutputRow& row : kFrqOutputs)
-    outputs.push_back(ListItem{std::string(row.text), 0, row.code});
+  for (const FrqOutputRow& row : kFrqOutputs) outputs.push_back(ListItem{std::string(row.text), 0, row.code});
   lists::FillFixed(m.output, outputs, pleaseChoose);
   if (m.config.s2 != -1) m.config.s2 = (m.config.s2 & 15) | OutputCode(m.output.index);
 
@@ -406,8 +398,7 @@ bool FrqChoose(FrqModel& m, FrqList list, int index) {
   return accepted;
 }
 
-FrqEntryEdit FrqEntryChanged(FrqModel& m, FrqEntry entry, std::string_view text, int caret,
-                             int selectionLength) {
+FrqEntryEdit FrqEntryChanged(FrqModel& m, FrqEntry entry, std::string_view text, int caret, int selectionLength) {
   std::string& stored = EntryText(m, entry);
   stored = std::string(text);
   if (RewriteEntry(m, entry)) {

@@ -94,12 +94,12 @@ struct FrqBanks {
 // which adds nothing to S2). A step that the mode does not offer gives S1 = 0 and
 // S2 = output code for step 2, S1 = 0 and S2 = 15 | output code for step 3. A frequency that
 // the step needs but cannot read gives no setting (-1, -1).
-FrqBanks FrqStepBanks(int modeIndex, int step, std::optional<double> lower,
-                      std::optional<double> upper, int outputIndex);
+FrqBanks FrqStepBanks(int modeIndex, int step, std::optional<double> lower, std::optional<double> upper,
+                      int outputIndex);
 
 // The record of the frequency screen, read by the documentation.
 struct FrqConfig {
-  int modeIndex = -1;  // -1 none, kFrqMode...
+  int modeIndex = -1;     // -1 none, kFrqMode...
   std::string lowerText;  // the entries' texts (after rewriting)
   std::string upperText;
   int outputIndex = -1;  // -1 none, 0 to 3 as in kFrqOutputs
@@ -114,7 +114,7 @@ struct FrqConfig {
 // The two entry rows of the screen. The first row sits at the lower entry's height; in mode
 // 0..fmax the upper entry moves up into it.
 struct FrqEntryRows {
-  std::string firstCaption;   // Label_Frq_LowerFRQ
+  std::string firstCaption;  // Label_Frq_LowerFRQ
   bool firstCaptionVisible = false;
   std::string secondCaption;  // Label_Frq_UpperFRQ
   bool secondCaptionVisible = false;
@@ -168,8 +168,8 @@ struct FrqEntryEdit {
 // The change handler of the entries: stores `text`; an invalid text resets everything
 // (`FrqReset(true)`) and stops; otherwise a frequency that does not quantise to itself is
 // rewritten to its quantised value, then the model resets without `full` and updates.
-FrqEntryEdit FrqEntryChanged(FrqModel& model, FrqEntry entry, std::string_view text,
-                             int caret = 0, int selectionLength = 0);
+FrqEntryEdit FrqEntryChanged(FrqModel& model, FrqEntry entry, std::string_view text, int caret = 0,
+                             int selectionLength = 0);
 
 // A step button (and the update): rewrites the entry the step uses to its quantised value,
 // fills `help` with the step's paragraphs, shows the panel with currentStep = step and sets

@@ -64,8 +64,7 @@ void RoundSignificant(double a, int sig, std::string& digits, int& exp10) {
   }
   std::string buf(static_cast<std::size_t>(sig) + 32, '\0');
   auto scan = [&](int precision, std::string& out, int& x) {
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), a,
-                                 std::chars_format::scientific, precision);
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::scientific, precision);
     const std::string_view s(buf.data(), static_cast<std::size_t>(r.ptr - buf.data()));
     const auto epos = s.find('e');
     out.clear();
@@ -93,8 +92,7 @@ void RoundSignificant(double a, int sig, std::string& digits, int& exp10) {
 std::string RoundFixed(double a, int decimals) {
   std::string buf(static_cast<std::size_t>(decimals) + 330, '\0');
   auto print = [&](int precision) {
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), a,
-                                 std::chars_format::fixed, precision);
+    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), a, std::chars_format::fixed, precision);
     return std::string(buf.data(), r.ptr);
   };
   if (a == 0 || !IsDecimalTie(a, -decimals)) return print(decimals);
@@ -194,8 +192,7 @@ FormatConversion ParseFormat(std::string_view format) {
   else
     BadFormat(format);
   conv.suffix = format.substr(i + 1);
-  if (conv.prefix.find('%') != std::string_view::npos ||
-      conv.suffix.find('%') != std::string_view::npos)
+  if (conv.prefix.find('%') != std::string_view::npos || conv.suffix.find('%') != std::string_view::npos)
     BadFormat(format);
   return conv;
 }
@@ -211,9 +208,7 @@ void SetDecimalSeparator(char separator) {
 }
 
 double LocaleTextToDouble(std::string_view text) {
-  auto fail = [&]() -> double {
-    throw ConversionError("\"" + std::string(text) + "\" is not a valid number");
-  };
+  auto fail = [&]() -> double { throw ConversionError("\"" + std::string(text) + "\" is not a valid number"); };
   std::size_t i = 0;
   const std::size_t n = text.size();
   while (i < n && text[i] == ' ') ++i;
@@ -256,7 +251,7 @@ double LocaleTextToDouble(std::string_view text) {
     order = -static_cast<long long>(q) - 1;
   }
   if (!nonzero) return negative ? -0.0 : 0.0;
-  if (order + exponent > 400) fail();                       // far beyond the largest double
+  if (order + exponent > 400) fail();                         // far beyond the largest double
   if (order + exponent < -400) return negative ? -0.0 : 0.0;  // far below the smallest
 
   std::string canon = intPart.empty() ? "0" : intPart;
@@ -380,9 +375,8 @@ std::string FormatNumber(std::string_view format, double value) {
     // A value that shows as zero carries no sign.
     if (std::signbit(value) && !AllZeroDigits(body)) body.insert(body.begin(), '-');
   }
-  const auto pad = static_cast<std::size_t>(conv.width) > body.size()
-                       ? static_cast<std::size_t>(conv.width) - body.size()
-                       : 0;
+  const auto pad =
+      static_cast<std::size_t>(conv.width) > body.size() ? static_cast<std::size_t>(conv.width) - body.size() : 0;
   std::string out(conv.prefix);
   if (!conv.leftAlign) out.append(pad, ' ');
   out += body;

@@ -25,17 +25,28 @@ const std::array<RtdType, 8> kRtdTypes = {{
 }};
 
 const std::array<RtdStartRow, 14> kRtdStartRows = {{
-    {0, 120}, {-10, 56}, {-20, 88}, {-25, 24}, {-30, 104}, {-40, 40}, {-50, 72},
-    {-60, 8}, {-70, 112}, {-80, 48}, {-90, 80}, {-100, 16}, {-150, 96}, {-200, 32},
+    {0, 120},
+    {-10, 56},
+    {-20, 88},
+    {-25, 24},
+    {-30, 104},
+    {-40, 40},
+    {-50, 72},
+    {-60, 8},
+    {-70, 112},
+    {-80, 48},
+    {-90, 80},
+    {-100, 16},
+    {-150, 96},
+    {-200, 32},
 }};
 
 const std::array<RtdSpanRow, 32> kRtdSpanRows = {{
-    {40, 20, 31},   {50, 25, 15},   {60, 30, 23},   {70, 35, 7},    {80, 40, 27},
-    {90, 45, 11},   {100, 50, 19},  {110, 55, 3},   {120, 60, 29},  {125, 62.5, 13},
-    {130, 65, 21},  {140, 70, 5},   {150, 75, 25},  {160, 80, 9},   {170, 85, 17},
-    {180, 90, 1},   {190, 95, 30},  {200, 100, 14}, {250, 125, 22}, {300, 150, 6},
-    {350, 175, 26}, {400, 200, 10}, {450, 225, 18}, {500, 250, 2},  {550, 275, 28},
-    {600, 300, 12}, {650, 325, 20}, {700, 350, 4},  {750, 375, 24}, {800, 400, 8},
+    {40, 20, 31},   {50, 25, 15},   {60, 30, 23},   {70, 35, 7},     {80, 40, 27},   {90, 45, 11},
+    {100, 50, 19},  {110, 55, 3},   {120, 60, 29},  {125, 62.5, 13}, {130, 65, 21},  {140, 70, 5},
+    {150, 75, 25},  {160, 80, 9},   {170, 85, 17},  {180, 90, 1},    {190, 95, 30},  {200, 100, 14},
+    {250, 125, 22}, {300, 150, 6},  {350, 175, 26}, {400, 200, 10},  {450, 225, 18}, {500, 250, 2},
+    {550, 275, 28}, {600, 300, 12}, {650, 325, 20}, {700, 350, 4},   {750, 375, 24}, {800, 400, 8},
     {850, 425, 16}, {900, 450, 0},
 }};
 
@@ -46,9 +57,12 @@ constexpr int kEnglish = 1;
 std::string_view Terminals(int typeIndex, int language) {
   const texts::PerLanguage* entry = &texts::txRtdTerminals2Wire;
   switch (typeIndex) {
-    case 0: case 4: entry = &texts::txRtdTerminals2Wire; break;
-    case 1: case 5: entry = &texts::txRtdTerminals3Wire; break;
-    case 2: case 6: entry = &texts::txRtdTerminals4Wire; break;
+    case 0:
+    case 4: entry = &texts::txRtdTerminals2Wire; break;
+    case 1:
+    case 5: entry = &texts::txRtdTerminals3Wire; break;
+    case 2:
+    case 6: entry = &texts::txRtdTerminals4Wire; break;
     case 3: entry = &texts::txResistorTerminals; break;
     case 7: entry = &texts::txPotentiometerTerminals; break;
     default: break;
@@ -60,7 +74,6 @@ std::vector<ListItem> TwoItems(const texts::Items<2>& entry, int language) {
   return {ListItem{std::string(Tx(entry, 0, language)), 0, 0},
           ListItem{std::string(Tx(entry, 1, language)), 0, 0}};
 }
-
 
 }  // namespace
 
@@ -74,8 +87,7 @@ std::string RtdValueText(double value, int typeIndex, int language) {
   if (typeIndex < 0 || typeIndex >= static_cast<int>(kRtdTypes.size())) return text;
   const RtdType& type = kRtdTypes[static_cast<std::size_t>(typeIndex)];
   text += type.unitText;
-  if (type.unit == RtdUnit::Celsius && language == kEnglish)
-    text += " / " + CelsiusToFahrenheitText(value);
+  if (type.unit == RtdUnit::Celsius && language == kEnglish) text += " / " + CelsiusToFahrenheitText(value);
   return text;
 }
 
@@ -125,8 +137,8 @@ void RtdUpdate(RtdModel& m) {
     m.end.style = ListStyle::List;
     m.end.items.clear();
     for (const RtdSpanRow& row : kRtdSpanRows) {
-      const double end = start + (type->unit == RtdUnit::Celsius ? double(row.temperatureSpan)
-                                                                  : row.resistanceSpan);
+      const double end =
+          start + (type->unit == RtdUnit::Celsius ? double(row.temperatureSpan) : row.resistanceSpan);
       if (type->unit == RtdUnit::Percent && end > 100) break;
       m.end.items.push_back(ListItem{RtdValueText(end, t, language), end, row.code});
     }
@@ -155,8 +167,7 @@ void RtdUpdate(RtdModel& m) {
 
   // 7. Completeness.
   RtdConfig& c = m.config;
-  c.complete = m.response.index != -1 && m.output.index != -1 && e0 != -1 && s0 != -1 &&
-               t != -1 && m0 != -1;
+  c.complete = m.response.index != -1 && m.output.index != -1 && e0 != -1 && s0 != -1 && t != -1 && m0 != -1;
 
   c.typeIndex = t;
   c.startIndex = m.start.index;
@@ -182,8 +193,7 @@ void RtdUpdate(RtdModel& m) {
     c.s2 = m.end.Selected()->code | m.output.Selected()->code | ((1 - c.responseIndex) * 128);
     c.inputTerminalsText = Terminals(t, language);
     c.wiringPicture = type->wiringPicture;
-    c.outputTerminalsText =
-        OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
+    c.outputTerminalsText = OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
     c.powerText = Tx(texts::txTerminalsPower10, language);
     m.helpPanelVisible = true;
     m.documentable = true;
@@ -220,9 +230,8 @@ bool RtdChoose(RtdModel& model, RtdList list, int index) {
 void RtdRestore(RtdModel& model, const RtdStoredChoices& stored) {
   RtdUpdate(model);
   const std::pair<RtdList, const std::optional<int>*> order[] = {
-      {RtdList::Type, &stored.input},       {RtdList::Start, &stored.min},
-      {RtdList::End, &stored.max},          {RtdList::Response, &stored.response},
-      {RtdList::Output, &stored.out},       {RtdList::Manual, &stored.manual},
+      {RtdList::Type, &stored.input},        {RtdList::Start, &stored.min},  {RtdList::End, &stored.max},
+      {RtdList::Response, &stored.response}, {RtdList::Output, &stored.out}, {RtdList::Manual, &stored.manual},
   };
   for (const auto& [list, value] : order)
     if (value->has_value()) RtdChoose(model, list, **value);

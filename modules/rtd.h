@@ -21,7 +21,7 @@ enum class RtdUnit { Celsius, Ohm, Percent };
 
 // One input type of the type list (list order as below).
 struct RtdType {
-  std::string_view cliName;        // "pt100-2wire", "resistor", "potentiometer", ...
+  std::string_view cliName;  // "pt100-2wire", "resistor", "potentiometer", ...
   RtdUnit unit;
   std::string_view unitText;       // "°C", " Ohm" (with its blank) or "%"
   int startRows;                   // start rows offered: 14, or 10 for the potentiometer
@@ -59,13 +59,12 @@ struct RtdConfig {
   std::string typeText, startText, endText, outputText, responseText, manualText;
   double startValue = 0;  // in the type's unit; 0 while not chosen
   double endValue = 0;
-  std::string unitText;   // the chosen type's unit text; "" while no type is chosen
+  std::string unitText;  // the chosen type's unit text; "" while no type is chosen
   bool complete = false;
   int s1 = -1;  // bank values; -1 while incomplete (no setting shown)
   int s2 = -1;
   // Instruction texts, empty while incomplete.
-  std::string settingsCaption, switchesCaption, inputTerminalsText, outputTerminalsText,
-      powerText;
+  std::string settingsCaption, switchesCaption, inputTerminalsText, outputTerminalsText, powerText;
   std::string wiringPicture;  // the wiring picture's name; "" while incomplete
   std::string userText;       // the module's note; never touched by the update
 };

@@ -45,9 +45,7 @@ MemorySettingsStore::Key& MemorySettingsStore::KeyAt(std::string_view path) {
   return it->second;
 }
 
-bool MemorySettingsStore::HasKey(std::string_view path) const {
-  return keys_.find(path) != keys_.end();
-}
+bool MemorySettingsStore::HasKey(std::string_view path) const { return keys_.find(path) != keys_.end(); }
 
 void MemorySettingsStore::RemoveValue(std::string_view path, std::string_view name) {
   auto it = keys_.find(path);

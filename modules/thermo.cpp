@@ -24,16 +24,28 @@ const std::array<ThermoType, 8> kThermoTypes = {{
 }};
 
 const std::array<ThermoStartRow, 15> kThermoStartRows = {{
-    {0, 120}, {-10, 56}, {-20, 88}, {-30, 24}, {-40, 104}, {-50, 40}, {-100, 72}, {-150, 8},
-    {-200, 112}, {50, 48}, {100, 80}, {150, 16}, {200, 96}, {250, 32}, {500, 64},
+    {0, 120},
+    {-10, 56},
+    {-20, 88},
+    {-30, 24},
+    {-40, 104},
+    {-50, 40},
+    {-100, 72},
+    {-150, 8},
+    {-200, 112},
+    {50, 48},
+    {100, 80},
+    {150, 16},
+    {200, 96},
+    {250, 32},
+    {500, 64},
 }};
 
 const std::array<ThermoSpanRow, 32> kThermoSpanRows = {{
-    {100, 31},  {150, 15},  {200, 23},  {250, 7},   {300, 27},  {350, 11},  {400, 19},
-    {450, 3},   {500, 29},  {550, 13},  {600, 21},  {650, 5},   {700, 25},  {750, 9},
-    {800, 17},  {850, 1},   {900, 30},  {950, 14},  {1000, 22}, {1050, 6},  {1100, 26},
-    {1150, 10}, {1200, 18}, {1250, 2},  {1300, 28}, {1350, 12}, {1400, 20}, {1450, 4},
-    {1500, 24}, {1600, 8},  {1700, 16}, {1800, 0},
+    {100, 31},  {150, 15},  {200, 23},  {250, 7},  {300, 27},  {350, 11},  {400, 19},  {450, 3},
+    {500, 29},  {550, 13},  {600, 21},  {650, 5},  {700, 25},  {750, 9},   {800, 17},  {850, 1},
+    {900, 30},  {950, 14},  {1000, 22}, {1050, 6}, {1100, 26}, {1150, 10}, {1200, 18}, {1250, 2},
+    {1300, 28}, {1350, 12}, {1400, 20}, {1450, 4}, {1500, 24}, {1600, 8},  {1700, 16}, {1800, 0},
 }};
 
 const std::array<OutputRow, 3> kTemperatureOutputs = {{
@@ -52,14 +64,11 @@ std::vector<ListItem> TwoItems(const texts::Items<2>& entry, int language) {
           ListItem{std::string(Tx(entry, 1, language)), 0, 0}};
 }
 
-
-
 }  // namespace
 
 std::vector<ListItem> TemperatureOutputItems() {
   std::vector<ListItem> items;
-  for (const OutputRow& row : kTemperatureOutputs)
-    items.push_back(ListItem{std::string(row.text), 0, row.code});
+  for (const OutputRow& row : kTemperatureOutputs) items.push_back(ListItem{std::string(row.text), 0, row.code});
   return items;
 }
 
@@ -94,8 +103,7 @@ void ThermoUpdate(ThermoModel& m) {
     m.start.items.clear();
     for (const ThermoStartRow& row : kThermoStartRows) {
       if (row.start < type.lowestStart || row.start > type.highestTemperature) continue;
-      m.start.items.push_back(
-          ListItem{ThermoTemperatureText(row.start, language), double(row.start), row.code});
+      m.start.items.push_back(ListItem{ThermoTemperatureText(row.start, language), double(row.start), row.code});
     }
     s0 = lists::ReselectByValue(m.start, s0 != -1, remembered, pleaseChoose);
   }
@@ -104,8 +112,8 @@ void ThermoUpdate(ThermoModel& m) {
   //    value is offered once, with the code of the first span that reached it.
   int e0 = -1;
   if (t == -1 || s0 == -1) {
-    lists::MakeSimple(m.end, t == -1 ? Tx(texts::txChooseInputFirst, language)
-                                     : Tx(texts::txChooseStartValueFirst, language));
+    lists::MakeSimple(
+        m.end, t == -1 ? Tx(texts::txChooseInputFirst, language) : Tx(texts::txChooseStartValueFirst, language));
   } else {
     const ThermoType& type = kThermoTypes[static_cast<std::size_t>(t)];
     const int start = static_cast<int>(m.start.items[static_cast<std::size_t>(s0)].value);
@@ -140,8 +148,7 @@ void ThermoUpdate(ThermoModel& m) {
 
   // 7. Completeness.
   ThermoConfig& c = m.config;
-  c.complete = m.filter.index != -1 && m.output.index != -1 && e0 != -1 && s0 != -1 &&
-               t != -1 && m0 != -1;
+  c.complete = m.filter.index != -1 && m.output.index != -1 && e0 != -1 && s0 != -1 && t != -1 && m0 != -1;
 
   c.typeIndex = t;
   c.startIndex = m.start.index;
@@ -162,14 +169,11 @@ void ThermoUpdate(ThermoModel& m) {
     // 8. The banks and the instruction texts.
     c.settingsCaption = Tx(texts::txSettings, language);
     c.switchesCaption = Tx(texts::txAdjustSwitches, language);
-    c.s1 = m.start.Selected()->code | kThermoTypes[static_cast<std::size_t>(t)].code |
-           (c.manualIndex * 128);
+    c.s1 = m.start.Selected()->code | kThermoTypes[static_cast<std::size_t>(t)].code | (c.manualIndex * 128);
     c.s2 = m.end.Selected()->code | m.output.Selected()->code | ((1 - c.filterIndex) * 128);
     c.powerText = Tx(texts::txTerminalsPower10, language);
-    c.inputTerminalsText =
-        texts::ReplaceAll(Tx(texts::txThermoTerminals, language), "$T", m.type.Text());
-    c.outputTerminalsText =
-        OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
+    c.inputTerminalsText = texts::ReplaceAll(Tx(texts::txThermoTerminals, language), "$T", m.type.Text());
+    c.outputTerminalsText = OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
     m.helpPanelVisible = true;
     m.documentable = true;
   } else {
@@ -204,9 +208,9 @@ bool ThermoChoose(ThermoModel& model, ThermoList list, int index) {
 void ThermoRestore(ThermoModel& model, const ThermoStoredChoices& stored) {
   ThermoUpdate(model);
   const std::pair<ThermoList, const std::optional<int>*> order[] = {
-      {ThermoList::Type, &stored.input},    {ThermoList::Start, &stored.min},
-      {ThermoList::End, &stored.max},       {ThermoList::Filter, &stored.filter},
-      {ThermoList::Output, &stored.out},    {ThermoList::Manual, &stored.manual},
+      {ThermoList::Type, &stored.input}, {ThermoList::Start, &stored.min},
+      {ThermoList::End, &stored.max},    {ThermoList::Filter, &stored.filter},
+      {ThermoList::Output, &stored.out}, {ThermoList::Manual, &stored.manual},
   };
   for (const auto& [list, value] : order)
     if (value->has_value()) ThermoChoose(model, list, **value);

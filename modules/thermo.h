@@ -21,10 +21,10 @@ namespace setrix {
 
 // One thermocouple type of the type list (list order K, J, T, E, N, R, S, B).
 struct ThermoType {
-  std::string_view name;  // "K", "J", ...
-  int lowestStart;        // degrees Celsius
-  int highestTemperature; // degrees Celsius; end values above it are capped to it
-  int code;               // S1 switches 1 to 3: 7 minus the type's index
+  std::string_view name;   // "K", "J", ...
+  int lowestStart;         // degrees Celsius
+  int highestTemperature;  // degrees Celsius; end values above it are capped to it
+  int code;                // S1 switches 1 to 3: 7 minus the type's index
 };
 extern const std::array<ThermoType, 8> kThermoTypes;
 
@@ -68,8 +68,7 @@ struct ThermoConfig {
   int s1 = -1;  // bank values; -1 while incomplete (no setting shown)
   int s2 = -1;
   // Instruction texts, empty while incomplete.
-  std::string settingsCaption, switchesCaption, inputTerminalsText, outputTerminalsText,
-      powerText;
+  std::string settingsCaption, switchesCaption, inputTerminalsText, outputTerminalsText, powerText;
   std::string userText;  // the module's note; never touched by the update
 };
 

@@ -244,10 +244,9 @@ namespace {
 void SetMediaBoxItem(TPdfDictionary& page, int index, int value, const TPdfDoc& doc) {
   TPdfArray* box = page.LookupArray("MediaBox");
   if (!box || box->Count() < 4)
-    box = page.Put("MediaBox", TPdfArray::FromIntegers(page.ObjectMgr(), {0, 0, doc.DefaultPageWidth(),
-                                                                          doc.DefaultPageHeight()}));
-  if (auto* n = dynamic_cast<TPdfNumber*>(box->Item(index)))
-    n->SetValue(value);
+    box = page.Put("MediaBox", TPdfArray::FromIntegers(page.ObjectMgr(),
+                                                       {0, 0, doc.DefaultPageWidth(), doc.DefaultPageHeight()}));
+  if (auto* n = dynamic_cast<TPdfNumber*>(box->Item(index))) n->SetValue(value);
 }
 }  // namespace
 
@@ -292,8 +291,7 @@ void TPdfCanvas::TextInBox(const TPdfBox& box, std::string_view text, TPdfAlignm
     EndPath();
   }
   StartText();
-  MoveTextOrigin(static_cast<float>(box.Left + dx),
-                 static_cast<float>(box.Top - 0.85L * attr_.FontSize()));
+  MoveTextOrigin(static_cast<float>(box.Left + dx), static_cast<float>(box.Top - 0.85L * attr_.FontSize()));
   ShowString(text);
   FinishText();
   if (clipping) PopState();

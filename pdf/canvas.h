@@ -62,22 +62,22 @@ class TPdfCanvas {
   TPdfCanvas& operator=(const TPdfCanvas&) = delete;
 
   // ---- primitive operators ----
-  void PushState();                                                // q
-  void PopState();                                                 // Q
+  void PushState();                                                         // q
+  void PopState();                                                          // Q
   void ConcatMatrix(float a, float b, float c, float d, float e, float f);  // a b c d e f cm
-  void MoveTo(float x, float y);                                   // x y m
-  void LineTo(float x, float y);                                   // x y l
-  void AddRect(float x, float y, float w, float h);                // x y w h re
-  void CloseSubpath();                                             // h
-  void EndPath();                                                  // n
-  void ClipPath();                                                 // W
-  void StartText();                                                // BT
-  void FinishText();                                               // ET
-  void MoveTextOrigin(float x, float y);                           // x y Td
-  void NextLine();                                                 // T*
-  void ShowString(std::string_view text);                          // (text) Tj
-  void PaintXObject(std::string_view name);                        // /name Do
-  void EmitFont(std::string_view name, float size);                // /F0 10 Tf
+  void MoveTo(float x, float y);                                            // x y m
+  void LineTo(float x, float y);                                            // x y l
+  void AddRect(float x, float y, float w, float h);                         // x y w h re
+  void CloseSubpath();                                                      // h
+  void EndPath();                                                           // n
+  void ClipPath();                                                          // W
+  void StartText();                                                         // BT
+  void FinishText();                                                        // ET
+  void MoveTextOrigin(float x, float y);                                    // x y Td
+  void NextLine();                                                          // T*
+  void ShowString(std::string_view text);                                   // (text) Tj
+  void PaintXObject(std::string_view name);                                 // /name Do
+  void EmitFont(std::string_view name, float size);                         // /F0 10 Tf
   // Always written: r g b rg. Values <= 0 are black; otherwise the lowest byte is red,
   // the next green, the next blue.
   void SetFillRGB(std::int32_t color);

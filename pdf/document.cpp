@@ -104,7 +104,8 @@ void TPdfDoc::SaveToStream(std::string& out) {
   // again and again as it grows.
   std::size_t data = 0;
   for (int i = 1; i < xref_->Count(); ++i)
-    if (const auto* stream = dynamic_cast<const TPdfStream*>(xref_->Entry(i).Value())) data += stream->Data().size();
+    if (const auto* stream = dynamic_cast<const TPdfStream*>(xref_->Entry(i).Value()))
+      data += stream->Data().size();
   out.reserve(data + 256 * static_cast<std::size_t>(xref_->Count()) + 4096);
   header_->WriteTo(out);
   for (int i = 1; i < xref_->Count(); ++i) {
@@ -194,8 +195,7 @@ TPdfXObject* TPdfDoc::XObjectByName(const std::string& name) const {
 
 TPdfImage* TPdfDoc::AddImage(const std::string& name, std::unique_ptr<TPdfImage> image) {
   RequireDocument("AddImage --document is null.");
-  if (XObjectByName(name))
-    throw std::runtime_error("AddImage --the image named " + name + " is already exists..");
+  if (XObjectByName(name)) throw std::runtime_error("AddImage --the image named " + name + " is already exists..");
   if (!image || image->Dict().TypeName() != "XObject" || !image->Dict().LookupName("Subtype") ||
       image->Dict().LookupName("Subtype")->Value() != "Image")
     throw std::runtime_error("AddImage --the image is not valid TPdfImage..");

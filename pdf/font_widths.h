@@ -9,8 +9,8 @@ namespace setrix::pdf {
 
 using FontWidthTable = std::array<std::uint16_t, 224>;
 
-extern const FontWidthTable kHelveticaWidths;       // also Helvetica-Oblique
-extern const FontWidthTable kHelveticaBoldWidths;   // also Helvetica-BoldOblique
+extern const FontWidthTable kHelveticaWidths;      // also Helvetica-Oblique
+extern const FontWidthTable kHelveticaBoldWidths;  // also Helvetica-BoldOblique
 extern const FontWidthTable kTimesRomanWidths;
 extern const FontWidthTable kTimesBoldWidths;
 extern const FontWidthTable kTimesItalicWidths;

@@ -50,10 +50,10 @@ class TPdfType1Font : public TPdfFont {
   std::uint8_t firstChar_ = 0, lastChar_ = 0;
 };
 
-#define SETRIX_PDF_TYPE1_FONT(Class)                  \
-  class Class final : public TPdfType1Font {          \
-   public:                                            \
-    Class(TPdfObjectMgr& mgr, std::string name);      \
+#define SETRIX_PDF_TYPE1_FONT(Class)             \
+  class Class final : public TPdfType1Font {     \
+   public:                                       \
+    Class(TPdfObjectMgr& mgr, std::string name); \
   };
 
 SETRIX_PDF_TYPE1_FONT(TPdfFixedWidth)            // "FixedWidth": Courier

@@ -21,10 +21,9 @@ void AppendHexByte(std::string& out, unsigned char b) {
 
 // Unicode code points of the bytes 0x80..0x9F; 0 marks the five undefined bytes.
 constexpr char32_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 // Removes trailing zeros of a decimal fraction and a bare decimal point.
@@ -163,8 +162,7 @@ std::string FormatRealValue(double x) {
 
 std::string FormatPdfDate(const TPdfDateTime& t) {
   char buf[96];
-  std::snprintf(buf, sizeof buf, "D:%04d%02d%02d%02d%02d%02d", t.Year, t.Month, t.Day, t.Hour,
-                t.Minute, t.Second);
+  std::snprintf(buf, sizeof buf, "D:%04d%02d%02d%02d%02d%02d", t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second);
   return buf;
 }
 

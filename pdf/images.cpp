@@ -18,7 +18,8 @@ std::unique_ptr<TPdfImage> TPdfBitmapImage::MakeImage(const raster::Bitmap& bitm
     // As an 8-bit bitmap: the same indices, one byte each, and the same palette.
     data.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     auto* out = reinterpret_cast<std::uint8_t*>(data.data());
-    for (int y = 0; y < h; ++y) bitmap.IndexRow(y, out + static_cast<std::size_t>(y) * static_cast<std::size_t>(w));
+    for (int y = 0; y < h; ++y)
+      bitmap.IndexRow(y, out + static_cast<std::size_t>(y) * static_cast<std::size_t>(w));
     raster::Bitmap palette(0, 0, 8);
     palette.SetPalette(bitmap.Palette());
     dict.Put("ColorSpace", BuildPalette(palette));
@@ -47,8 +48,8 @@ std::unique_ptr<TPdfArray> BuildPalette(const raster::Bitmap& bitmap) {
   for (std::size_t i = 0; i < 256; ++i) {
     const raster::Rgb c = i < palette.size() ? palette[i] : raster::Rgb{};
     // As HexBytes writes them: two uppercase digits per byte.
-    const char entry[7] = {kHex[c.r >> 4], kHex[c.r & 15], kHex[c.g >> 4], kHex[c.g & 15],
-                           kHex[c.b >> 4], kHex[c.b & 15], ' '};
+    const char entry[7] = {
+        kHex[c.r >> 4], kHex[c.r & 15], kHex[c.g >> 4], kHex[c.g & 15], kHex[c.b >> 4], kHex[c.b & 15], ' '};
     out.append(entry, sizeof entry);
   }
   out += '>';

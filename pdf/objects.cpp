@@ -32,8 +32,7 @@ void TPdfObject::WriteTo(std::string& out) {
 void TPdfObject::WriteValue(std::string&) {}
 
 void TPdfObject::WriteIndirect(std::string& out) {
-  if (type_ != TPdfObjectType::otIndirectObject)
-    throw EPdfInvalidOperation("internal error wrong object type");
+  if (type_ != TPdfObjectType::otIndirectObject) throw EPdfInvalidOperation("internal error wrong object type");
   out += std::to_string(number_);
   out += ' ';
   out += std::to_string(generation_);
@@ -155,8 +154,7 @@ void TPdfArray::WriteValue(std::string& out) {
 
 // ---- TPdfDictionary -------------------------------------------------------------------
 
-TPdfDictionaryElement::TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value,
-                                             bool internal)
+TPdfDictionaryElement::TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value, bool internal)
     : key_(std::make_unique<TPdfName>(std::move(key))), value_(std::move(value)), internal_(internal) {
   if (!value_) throw EPdfInvalidValue("internal error. wrong object.");
 }
@@ -205,8 +203,8 @@ void TPdfDictionary::Remove(std::string_view key) {
 
 const TPdfDictionaryElement& TPdfDictionary::Element(int i) const {
   if (i < 0 || i >= Count())
-    throw std::out_of_range("TPdfDictionary::Element --index " + std::to_string(i) +
-                            " out of range 0.." + std::to_string(Count() - 1));
+    throw std::out_of_range("TPdfDictionary::Element --index " + std::to_string(i) + " out of range 0.." +
+                            std::to_string(Count() - 1));
   return *elements_[static_cast<std::size_t>(i)];
 }
 

@@ -133,11 +133,8 @@ void TWinControl::Realign() {
           place(c, area.Right - c.width_, area.Top, c.width_, h);
           area.Right -= c.width_;
           break;
-        case TAlign::alClient:
-          place(c, area.Left, area.Top, w, h);
-          break;
-        case TAlign::alNone:
-          break;
+        case TAlign::alClient: place(c, area.Left, area.Top, w, h); break;
+        case TAlign::alNone: break;
       }
     }
   }
@@ -248,7 +245,8 @@ void TPRGridPanel::Realign() {
   TPRPanel::Realign();
   if (!child_) return;  // still being built
   const TRect area = ClientRectForAlign();
-  child_->SetBounds(area.Left, area.Top, (area.Right - area.Left) / colCount_, (area.Bottom - area.Top) / rowCount_);
+  child_->SetBounds(area.Left, area.Top, (area.Right - area.Left) / colCount_,
+                    (area.Bottom - area.Top) / rowCount_);
 }
 
 void TPRGridPanel::Render(TPRCanvas& canvas, const TRect& rect) {
@@ -391,8 +389,8 @@ void TPRImage::Render(TPRCanvas& canvas, const TRect& rect) {
 
   const auto h = static_cast<float>(pdf->MediaHeight());
   if (stretch_) {
-    pdf->DrawXObject(static_cast<float>(rect.Left), h - static_cast<float>(rect.Bottom), static_cast<float>(Width()),
-                     static_cast<float>(Height()), name);
+    pdf->DrawXObject(static_cast<float>(rect.Left), h - static_cast<float>(rect.Bottom),
+                     static_cast<float>(Width()), static_cast<float>(Height()), name);
   } else {
     const auto pw = static_cast<float>(picture_->Width()), ph = static_cast<float>(picture_->Height());
     const auto left = static_cast<float>(rect.Left), top = static_cast<float>(rect.Top);

@@ -42,8 +42,8 @@ double PrintDcInputOutput(Printout& out, const DcScreen& dc, int step, double y)
   double q = std::max({kColumns[1] + out.TextWidth(start) + out.TextWidth("   "),
                        kColumns[1] + out.TextWidth(end) + out.TextWidth("  "),
                        kColumns[1] + out.TextWidth(band) + out.TextWidth("  ")});
-  q += std::max({out.TextWidth(n.inStart), out.TextWidth(n.inEnd), out.TextWidth(n.outStart),
-                 out.TextWidth(n.outEnd)});
+  q += std::max(
+      {out.TextWidth(n.inStart), out.TextWidth(n.inEnd), out.TextWidth(n.outStart), out.TextWidth(n.outEnd)});
   const double numberX = q - out.TextWidth(" ");
   auto row = [&](std::string_view label, std::string_view number, std::string_view unit) {
     out.TextAt(label, kColumns[1], y);
@@ -59,8 +59,10 @@ double PrintDcInputOutput(Printout& out, const DcScreen& dc, int step, double y)
   y += lh;
   row(end, n.inEnd, inUnit);
   y += lh;
-  if (c.bandwidth == kDcBandwidthBelow10Hz) row(band, "<10", " Hz");
-  else row(band, ">10", " kHz");
+  if (c.bandwidth == kDcBandwidthBelow10Hz)
+    row(band, "<10", " Hz");
+  else
+    row(band, ">10", " kHz");
 
   y += 1.7 * lh;
   Caption(out, Colon(Tx(texts::txOutput)), y);
@@ -97,8 +99,10 @@ double PrintDcInstructions(Printout& out, const DcScreen& dc, double y) {
     return out.PrintLines(help.text, 4, at);
   };
   y = numbered(l.Label2IndexDC, l.Label2HelpDC, y0);
-  if (!l.Label3HelpDC.text.empty()) y = numbered(l.Label3IndexDC, l.Label3HelpDC, y + lh);
-  else y += lh;
+  if (!l.Label3HelpDC.text.empty())
+    y = numbered(l.Label3IndexDC, l.Label3HelpDC, y + lh);
+  else
+    y += lh;
   y = out.PrintLines(l.Label4HelpDC.text, l.Label3IndexDC.text.empty() ? 0 : 4, y + lh);
   return y + 1.7 * lh;
 }
@@ -116,10 +120,13 @@ double PrintDcTwoStepInstructions(Printout& out, int step, double y) {
 // The DC banks: the screen's, or in the two-step case the layout form's scratch banks set to
 // the presets of the page.
 std::vector<BoardBank> DcBoardBanks(const DcScreen& dc, docs::TPDFForm& form, int page) {
-  const struct { const char* name; double width, x, y; NamePlace place; } kPlaces[] = {
-      {"S1", 1.05, 0.95, 2.9, NamePlace::RightOfTop},
-      {"S2", 1.3, 2.6, 1.85, NamePlace::AboveLeft},
-      {"S3", 1.05, 4.3, 1.5, NamePlace::AboveLeft}};
+  const struct {
+    const char* name;
+    double width, x, y;
+    NamePlace place;
+  } kPlaces[] = {{"S1", 1.05, 0.95, 2.9, NamePlace::RightOfTop},
+                 {"S2", 1.3, 2.6, 1.85, NamePlace::AboveLeft},
+                 {"S3", 1.05, 4.3, 1.5, NamePlace::AboveLeft}};
   std::vector<BoardBank> banks;
   if (dc.TwoStep()) {
     const DcBanks presets = DcTwoStepDocumentBanks(page, dc.Config().bandwidth);
@@ -127,8 +134,8 @@ std::vector<BoardBank> DcBoardBanks(const DcScreen& dc, docs::TPDFForm& form, in
     const int values[] = {presets.s1, presets.s2, presets.s3};
     for (int i = 0; i < 3; ++i) {
       scratch[i]->SwitchSettings().SetValue(values[i]);
-      banks.push_back(BoardBank{scratch[i], kPlaces[i].width, kPlaces[i].x, kPlaces[i].y,
-                                kPlaces[i].name, kPlaces[i].place});
+      banks.push_back(
+          BoardBank{scratch[i], kPlaces[i].width, kPlaces[i].x, kPlaces[i].y, kPlaces[i].name, kPlaces[i].place});
     }
     return banks;
   }
@@ -137,16 +144,16 @@ std::vector<BoardBank> DcBoardBanks(const DcScreen& dc, docs::TPDFForm& form, in
   const TDIPAlignment turns[] = {TDIPAlignment::Deg_90, TDIPAlignment::Deg_0, TDIPAlignment::Deg_90};
   const int values[] = {v.s1, v.s2, v.s3};
   for (int i = 0; i < 3; ++i) {
-    banks.push_back(ScreenBank(counts[i], turns[i], values[i], kPlaces[i].width, kPlaces[i].x,
-                               kPlaces[i].y, kPlaces[i].name, kPlaces[i].place));
+    banks.push_back(ScreenBank(counts[i], turns[i], values[i], kPlaces[i].width, kPlaces[i].x, kPlaces[i].y,
+                               kPlaces[i].name, kPlaces[i].place));
   }
   return banks;
 }
 
 }  // namespace
 
-void PrintDCDocumentation(PageSink& printer, docs::TPDFForm& form, const DcScreen& dc,
-                          std::string_view userText, const PrintOptions& options) {
+void PrintDCDocumentation(PageSink& printer, docs::TPDFForm& form, const DcScreen& dc, std::string_view userText,
+                          const PrintOptions& options) {
   const bool twoStep = dc.TwoStep();
   const int pages = twoStep ? 2 : 1;
   Printout out(printer, options);

@@ -114,8 +114,7 @@ void PrintFrqPinning(Printout& out, const FrqModel& frq, double y) {
   out.PrintLines(Tx(texts::txFrqInputTerminalNames), 1, a);
   const double cy = a + 4 * lh + 0.7 * lh;
   terminals(5, 6, cy);
-  const std::string range =
-      docs::TPDFForm::FrqRangeText(frq) + " " + docs::TPDFForm::FrqRangeUnit(frq);
+  const std::string range = docs::TPDFForm::FrqRangeText(frq) + " " + docs::TPDFForm::FrqRangeUnit(frq);
   out.PrintLines(texts::ReplaceAll(Tx(texts::txOutputGnd), "$O", range), 1, cy);
   const double d = cy + 2 * lh + 0.7 * lh;
   terminals(7, 8, d);
@@ -136,8 +135,8 @@ void PrintFrqSteps(Printout& out, const FrqModel& frq, double y) {
 
 }  // namespace
 
-void PrintFRQDocumentation(PageSink& printer, docs::TPDFForm& form, FrqModel& frq,
-                           std::string_view userText, const PrintOptions& options) {
+void PrintFRQDocumentation(PageSink& printer, docs::TPDFForm& form, FrqModel& frq, std::string_view userText,
+                           const PrintOptions& options) {
   const int m = frq.config.modeIndex;
   const bool twoPages = m != kFrqModeZeroToMax;
   const Plan plan{"KP_FRQ", 0.8, Plan::Eight};

@@ -5,8 +5,8 @@ namespace setrix::printing::pages {
 using dipswitch::TDIPAlignment;
 using dipswitch::TDIPSwitch;
 
-BoardBank ScreenBank(int count, TDIPAlignment alignment, int value, double width, double x,
-                     double y, const char* name, NamePlace place) {
+BoardBank ScreenBank(int count, TDIPAlignment alignment, int value, double width, double x, double y,
+                     const char* name, NamePlace place) {
   auto bank = std::make_shared<TDIPSwitch>();
   bank->SwitchSettings().SetCount(count);
   bank->SwitchSettings().SetAlignment(alignment);
@@ -14,19 +14,15 @@ BoardBank ScreenBank(int count, TDIPAlignment alignment, int value, double width
   return BoardBank{bank.get(), width, x, y, name, place, bank};
 }
 
-Printout::Placed PageBody(Printout& out, std::string_view board, std::vector<BoardBank>& banks,
-                          const Plan& plan, double y) {
+Printout::Placed PageBody(Printout& out, std::string_view board, std::vector<BoardBank>& banks, const Plan& plan,
+                          double y) {
   out.PrepareBoard(board, 7.6);
   for (BoardBank& b : banks) {
     const PixelRect r = out.PaintBank(*b.bank, b.width, b.x, b.y);
     const int dx = out.CmToPxX(0.1), dy = out.CmToPxY(0.1);
     switch (b.place) {
-      case NamePlace::RightOfTop:
-        out.WriteBankName(b.name, TextAlign::LeftTop, r.Right() + dx, r.top);
-        break;
-      case NamePlace::AboveLeft:
-        out.WriteBankName(b.name, TextAlign::LeftBaseline, r.left, r.top - dy);
-        break;
+      case NamePlace::RightOfTop: out.WriteBankName(b.name, TextAlign::LeftTop, r.Right() + dx, r.top); break;
+      case NamePlace::AboveLeft: out.WriteBankName(b.name, TextAlign::LeftBaseline, r.left, r.top - dy); break;
       case NamePlace::RightOfBottom:
         out.WriteBankName(b.name, TextAlign::LeftBaseline, r.Right() + dx, r.Bottom());
         break;

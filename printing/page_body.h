@@ -30,8 +30,8 @@ struct BoardBank {
   std::shared_ptr<dipswitch::TDIPSwitch> owned = nullptr;
 };
 
-BoardBank ScreenBank(int count, dipswitch::TDIPAlignment alignment, int value, double width,
-                     double x, double y, const char* name, NamePlace place);
+BoardBank ScreenBank(int count, dipswitch::TDIPAlignment alignment, int value, double width, double x, double y,
+                     const char* name, NamePlace place);
 
 // The terminal plan beside the board.
 struct Plan {
@@ -42,8 +42,8 @@ struct Plan {
 
 // The board with its banks, the lever legend and the terminal plan with its numbers, all
 // starting at y. Returns the plan's rectangle and the y below it.
-Printout::Placed PageBody(Printout& out, std::string_view board, std::vector<BoardBank>& banks,
-                          const Plan& plan, double y);
+Printout::Placed PageBody(Printout& out, std::string_view board, std::vector<BoardBank>& banks, const Plan& plan,
+                          double y);
 
 // Arial 11 pt bold at the left margin, then back to regular.
 void Caption(Printout& out, std::string_view text, double y);

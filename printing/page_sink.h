@@ -68,9 +68,9 @@ class ScratchImage : public Canvas {
 
 // The printer's device capabilities, in pixels.
 struct DeviceCaps {
-  int dpiX = 0, dpiY = 0;                 // pixels per inch
-  int paperWidth = 0, paperHeight = 0;    // physical sheet
-  int offsetX = 0, offsetY = 0;           // printable area's top-left on the sheet
+  int dpiX = 0, dpiY = 0;               // pixels per inch
+  int paperWidth = 0, paperHeight = 0;  // physical sheet
+  int offsetX = 0, offsetY = 0;         // printable area's top-left on the sheet
   int printableWidth = 0, printableHeight = 0;
 };
 

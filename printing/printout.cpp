@@ -37,8 +37,7 @@ int MulDiv(int a, int b, int c) {
   return static_cast<int>(q);
 }
 
-Printout::Printout(PageSink& sink, PrintOptions options)
-    : sink_(sink), options_(std::move(options)) {}
+Printout::Printout(PageSink& sink, PrintOptions options) : sink_(sink), options_(std::move(options)) {}
 
 Printout::~Printout() {
   scratch_.reset();
@@ -145,8 +144,8 @@ double Printout::TextAt(std::string_view text, double x, double y) {
 
 // --- blocks -----------------------------------------------------------------------------------
 
-double Printout::PrintHeader(std::string_view model, std::string_view note, int pageNumber,
-                             int pageCount, bool showNote) {
+double Printout::PrintHeader(std::string_view model, std::string_view note, int pageNumber, int pageCount,
+                             bool showNote) {
   using texts::Tx;
   const PageMetrics& m = metrics_;
   SetAlign(TextAlign::LeftBaseline);
@@ -175,8 +174,8 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
     const int height = RoundHalfEven(0.8 * w16);
     if (logo.Height() > 0 && height > 0) {
       const int width = RoundHalfEven(logo.Width() / (static_cast<double>(logo.Height()) / height));
-      const PixelRect target{CmToPxX(m.paperWidth - 5.5),
-                             CmToPxY(1.75 - PxToCmY(height) - m.offsetY), width, height};
+      const PixelRect target{CmToPxX(m.paperWidth - 5.5), CmToPxY(1.75 - PxToCmY(height) - m.offsetY), width,
+                             height};
       sink_.StretchBitmap(logo, target);
     }
   }
@@ -195,9 +194,8 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
   } while (rest.find('|') != std::string::npos);
   TextAt(Concat(Tx(texts::txDate), options_.date), x, y + 0.4);
   if (pageNumber != 0) {
-    TextAt(std::string(Tx(texts::txPage)) + std::to_string(pageNumber) + " / " +
-               std::to_string(pageCount),
-           x, y + 1.0);
+    TextAt(std::string(Tx(texts::txPage)) + std::to_string(pageNumber) + " / " + std::to_string(pageCount), x,
+           y + 1.0);
   }
 
   double yNote = 4.8;
@@ -207,8 +205,7 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
     SetPrinterFont(11, false, false);
     // The note's column ends where the address block begins (less a gap) and is never wider
     // than the pages have always given it; the note wraps within it, every character kept.
-    const double limit =
-        std::min(m.paperWidth - ((m.paperWidth - 5.0) - 5.4), x - kNoteGapToAddress - 5.4);
+    const double limit = std::min(m.paperWidth - ((m.paperWidth - 5.0) - 5.4), x - kNoteGapToAddress - 5.4);
     const std::vector<std::string> lines =
         docs::WrapNote(note, limit, [this](std::string_view l) { return TextWidth(l); });
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -246,8 +243,8 @@ Printout::Placed Printout::PlaceImage(std::string_view name, double width, doubl
   const double scale = width / PxToCmX(picture.Width());
   const double scaledHeight = picture.Height() * scale;
   Placed placed;
-  placed.rect = PixelRect{CmToPxX(x - metrics_.offsetX), CmToPxY(y - metrics_.offsetY),
-                          CmToPxX(width), RoundHalfEven(scaledHeight)};
+  placed.rect = PixelRect{CmToPxX(x - metrics_.offsetX), CmToPxY(y - metrics_.offsetY), CmToPxX(width),
+                          RoundHalfEven(scaledHeight)};
   sink_.StretchBitmap(picture, placed.rect);
   placed.y = y + PxToCmY(scaledHeight) + 1.2 * TextHeight("W");
   return placed;
@@ -313,14 +310,17 @@ struct PlanRows {
 
 void Printout::TerminalNumbers12(const PixelRect& plan, bool thermocouple) {
   SetPrinterFont(8, false, false);
-  const PlanRows rows{plan.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2,
-                      plan.height};
+  const PlanRows rows{plan.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2, plan.height};
   const double blank = sink_.Measure(" ").width;
   const int rightX = static_cast<int>(std::lround(plan.Right() + sink_.Measure("99").width + blank));
   const int leftX = static_cast<int>(std::lround(plan.left - blank));
   SetAlign(TextAlign::RightBaseline);
-  const struct { const char* right; const char* left; int n; bool both; } kRows[] = {
-      {"12", "10", 13, true}, {"9", "7", 32, true}, {"3", "1", 169, true}, {"6", "4", 189, false}};
+  const struct {
+    const char* right;
+    const char* left;
+    int n;
+    bool both;
+  } kRows[] = {{"12", "10", 13, true}, {"9", "7", 32, true}, {"3", "1", 169, true}, {"6", "4", 189, false}};
   for (const auto& row : kRows) {
     if (!row.both && thermocouple) continue;
     sink_.TextOut(rightX, rows.At(row.n), row.right);
@@ -334,14 +334,16 @@ void Printout::TerminalNumbers12(const PixelRect& plan, bool thermocouple) {
 
 void Printout::TerminalNumbers8(const PixelRect& plan, bool showPots) {
   SetPrinterFont(8, false, false);
-  const PlanRows rows{plan.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2,
-                      plan.height};
+  const PlanRows rows{plan.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2, plan.height};
   const double blank = sink_.Measure(" ").width;
   const int rightX = static_cast<int>(std::lround(plan.Right() + sink_.Measure("9").width + blank));
   const int leftX = static_cast<int>(std::lround(plan.left - blank));
   SetAlign(TextAlign::RightBaseline);
-  const struct { const char* right; const char* left; int n; } kRows[] = {
-      {"8", "7", 13}, {"6", "5", 32}, {"2", "1", 169}, {"4", "3", 189}};
+  const struct {
+    const char* right;
+    const char* left;
+    int n;
+  } kRows[] = {{"8", "7", 13}, {"6", "5", 32}, {"2", "1", 169}, {"4", "3", 189}};
   for (const auto& row : kRows) {
     sink_.TextOut(rightX, rows.At(row.n), row.right);
     sink_.TextOut(leftX, rows.At(row.n), row.left);
@@ -365,8 +367,7 @@ void Printout::PrintCaption(int n, double y) {
 }
 
 std::string Printout::WrapToWidth(std::string_view text, double fraction) {
-  const double limit =
-      fraction * (metrics_.paperWidth - metrics_.rightMargin - metrics_.offsetX);
+  const double limit = fraction * (metrics_.paperWidth - metrics_.rightMargin - metrics_.offsetX);
   std::string result;
   bool first = true;
   bool previousEndsInBreak = false;

@@ -39,9 +39,9 @@ inline constexpr std::string_view kPrintJobTitle = "Zantrel SETRIX";
 using PictureSource = std::function<raster::Bitmap(std::string_view name)>;
 
 struct PrintOptions {
-  std::string date;  // today's date in the system's short date format
+  std::string date;                                   // today's date in the system's short date format
   std::string versionCaption{docs::kVersionCaption};  // printed after "SETRIX "
-  PictureSource pictures;  // empty: the program's own document pictures
+  PictureSource pictures;                             // empty: the program's own document pictures
 };
 
 // Rounds to the nearest integer, halves to even.
@@ -94,8 +94,7 @@ class Printout {
   // --- blocks -------------------------------------------------------------------------------
   // The page header: version line, maker's name and product line, logo, address block, date,
   // page line (pageNumber != 0) and the note. Returns the y below it.
-  double PrintHeader(std::string_view model, std::string_view note, int pageNumber,
-                     int pageCount, bool showNote);
+  double PrintHeader(std::string_view model, std::string_view note, int pageNumber, int pageCount, bool showNote);
   // Prints the lines of a text at a column, one line height apart; returns the next y.
   double PrintLines(std::string_view text, int column, double y);
   // Prints "Terminal n: what" lines in two columns; returns the next y.

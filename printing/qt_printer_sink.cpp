@@ -1,8 +1,8 @@
 #include "printing/qt_printer_sink.h"
 
 #include <QFontDatabase>
-#include <QList>
 #include <QFontMetricsF>
+#include <QList>
 #include <QPrinter>
 #include <algorithm>
 #include <string>
@@ -65,8 +65,7 @@ class QtScratchImage final : public ScratchImage {
   void StretchBitmap(const raster::Bitmap& picture, const PixelRect& target) override {
     if (image_.isNull() || picture.Empty()) return;
     QPainter painter(&image_);
-    painter.drawImage(QRect(target.left, target.top, target.width, target.height),
-                      ToQImage(picture));
+    painter.drawImage(QRect(target.left, target.top, target.width, target.height), ToQImage(picture));
   }
 
   // The image as it goes to the printer: one bit per pixel.
@@ -126,9 +125,7 @@ QImage ToQImage(const raster::Bitmap& bitmap) {
   return image;
 }
 
-QtPrinterSink::QtPrinterSink(QPrinter& printer) : printer_(printer) {
-  SetFont(FontSpec{11, false, false, false});
-}
+QtPrinterSink::QtPrinterSink(QPrinter& printer) : printer_(printer) { SetFont(FontSpec{11, false, false, false}); }
 
 QtPrinterSink::~QtPrinterSink() { EndDocument(); }
 
@@ -171,9 +168,7 @@ void QtPrinterSink::EndDocument() {
   if (painter_.isActive()) painter_.end();
 }
 
-std::unique_ptr<ScratchImage> QtPrinterSink::CreateScratchImage() {
-  return std::make_unique<QtScratchImage>();
-}
+std::unique_ptr<ScratchImage> QtPrinterSink::CreateScratchImage() { return std::make_unique<QtScratchImage>(); }
 
 void QtPrinterSink::DrawScratchImage(const ScratchImage& image, int x, int y) {
   QPainter& painter = ActivePainter("DrawBoard");

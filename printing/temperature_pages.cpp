@@ -37,8 +37,8 @@ double PrintTemperatureTask(Printout& out, const TemperatureTask& t, double y) {
   const double lh = out.LineHeight();
   out.SetPrinterFont(11, false, false);
   double p = 0;
-  for (const std::string* label : {&t.typeMeasured, &t.startCaption, &t.endCaption, &t.fifthCaption,
-                                   &t.manualCaption, &t.outputLabel}) {
+  for (const std::string* label :
+       {&t.typeMeasured, &t.startCaption, &t.endCaption, &t.fifthCaption, &t.manualCaption, &t.outputLabel}) {
     p = std::max(p, kColumns[1] + out.TextWidth(*label + "    "));
   }
   auto row = [&](std::string_view label, std::string_view value) {
@@ -65,9 +65,8 @@ double PrintTemperatureTask(Printout& out, const TemperatureTask& t, double y) {
   return y + 1.7 * lh;
 }
 
-void PrintTemperatureDocumentation(PageSink& printer, std::string_view model,
-                                   const TemperatureTask& task, int s1, int s2,
-                                   const Plan& plan, const std::string* instructions,
+void PrintTemperatureDocumentation(PageSink& printer, std::string_view model, const TemperatureTask& task, int s1,
+                                   int s2, const Plan& plan, const std::string* instructions,
                                    std::string_view userText, const PrintOptions& options) {
   Printout out(printer, options);
   out.CreateScratchImage();
@@ -75,10 +74,8 @@ void PrintTemperatureDocumentation(PageSink& printer, std::string_view model,
   double y = out.PrintHeader(model, userText, 0, 0, true);
   y = PrintTemperatureTask(out, task, y);
   std::vector<BoardBank> banks;
-  banks.push_back(ScreenBank(8, TDIPAlignment::Deg_180, s2, 2.1, 2.7, 0.8, "S2",
-                             NamePlace::RightOfBottom));
-  banks.push_back(ScreenBank(8, TDIPAlignment::Deg_180, s1, 2.1, 2.7, 2.1, "S1",
-                             NamePlace::RightOfBottom));
+  banks.push_back(ScreenBank(8, TDIPAlignment::Deg_180, s2, 2.1, 2.7, 0.8, "S2", NamePlace::RightOfBottom));
+  banks.push_back(ScreenBank(8, TDIPAlignment::Deg_180, s1, 2.1, 2.7, 2.1, "S1", NamePlace::RightOfBottom));
   y = PageBody(out, "PCB_RTD", banks, plan, y).y;
   const double lh = out.LineHeight();
   out.SetPrinterFont(11, false, false);
@@ -88,8 +85,8 @@ void PrintTemperatureDocumentation(PageSink& printer, std::string_view model,
 
 }  // namespace
 
-void PrintThermoDocumentation(PageSink& printer, const ThermoModel& thermo,
-                              std::string_view userText, const PrintOptions& options) {
+void PrintThermoDocumentation(PageSink& printer, const ThermoModel& thermo, std::string_view userText,
+                              const PrintOptions& options) {
   const ThermoConfig& c = thermo.config;
   // "Thermocouple type K": the words before the letter, and the letter.
   const std::string& type = c.typeText;
@@ -110,9 +107,8 @@ void PrintThermoDocumentation(PageSink& printer, const ThermoModel& thermo,
   t.manualCaption = std::string(Tx(texts::txFineCalibration));
   t.manualValue = c.manualText;
   const std::string instructions[] = {c.inputTerminalsText, c.outputTerminalsText, c.powerText};
-  PrintTemperatureDocumentation(printer, "THERMO", t, c.s1, c.s2,
-                                Plan{"KP_THERMO", 1.107, Plan::Thermocouple}, instructions,
-                                userText, options);
+  PrintTemperatureDocumentation(printer, "THERMO", t, c.s1, c.s2, Plan{"KP_THERMO", 1.107, Plan::Thermocouple},
+                                instructions, userText, options);
 }
 
 void PrintRTDDocumentation(PageSink& printer, const RtdModel& rtd, std::string_view userText,
@@ -135,9 +131,8 @@ void PrintRTDDocumentation(PageSink& printer, const RtdModel& rtd, std::string_v
   t.manualCaption = std::string(Tx(texts::txFineCalibration));
   t.manualValue = c.manualText;
   const std::string instructions[] = {c.inputTerminalsText, c.outputTerminalsText, c.powerText};
-  PrintTemperatureDocumentation(printer, "RTD", t, c.s1, c.s2,
-                                Plan{"KP_RTD", 1.107, Plan::Twelve}, instructions, userText,
-                                options);
+  PrintTemperatureDocumentation(printer, "RTD", t, c.s1, c.s2, Plan{"KP_RTD", 1.107, Plan::Twelve}, instructions,
+                                userText, options);
 }
 
 }  // namespace setrix::printing

@@ -10,9 +10,12 @@ std::vector<std::size_t> CharacterOffsets(std::string_view text) {
     offsets.push_back(i);
     const auto lead = static_cast<unsigned char>(text[i]);
     std::size_t length = 1;
-    if (lead >= 0xF0 && lead < 0xF8) length = 4;
-    else if (lead >= 0xE0 && lead < 0xF0) length = 3;
-    else if (lead >= 0xC0 && lead < 0xE0) length = 2;
+    if (lead >= 0xF0 && lead < 0xF8)
+      length = 4;
+    else if (lead >= 0xE0 && lead < 0xF0)
+      length = 3;
+    else if (lead >= 0xC0 && lead < 0xE0)
+      length = 2;
     // Take continuation bytes only as far as they really follow.
     std::size_t taken = 1;
     while (taken < length && i + taken < text.size() &&
@@ -31,16 +34,18 @@ std::string WrapText(std::string_view text, std::string_view lineBreak, int maxC
   auto charAt = [&](std::size_t k) { return text.substr(at[k], at[k + 1] - at[k]); };
 
   std::string result;
-  std::size_t lineStart = 0;     // first character of the current line
-  std::ptrdiff_t breakAt = -1;   // last break character of the current line
-  char quote = 0;                // the open quote, if any
+  std::size_t lineStart = 0;    // first character of the current line
+  std::ptrdiff_t breakAt = -1;  // last break character of the current line
+  char quote = 0;               // the open quote, if any
   for (std::size_t k = 0; k < count; ++k) {
     const std::string_view c = charAt(k);
     if (c.size() == 1) {
       const char ch = c[0];
       if (ch == '\'' || ch == '"') {
-        if (quote == 0) quote = ch;
-        else if (quote == ch) quote = 0;
+        if (quote == 0)
+          quote = ch;
+        else if (quote == ch)
+          quote = 0;
       } else if (quote == 0 && (ch == ' ' || ch == '\t' || ch == '-' || ch == '.')) {
         breakAt = static_cast<std::ptrdiff_t>(k);
       }

@@ -14,8 +14,7 @@ struct Rgb {
 // 0xRRGGBB packed colour, the form the drawing code passes around.
 using Color = std::uint32_t;
 constexpr Rgb ToRgb(Color c) {
-  return {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
-          static_cast<std::uint8_t>(c)};
+  return {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)};
 }
 constexpr Color ToColor(Rgb c) { return (Color(c.r) << 16) | (Color(c.g) << 8) | Color(c.b); }
 

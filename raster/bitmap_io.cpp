@@ -9,7 +9,6 @@
 #include <cstring>
 #include <memory>
 
-
 namespace setrix::raster {
 
 namespace {
@@ -101,8 +100,12 @@ std::uint8_t Scale(std::int64_t v, std::int64_t maxval, const char* what) {
   return static_cast<std::uint8_t>(maxval == 255 ? v : (v * 255 + maxval / 2) / maxval);
 }
 
-std::uint32_t Le16(std::span<const std::uint8_t> d, std::size_t at) { return d[at] | (std::uint32_t(d[at + 1]) << 8); }
-std::uint32_t Le32(std::span<const std::uint8_t> d, std::size_t at) { return Le16(d, at) | (Le16(d, at + 2) << 16); }
+std::uint32_t Le16(std::span<const std::uint8_t> d, std::size_t at) {
+  return d[at] | (std::uint32_t(d[at + 1]) << 8);
+}
+std::uint32_t Le32(std::span<const std::uint8_t> d, std::size_t at) {
+  return Le16(d, at) | (Le16(d, at + 2) << 16);
+}
 
 }  // namespace
 
@@ -111,7 +114,8 @@ std::optional<ImageFormat> FormatFromExtension(std::string_view path) {
   const auto slash = path.find_last_of("/\\");
   if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return std::nullopt;
   std::string ext(path.substr(dot + 1));
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (ext == "pbm") return ImageFormat::Pbm;
   if (ext == "ppm") return ImageFormat::Ppm;
   if (ext == "bmp") return ImageFormat::Bmp;
@@ -295,7 +299,8 @@ Bitmap DecodePnm(std::span<const std::uint8_t> data) {
 }
 
 Bitmap DecodeBmp(std::span<const std::uint8_t> d) {
-  if (d.size() < 14 + 40 || d[0] != 'B' || d[1] != 'M') throw ImageError("BMP: not a BMP file or header cut short");
+  if (d.size() < 14 + 40 || d[0] != 'B' || d[1] != 'M')
+    throw ImageError("BMP: not a BMP file or header cut short");
   const std::uint32_t offset = Le32(d, 10);
   const std::uint32_t infoSize = Le32(d, 14);
   if (infoSize < 40) throw ImageError("BMP: unsupported info header (need 40 bytes or more)");

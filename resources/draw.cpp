@@ -32,8 +32,8 @@ Shape Bounded(std::function<bool(double, double)> inside, double l, double t, do
 }  // namespace
 
 Shape Disc(double cx, double cy, double r) {
-  return Bounded([=](double x, double y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; },
-                 cx - r, cy - r, cx + r, cy + r);
+  return Bounded([=](double x, double y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; }, cx - r,
+                 cy - r, cx + r, cy + r);
 }
 
 Shape Ring(double cx, double cy, double rOuter, double rInner) {
@@ -107,7 +107,8 @@ Shape Stroke(std::vector<Pt> pts, double width) {
     const double fx = std::floor(x), fy = std::floor(y);
     if (fx == x && fy == y) {
       if (x < left || y < top || x >= left + w || y >= top + rows) return false;
-      return mask[static_cast<std::size_t>(y - top) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x - left)] != 0;
+      return mask[static_cast<std::size_t>(y - top) * static_cast<std::size_t>(w) +
+                  static_cast<std::size_t>(x - left)] != 0;
     }
     if (pts.size() == 1) return SegmentDistance2({x, y}, pts[0], pts[0]) <= h2;
     for (std::size_t i = 1; i < pts.size(); ++i)

@@ -76,7 +76,6 @@ struct Lettering {
 double TextWidth(std::string_view text, const Lettering& l);
 // Draws the text with the ink's left edge at x and the centre line of the baseline at
 // y. A character without a glyph throws std::invalid_argument.
-void Text(Canvas& c, std::string_view text, double x, double baseline, const Lettering& l,
-          Ink ink = Ink::Black);
+void Text(Canvas& c, std::string_view text, double x, double baseline, const Lettering& l, Ink ink = Ink::Black);
 
 }  // namespace setrix::resources::draw

@@ -45,9 +45,9 @@ constexpr double kBoardPixelsPerCm = kBoardWidth / 7.6;
 enum class NameAt { RightOfTop, AboveLeft, RightOfBottom };
 
 struct BankPlace {
-  int count;          // switches: the bank picture is 8 x count + 5 long and 37 across
-  bool vertical;      // length running down the board
-  int left, top;      // in the PDF: picture pixels, the bank at its own size
+  int count;                 // switches: the bank picture is 8 x count + 5 long and 37 across
+  bool vertical;             // length running down the board
+  int left, top;             // in the PDF: picture pixels, the bank at its own size
   double widthCm, xCm, yCm;  // in print: stretched to the width, in cm of the 7.6 cm board
   NameAt name;
 };
@@ -105,7 +105,7 @@ std::vector<Rect> KeepClear(const std::array<BankPlace, N>& banks) {
 // front is stepped: two terminal levels at the top, the front plate in the
 // middle, two terminal levels at the bottom, as the terminal plans show them.
 constexpr int kBack = 14, kTop = 4, kBottom = 192;
-constexpr int kStep1 = 222, kStep2 = 236, kFront = 250;  // x of the front faces
+constexpr int kStep1 = 222, kStep2 = 236, kFront = 250;                            // x of the front faces
 constexpr int kTopRow1 = 25, kTopRow2 = 44, kBottomRow2 = 152, kBottomRow1 = 171;  // y of the steps
 
 // The board inside the housing.
@@ -129,9 +129,9 @@ void DrawRail(Canvas& c) {
 
 void DrawHousing(Canvas& c) {
   const std::vector<std::array<int, 2>> outline{
-      {kBack, kTop},          {kStep1, kTop},         {kStep1, kTopRow1},  {kStep2, kTopRow1},
-      {kStep2, kTopRow2},     {kFront, kTopRow2},     {kFront, kBottomRow2}, {kStep2, kBottomRow2},
-      {kStep2, kBottomRow1},  {kStep1, kBottomRow1},  {kStep1, kBottom},   {kBack, kBottom}};
+      {kBack, kTop},         {kStep1, kTop},        {kStep1, kTopRow1},    {kStep2, kTopRow1},
+      {kStep2, kTopRow2},    {kFront, kTopRow2},    {kFront, kBottomRow2}, {kStep2, kBottomRow2},
+      {kStep2, kBottomRow1}, {kStep1, kBottomRow1}, {kStep1, kBottom},     {kBack, kBottom}};
   for (std::size_t i = 0; i < outline.size(); ++i) {
     const auto& a = outline[i];
     const auto& b = outline[(i + 1) % outline.size()];
@@ -173,11 +173,10 @@ void DrawTerminals(Canvas& c) {
 
 void DrawBoardOutline(Canvas& c) {
   c.Box(kBoard.left, kBoard.top, kBoard.right, kBoard.bottom);
-  for (const auto& [x, y] : std::array<std::array<double, 2>, 4>{
-           {{kBoard.left + 5.0, kBoard.top + 5.0},
-            {kBoard.right - 5.0, kBoard.top + 5.0},
-            {kBoard.left + 5.0, kBoard.bottom - 5.0},
-            {kBoard.right - 5.0, kBoard.bottom - 5.0}}}) {
+  for (const auto& [x, y] : std::array<std::array<double, 2>, 4>{{{kBoard.left + 5.0, kBoard.top + 5.0},
+                                                                  {kBoard.right - 5.0, kBoard.top + 5.0},
+                                                                  {kBoard.left + 5.0, kBoard.bottom - 5.0},
+                                                                  {kBoard.right - 5.0, kBoard.bottom - 5.0}}}) {
     c.Outline(draw::Disc(x, y, 3.2));
   }
 }
@@ -395,8 +394,8 @@ raster::Bitmap Plan(const PlanSpec& p) {
 // ---------------------------------------------------------------------------
 // Lever legend: one switch of a bank, enlarged, with the word ON above it.
 
-constexpr std::array<const char*, 6> kOnGlyph{
-    ".XXX..X...X", "X...X.XX..X", "X...X.X.X.X", "X...X.X.X.X", "X...X.X..XX", ".XXX..X...X"};
+constexpr std::array<const char*, 6> kOnGlyph{".XXX..X...X", "X...X.XX..X", "X...X.X.X.X",
+                                              "X...X.X.X.X", "X...X.X..XX", ".XXX..X...X"};
 
 raster::Bitmap Lever(bool on) {
   Canvas c(15, 37);
@@ -431,7 +430,7 @@ raster::Bitmap Logo() {
 }
 
 constexpr std::array<std::string_view, 9> kNames{"PCB_DC",    "PCB_RTD", "KP_DC",   "KP_FRQ", "KP_RTD",
-                                                  "KP_THERMO", "BMP_ON",  "BMP_OFF", "ZTLOGO"};
+                                                 "KP_THERMO", "BMP_ON",  "BMP_OFF", "ZTLOGO"};
 
 }  // namespace
 

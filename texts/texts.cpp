@@ -8,9 +8,7 @@ namespace {
 
 std::atomic<int> currentLanguage{0};
 
-int ValidLanguage(int language) {
-  return language >= 0 && language < kLanguageCount ? language : 0;
-}
+int ValidLanguage(int language) { return language >= 0 && language < kLanguageCount ? language : 0; }
 
 int Clamp(int index, int count) {
   if (index < 0) return 0;

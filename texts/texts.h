@@ -19,20 +19,20 @@ void SetCurrentLanguage(int language);
 int LanguageFromCode(std::string_view code);
 
 // Layouts of a text entry.
-struct PerLanguage {            // one text per language
+struct PerLanguage {  // one text per language
   std::string_view name;
   std::array<std::string_view, 4> text;
 };
-struct Single {                 // one text in every language
+struct Single {  // one text in every language
   std::string_view name;
   std::string_view text;
 };
-struct ThreePerLanguage {       // three variants per language, index language * 3 + variant
+struct ThreePerLanguage {  // three variants per language, index language * 3 + variant
   std::string_view name;
   std::array<std::string_view, 12> text;
 };
 template <std::size_t K>
-struct Items {                  // K items, index item * 4 + language
+struct Items {  // K items, index item * 4 + language
   std::string_view name;
   std::array<std::string_view, K * 4> text;
   static constexpr std::size_t kCount = K;
@@ -53,7 +53,9 @@ std::string_view Tx(const Items<K>& e, int item, int language) {
   return e.text[static_cast<std::size_t>(item) * 4 + static_cast<std::size_t>(language)];
 }
 template <std::size_t K>
-std::string_view Tx(const Items<K>& e, int item) { return Tx(e, item, CurrentLanguage()); }
+std::string_view Tx(const Items<K>& e, int item) {
+  return Tx(e, item, CurrentLanguage());
+}
 
 // Replaces every occurrence of `placeholder` in `text`, ignoring ASCII case.
 std::string ReplaceAll(std::string_view text, std::string_view placeholder, std::string_view with);
@@ -179,7 +181,9 @@ struct Entry {
     return {e.name, Layout::kThreePerLanguage, 3, e.text.data()};
   }
   template <std::size_t K>
-  static constexpr Entry Of(const Items<K>& e) { return {e.name, Layout::kItems, K, e.text.data()}; }
+  static constexpr Entry Of(const Items<K>& e) {
+    return {e.name, Layout::kItems, K, e.text.data()};
+  }
 };
 // All entries; the span stays valid for the whole run.
 std::span<const Entry> AllEntries();

@@ -46,7 +46,8 @@ inline void SeedRegularRun(MemorySettingsStore& store, int language) {
   dc["OutValue"] = 0;
 }
 
-inline std::unique_ptr<TForm1> MakeWindow(SettingsStore& store, QStringList arguments = {QStringLiteral("setrix")}) {
+inline std::unique_ptr<TForm1> MakeWindow(SettingsStore& store,
+                                          QStringList arguments = {QStringLiteral("setrix")}) {
   SetupOnce();
   auto w = std::make_unique<TForm1>(store, arguments);
   w->show();

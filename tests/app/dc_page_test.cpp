@@ -153,7 +153,8 @@ class DcPageTest : public QObject {
     w->ProduktClick(0);
     DcPage* dc = w->TS_DC;
     Enter(*dc, DcUnitButton::RBtnEV, DcUnitButton::RBtnAV, {"0", "10", "0", "10"});
-    QWidget* target = where < 4 ? static_cast<QWidget*>(dc->edits[static_cast<std::size_t>(where)]) : dc->BitBtnWeiter;
+    QWidget* target =
+        where < 4 ? static_cast<QWidget*>(dc->edits[static_cast<std::size_t>(where)]) : dc->BitBtnWeiter;
     target->setFocus();
     QTest::keyClick(target, where == 4 ? Qt::Key_Return : Qt::Key_Enter);
     QCOMPARE(dc->SW1_DC->Value(), 7);

@@ -241,7 +241,8 @@ class DocumentationTest : public QObject {
     QCOMPARE(s.w->ProposedFileName(), QStringLiteral("ZOR-DC_-0,5-7_8mV_0-10V.Pdf"));
     s.Thermo();
     const QString thermo = s.w->ProposedFileName();
-    QVERIFY2(thermo.startsWith(QStringLiteral("ZOR-THERMO_")) && thermo.endsWith(QStringLiteral(".Pdf")), qPrintable(thermo));
+    QVERIFY2(thermo.startsWith(QStringLiteral("ZOR-THERMO_")) && thermo.endsWith(QStringLiteral(".Pdf")),
+             qPrintable(thermo));
     QVERIFY2(thermo.contains(QStringLiteral("_0")) && thermo.contains(QStringLiteral("400")), qPrintable(thermo));
     QVERIFY(!thermo.contains(QLatin1Char(' ')) && !thermo.contains(QLatin1Char('/')));
     s.w->ProduktClick(3);

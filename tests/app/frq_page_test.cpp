@@ -64,8 +64,9 @@ class FrqPageTest : public QObject {
     frq->Ed_FRQChange(FrqEntry::Upper);
     QVERIFY(frq->stepButtons[0]->isVisibleTo(frq));
     QVERIFY(!frq->stepButtons[2]->isVisibleTo(frq));
-    QCOMPARE(frq->Lbl_FRQStep->text(),
-             QStringLiteral("The desired setting takes place in two steps. Follow the instructions step by step. "));
+    QCOMPARE(
+        frq->Lbl_FRQStep->text(),
+        QStringLiteral("The desired setting takes place in two steps. Follow the instructions step by step. "));
     frq->stepButtons[0]->click();
     QCOMPARE(frq->SW1_FRQ->Value(), w->models().frq.config.s1);
     QVERIFY(frq->SW1_FRQ->Value() >= 0);

@@ -3,8 +3,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QStatusBar>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -144,7 +144,7 @@ class SettingsTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 1);
     auto& thermo = store.KeyAt(kKeyThermo);
-    thermo["Input"] = 7;   // type B: six start values
+    thermo["Input"] = 7;  // type B: six start values
     thermo["Min"] = 13;
     thermo["Max"] = 0;
     thermo["Out"] = 1;
@@ -200,11 +200,14 @@ class SettingsTest : public QObject {
     RecordingStore store;
     auto w = MakeWindow(store);
     w->close();
-    const QStringList expected = QStringLiteral(
-        "DC/Top DC/Left DC/Language DC/UserText DC/Bandwidth DC/InMin DC/InMax DC/OutMin DC/OutMax DC/InValue "
-        "DC/OutValue DC/Zoom Thermo/UserText Thermo/Input Thermo/Min Thermo/Max Thermo/Filter Thermo/Out Thermo/Manual "
-        "RTD/UserText RTD/Input RTD/Min RTD/Max RTD/Response RTD/Out RTD/Manual "
-        "Frequency/UserText Frequency/Mode Frequency/Min Frequency/Max Frequency/Out").split(QLatin1Char(' '));
+    const QStringList expected =
+        QStringLiteral(
+            "DC/Top DC/Left DC/Language DC/UserText DC/Bandwidth DC/InMin DC/InMax DC/OutMin DC/OutMax DC/InValue "
+            "DC/OutValue DC/Zoom Thermo/UserText Thermo/Input Thermo/Min Thermo/Max Thermo/Filter Thermo/Out "
+            "Thermo/Manual "
+            "RTD/UserText RTD/Input RTD/Min RTD/Max RTD/Response RTD/Out RTD/Manual "
+            "Frequency/UserText Frequency/Mode Frequency/Min Frequency/Max Frequency/Out")
+            .split(QLatin1Char(' '));
     QCOMPARE(store.writes, expected);
   }
 
@@ -212,11 +215,11 @@ class SettingsTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 1);
     auto& dc = store.KeyAt(kKeyDC);
-    dc["Top"] = std::string("high");           // wrong type: 0
-    dc["Left"] = 99999999;                     // on no screen: 0
-    dc["InMin"] = 5;                           // an integer where a text belongs
-    dc["InMax"] = std::string(5000, '9');      // longer than may be typed: kept whole
-    dc["UserText"] = std::string(200, 'x');    // longer than may be typed: kept whole
+    dc["Top"] = std::string("high");         // wrong type: 0
+    dc["Left"] = 99999999;                   // on no screen: 0
+    dc["InMin"] = 5;                         // an integer where a text belongs
+    dc["InMax"] = std::string(5000, '9');    // longer than may be typed: kept whole
+    dc["UserText"] = std::string(200, 'x');  // longer than may be typed: kept whole
     dc["Bandwidth"] = std::string("wide");
     store.KeyAt(kKeyThermo)["Input"] = std::string("K");
     store.KeyAt(kKeyRTD)["Input"] = -5;
@@ -270,12 +273,13 @@ class SettingsTest : public QObject {
     const QString file = dir.filePath("setrix.ini");
     QFile f(file);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[Software]\n"
-            "Zantrel\\Setrix\\DC\\Language=en\n"
-            "Zantrel\\Setrix\\DC\\Top=99999999999\n"
-            "Zantrel\\Setrix\\DC\\Left=12\n"
-            "Zantrel\\Setrix\\DC\\UserText=a, b\n"
-            "Zantrel\\Setrix\\DC\\InMin=@ByteArray(\\0\\x1)\n");
+    f.write(
+        "[Software]\n"
+        "Zantrel\\Setrix\\DC\\Language=en\n"
+        "Zantrel\\Setrix\\DC\\Top=99999999999\n"
+        "Zantrel\\Setrix\\DC\\Left=12\n"
+        "Zantrel\\Setrix\\DC\\UserText=a, b\n"
+        "Zantrel\\Setrix\\DC\\InMin=@ByteArray(\\0\\x1)\n");
     f.close();
     IniSettingsStore store(file);
     QVERIFY(store.OpenKey(kKeyDC));
@@ -366,7 +370,8 @@ class SettingsTest : public QObject {
     QTest::newRow("text for a number") << QByteArray("Zantrel\\Setrix\\DC\\Language=en\n");
     QTest::newRow("number beyond 32 bits") << QByteArray("Zantrel\\Setrix\\DC\\Top=99999999999\n");
     QTest::newRow("binary for a text") << QByteArray("Zantrel\\Setrix\\DC\\InMin=@ByteArray(\\0\\x1)\n");
-    QTest::newRow("frequency entry too long") << QByteArray("Zantrel\\Setrix\\Frequency\\Min=") + QByteArray(40, '1') + "\n";
+    QTest::newRow("frequency entry too long")
+        << QByteArray("Zantrel\\Setrix\\Frequency\\Min=") + QByteArray(40, '1') + "\n";
   }
   void ADroppedValueKeepsTheOldFile() {
     QFETCH(QByteArray, line);
@@ -509,11 +514,13 @@ class SettingsTest : public QObject {
     IniSettingsStore store(file);
     QVERIFY(store.OpenKey(kKeyDC));
     QCOMPARE(store.ReadInteger("Language"), std::optional<std::int32_t>(1));
-    for (const char* name : {"Top", "Left", "UserText", "Bandwidth", "InMin", "InMax", "OutMin", "OutMax", "InValue", "OutValue"})
+    for (const char* name :
+         {"Top", "Left", "UserText", "Bandwidth", "InMin", "InMax", "OutMin", "OutMax", "InValue", "OutValue"})
       QVERIFY2(store.HasValue(name), name);
     QVERIFY(!store.HasValue("SavePath"));
     QVERIFY(store.OpenKey(kKeyRTD));
-    for (const char* name : {"UserText", "Input", "Min", "Max", "Response", "Out", "Manual"}) QVERIFY2(store.HasValue(name), name);
+    for (const char* name : {"UserText", "Input", "Min", "Max", "Response", "Out", "Manual"})
+      QVERIFY2(store.HasValue(name), name);
     QVERIFY(store.OpenKey(kKeyFrequency));
     for (const char* name : {"UserText", "Mode", "Min", "Max", "Out"}) QVERIFY2(store.HasValue(name), name);
   }

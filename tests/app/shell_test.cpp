@@ -23,7 +23,8 @@ void CalculateDc(TForm1& w, DcUnitButton in, DcUnitButton out, std::array<const 
   w.TS_DC->RadioBtnClick(in);
   w.TS_DC->RadioBtnClick(out);
   const DcEdit edits[4] = {DcEdit::EditEMin, DcEdit::EditEMax, DcEdit::EditAMin, DcEdit::EditAMax};
-  for (int i = 0; i < 4; ++i) w.TS_DC->EditChange(edits[i], QString::fromLatin1(entries[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < 4; ++i)
+    w.TS_DC->EditChange(edits[i], QString::fromLatin1(entries[static_cast<std::size_t>(i)]));
   w.TS_DC->BitBtnWeiterClick();
 }
 
@@ -48,7 +49,8 @@ class ShellTest : public QObject {
     QVERIFY(!w->MenuSpeichern->isEnabled());
     QVERIFY(!w->MenuItemDrucken->isEnabled());
     // Each group's subtitle stays in its own language.
-    for (int i = 0; i < 4; ++i) QCOMPARE(w->languageSubtitles[static_cast<std::size_t>(i)]->text(), TxText(texts::txProgramSubtitle, i));
+    for (int i = 0; i < 4; ++i)
+      QCOMPARE(w->languageSubtitles[static_cast<std::size_t>(i)]->text(), TxText(texts::txProgramSubtitle, i));
 
     // Italian: the product screen in Italian, Product still disabled.
     w->languageLabels[2]->clicked(22);
@@ -108,8 +110,8 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store, {"setrix", "Wartungstor"});
     QVERIFY(w->serviceItems[1]->isChecked());
-    const std::pair<int, QWidget*> cases[] = {{2, w->TS_Results}, {3, w->TS_Evaluation}, {0, w->TS_Language},
-                                              {1, w->TS_Bausteinauswahl}};
+    const std::pair<int, QWidget*> cases[] = {
+        {2, w->TS_Results}, {3, w->TS_Evaluation}, {0, w->TS_Language}, {1, w->TS_Bausteinauswahl}};
     for (auto [tag, page] : cases) {
       w->serviceItems[static_cast<std::size_t>(tag)]->trigger();
       QCOMPARE(w->ActivePage(), page);
@@ -274,7 +276,8 @@ class ShellTest : public QObject {
     QCOMPARE(dc->SW2_DC->Value(), 17);
     QCOMPARE(dc->SW3_DC->Value(), 3);
     QVERIFY(dc->LabelSpecHelpDC->isVisibleTo(dc));
-    QVERIFY(dc->LabelSpecHelpDC->text().startsWith(QStringLiteral("Apply 10 mA to the terminals 1 (+) and 4 (-).")));
+    QVERIFY(
+        dc->LabelSpecHelpDC->text().startsWith(QStringLiteral("Apply 10 mA to the terminals 1 (+) and 4 (-).")));
     dc->RadioBtnClick(DcUnitButton::RBtnEV);
     QVERIFY(!dc->Btn_DCStepOne->isVisibleTo(dc));
     QVERIFY(dc->BitBtnWeiter->isVisibleTo(dc));

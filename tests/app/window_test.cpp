@@ -101,7 +101,8 @@ class WindowTest : public QObject {
     QVERIFY(w->MenuSpeichern->isEnabled());
     for (int tag : {0, 1, 2, 3}) {
       w->MenuHauptanzeigeClick(tag);
-      QVERIFY2(!w->MenuSpeichern->isEnabled() && !w->MenuItemDrucken->isEnabled(), qPrintable(QString::number(tag)));
+      QVERIFY2(!w->MenuSpeichern->isEnabled() && !w->MenuItemDrucken->isEnabled(),
+               qPrintable(QString::number(tag)));
     }
     // Back on the DC screen, its result is documentable again.
     w->ProduktClick(0);
@@ -113,8 +114,10 @@ class WindowTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     QCOMPARE(w->windowTitle(), QStringLiteral("SETRIX"));
-    const std::pair<int, const char*> cases[] = {
-        {0, "SETRIX - ZOR DC"}, {1, "SETRIX - ZOR RTD"}, {2, "SETRIX - ZOR THERMO"}, {3, "SETRIX - ZOR FREQUENCY"}};
+    const std::pair<int, const char*> cases[] = {{0, "SETRIX - ZOR DC"},
+                                                 {1, "SETRIX - ZOR RTD"},
+                                                 {2, "SETRIX - ZOR THERMO"},
+                                                 {3, "SETRIX - ZOR FREQUENCY"}};
     for (auto [tag, title] : cases) {
       w->ProduktClick(tag);
       QCOMPARE(w->windowTitle(), QString::fromLatin1(title));
@@ -231,7 +234,8 @@ class WindowTest : public QObject {
         const bool boardGreen = qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 20;
         if (!own.contains(c) && !boardGreen) foreign.insert(c);
       }
-    if (!foreign.isEmpty()) shot.copy(QRect(at, bank->size() * 2)).save(QStringLiteral("/tmp/setrix_zoomed_bank.png"));
+    if (!foreign.isEmpty())
+      shot.copy(QRect(at, bank->size() * 2)).save(QStringLiteral("/tmp/setrix_zoomed_bank.png"));
     QCOMPARE(foreign.size(), 0);
   }
 

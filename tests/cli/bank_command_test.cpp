@@ -37,7 +37,8 @@ std::string Reference(const std::string& name) {
 }
 
 std::string TempFile(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("setrix_bank_" + std::to_string(getpid()) + "_" + name)).string();
+  return (std::filesystem::temp_directory_path() / ("setrix_bank_" + std::to_string(getpid()) + "_" + name))
+      .string();
 }
 
 }  // namespace
@@ -78,10 +79,12 @@ TEST(BankCommand, BadCommandLinesNameTheOptionAndWhatItAccepts) {
       {"--count 11 --alignment 0 --value 1" + out, "--count: '11' is not accepted; use 2 to 10"},
       {"--count 1 --alignment 0 --value 1" + out, "--count: '1' is not accepted; use 2 to 10"},
       {"--count 8 --alignment 45 --value 1" + out, "--alignment: '45' is not accepted; use 0, 90, 180 or 270"},
-      {"--count 8 --alignment 0 --value 1 --mode grey" + out, "--mode: 'grey' is not accepted; use screen, bitmap or bw"},
+      {"--count 8 --alignment 0 --value 1 --mode grey" + out,
+       "--mode: 'grey' is not accepted; use screen, bitmap or bw"},
       {"--count 8 --alignment 0 --value 4294967296" + out,
        "--value: '4294967296' is not accepted; use a whole number from -2147483648 to 2147483647"},
-      {"--count 8 --alignment 0 --value 1 --out bank.png", "--out: 'bank.png' has no accepted extension; use .pbm, .ppm or .bmp"},
+      {"--count 8 --alignment 0 --value 1 --out bank.png",
+       "--out: 'bank.png' has no accepted extension; use .pbm, .ppm or .bmp"},
       {"--count 8 --alignment 0 --value 1", "--out is required"},
   };
   for (const auto& c : cases) {
@@ -96,7 +99,8 @@ TEST(BankCommand, BadCommandLinesNameTheOptionAndWhatItAccepts) {
 TEST(BankCommand, WriteFailureGivesTheReasonAndStatusOne) {
   const RunResult run = RunCli("bank --count 8 --alignment 0 --value 1 --out /nonexistent-setrix-dir/bank.bmp");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.output, "setrix-cli bank: cannot write /nonexistent-setrix-dir/bank.bmp: No such file or directory\n");
+  EXPECT_EQ(run.output,
+            "setrix-cli bank: cannot write /nonexistent-setrix-dir/bank.bmp: No such file or directory\n");
 }
 
 TEST(BankCommand, ReplacesPicturesSafely) {

@@ -23,10 +23,9 @@ struct CliRun {
 CliRun RunCli(const std::string& args, const std::string& env = "LC_ALL=C") {
   static int counter = 0;
   const auto errFile = std::filesystem::temp_directory_path() /
-                       ("setrix_dc_cli_" + std::to_string(getpid()) + "_" +
-                        std::to_string(counter++) + ".err");
-  const std::string command = "env " + env + " \"" + SETRIX_CLI_PATH + "\" " + args + " 2>\"" +
-                              errFile.string() + "\"";
+                       ("setrix_dc_cli_" + std::to_string(getpid()) + "_" + std::to_string(counter++) + ".err");
+  const std::string command =
+      "env " + env + " \"" + SETRIX_CLI_PATH + "\" " + args + " 2>\"" + errFile.string() + "\"";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -43,8 +42,7 @@ CliRun RunCli(const std::string& args, const std::string& env = "LC_ALL=C") {
   return run;
 }
 
-const std::string kLiveZeroTask =
-    "dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V";
+const std::string kLiveZeroTask = "dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V";
 
 }  // namespace
 
@@ -69,8 +67,8 @@ TEST(DcCommand, LiveZeroToTenVolts) {
   for (const auto& row : j["matrix"]) {
     ASSERT_EQ(row.size(), 6u);
     for (const auto& cell : row)
-      for (const char* key : {"allowed", "zeroPot", "spanPot", "zeroPercent", "spanRatio",
-                              "zeroStep", "nativeGain", "markers"})
+      for (const char* key :
+           {"allowed", "zeroPot", "spanPot", "zeroPercent", "spanRatio", "zeroStep", "nativeGain", "markers"})
         ASSERT_TRUE(cell.contains(key)) << key;
   }
   EXPECT_EQ(j["matrix"][15][0]["markers"], "");
@@ -85,8 +83,9 @@ TEST(DcCommand, LiveZeroToTenVolts) {
 }
 
 TEST(DcCommand, JsonNumbersKeepFullPrecision) {
-  const CliRun run = RunCli("dc --in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 "
-                         "--out-unit V --json --decimal-separator ,");
+  const CliRun run = RunCli(
+      "dc --in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 "
+      "--out-unit V --json --decimal-separator ,");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto j = nlohmann::json::parse(run.out);  // the separator never reaches JSON
   EXPECT_EQ(j["gain"].get<double>(), 10.0 / 7.0);
@@ -101,19 +100,15 @@ TEST(DcCommand, RefusedTasksAreAnswers) {
     bool results;  // matrix ... present
   };
   const Case cases[] = {
-      {"--in-min abc --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V",
-       "EntryError", false, false},
-      {"--in-min '' --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V",
-       "EntryError", false, false},
-      {"--in-min 5 --in-max 5 --in-unit V --out-min 0 --out-max 10 --out-unit V",
-       "InputSpanTooShort", true, false},
-      {"--in-min 0 --in-max 250 --in-unit V --out-min 0 --out-max 10 --out-unit V",
-       "InputRangeTooLarge", true, false},
-      {"--in-min 0 --in-max 1 --in-unit mV --out-min 0 --out-max 10 --out-unit V",
-       "GainOutOfRange", true, false},
+      {"--in-min abc --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V", "EntryError", false, false},
+      {"--in-min '' --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V", "EntryError", false, false},
+      {"--in-min 5 --in-max 5 --in-unit V --out-min 0 --out-max 10 --out-unit V", "InputSpanTooShort", true,
+       false},
+      {"--in-min 0 --in-max 250 --in-unit V --out-min 0 --out-max 10 --out-unit V", "InputRangeTooLarge", true,
+       false},
+      {"--in-min 0 --in-max 1 --in-unit mV --out-min 0 --out-max 10 --out-unit V", "GainOutOfRange", true, false},
       // valid, but no combination of ranges can do it
-      {"--in-min 4 --in-max 20 --in-unit mA --out-min -10 --out-max 10 --out-unit V", "Ok",
-       true, true},
+      {"--in-min 4 --in-max 20 --in-unit mA --out-min -10 --out-max 10 --out-unit V", "Ok", true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
@@ -136,10 +131,12 @@ TEST(DcCommand, RefusedTasksAreAnswers) {
 
 TEST(DcCommand, EntriesReachTheCalculationAsTyped) {
   // sign, exponent, both separators and negative values in either option form
-  const CliRun a = RunCli("dc --in-min +0 --in-max 1e1 --in-unit V --out-min=-10 --out-max 0,0 "
-                       "--out-unit V --json");
-  const CliRun b = RunCli("dc --in-min 0 --in-max 10 --in-unit V --out-min -10 --out-max 0.0 "
-                       "--out-unit V --json");
+  const CliRun a = RunCli(
+      "dc --in-min +0 --in-max 1e1 --in-unit V --out-min=-10 --out-max 0,0 "
+      "--out-unit V --json");
+  const CliRun b = RunCli(
+      "dc --in-min 0 --in-max 10 --in-unit V --out-min -10 --out-max 0.0 "
+      "--out-unit V --json");
   ASSERT_EQ(a.status, 0) << a.err;
   ASSERT_EQ(b.status, 0) << b.err;
   const auto ja = nlohmann::json::parse(a.out), jb = nlohmann::json::parse(b.out);
@@ -156,16 +153,13 @@ TEST(DcCommand, BadCommandLinesNameTheOptionAndWhatItTakes) {
   const std::string rest = " --out-min 0 --out-max 10 --out-unit V";
   const Case cases[] = {
       {"dc --in-min 4 --in-max 20 --in-unit A" + rest, {"--in-unit", "mA|mV|V"}},
-      {"dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit mV",
-       {"--out-unit", "mA|V"}},
-      {"dc --in-min 4 --in-max 20 --in-unit mA" + rest + " --bandwidth 1kHz",
-       {"--bandwidth", "10Hz|10kHz"}},
+      {"dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit mV", {"--out-unit", "mA|V"}},
+      {"dc --in-min 4 --in-max 20 --in-unit mA" + rest + " --bandwidth 1kHz", {"--bandwidth", "10Hz|10kHz"}},
       {"dc --in-min 4 --in-max 20 --in-unit mA" + rest + " --decimal-separator ';'",
        {"--decimal-separator", ".|,"}},
       {"dc --in-max 20 --in-unit mA" + rest, {"--in-min", "missing"}},
       {"dc --in-min 4 --in-max 20" + rest, {"--in-unit", "mA|mV|V"}},
-      {"dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10",
-       {"--out-unit", "mA|V"}},
+      {"dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10", {"--out-unit", "mA|V"}},
       {"dc --in-min 4 --in-max 20 --in-unit mA" + rest + " --gain 3",
        {"--gain", "--in-min", "--bandwidth", "--json"}},
       {"dc --in-min 4 --in-max 20 --in-unit mA" + rest + " extra", {"extra", "--in-min"}},
@@ -184,11 +178,9 @@ TEST(DcCommand, ReadableOutput) {
   const CliRun run = RunCli(kLiveZeroTask + " --bandwidth 10Hz");
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string& out = run.out;
-  for (const char* part : {"Input:         4 .. 20 mA", "Output:        0 .. 10 V",
-                           "Bandwidth:     < 10 Hz", "Input range:   4..20 mA",
-                           "Output range:  0..10V", "Zero step:     0 %",
-                           "Trimming:      none", "S1 (value 15)", "S2 (value 25)",
-                           "S3 (value 7)"})
+  for (const char* part : {"Input:         4 .. 20 mA", "Output:        0 .. 10 V", "Bandwidth:     < 10 Hz",
+                           "Input range:   4..20 mA", "Output range:  0..10V", "Zero step:     0 %",
+                           "Trimming:      none", "S1 (value 15)", "S2 (value 25)", "S3 (value 7)"})
     EXPECT_NE(out.find(part), std::string::npos) << part << "\n" << out;
   // S2 = 25: switches 1, 4 and 5 ON
   EXPECT_NE(out.find("S2 (value 25)\n      1  2  3  4  5\n"
@@ -197,25 +189,24 @@ TEST(DcCommand, ReadableOutput) {
             std::string::npos)
       << out;
 
-  const CliRun refused = RunCli("dc --in-min 5 --in-max 5 --in-unit V --out-min 0 --out-max 10 "
-                             "--out-unit V");
+  const CliRun refused = RunCli(
+      "dc --in-min 5 --in-max 5 --in-unit V --out-min 0 --out-max 10 "
+      "--out-unit V");
   ASSERT_EQ(refused.status, 0);
   EXPECT_NE(refused.out.find("Sorry, this setting is invalid:\n"), std::string::npos);
   EXPECT_NE(refused.out.find("Input span too short."), std::string::npos);
   EXPECT_NE(refused.out.find("no setting"), std::string::npos);
   EXPECT_EQ(refused.out.find('\r'), std::string::npos);
 
-  const CliRun illegal = RunCli("dc --in-min x --in-max 5 --in-unit V --out-min 0 --out-max 10 "
-                             "--out-unit V");
+  const CliRun illegal = RunCli(
+      "dc --in-min x --in-max 5 --in-unit V --out-min 0 --out-max 10 "
+      "--out-unit V");
   EXPECT_NE(illegal.out.find("Incomplete or illegal input"), std::string::npos);
 }
 
 TEST(DcCommand, DecimalSeparatorOfTheReadableNumbers) {
-  const std::string task =
-      "dc --in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 --out-unit V";
+  const std::string task = "dc --in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 --out-unit V";
   EXPECT_NE(RunCli(task).out.find("Gain:          1.4286"), std::string::npos);
-  EXPECT_NE(RunCli(task + " --decimal-separator ,").out.find("Gain:          1,4286"),
-            std::string::npos);
-  EXPECT_NE(RunCli(task + " --decimal-separator .", "LC_ALL=C").out.find("1.4286"),
-            std::string::npos);
+  EXPECT_NE(RunCli(task + " --decimal-separator ,").out.find("Gain:          1,4286"), std::string::npos);
+  EXPECT_NE(RunCli(task + " --decimal-separator .", "LC_ALL=C").out.find("1.4286"), std::string::npos);
 }

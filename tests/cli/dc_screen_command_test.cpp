@@ -35,9 +35,9 @@ nlohmann::json Json(const std::string& args) {
 
 const std::string kSpanTask = "--in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 --out-unit V";
 const std::string kTwoStepTask = "--in-min 4 --in-max 20 --in-unit mA --out-min -10 --out-max 10 --out-unit V";
-const char* kScreenKeys[] = {"LabelEinstellungenDC", "Label1HelpDC",     "Label2IndexDC",
-                             "Label2HelpDC",         "Label3IndexDC",    "Label3HelpDC",
-                             "LabelSpecIndexDC",     "LabelSpecHelpDC",  "Label4HelpDC"};
+const char* kScreenKeys[] = {"LabelEinstellungenDC", "Label1HelpDC",    "Label2IndexDC",
+                             "Label2HelpDC",         "Label3IndexDC",   "Label3HelpDC",
+                             "LabelSpecIndexDC",     "LabelSpecHelpDC", "Label4HelpDC"};
 
 }  // namespace
 
@@ -54,7 +54,8 @@ TEST(DcScreenCommand, SpanTaskShowsNumberedInstructionsAndServiceTables) {
   EXPECT_EQ(screen["Label1HelpDC"], "1. Adjust switches");
   EXPECT_EQ(screen["Label2IndexDC"], "2.");
   EXPECT_EQ(screen["Label2HelpDC"].get<std::string>().rfind("Apply 7 V to the terminals 3 (+) and 4 (-).", 0), 0u);
-  EXPECT_NE(screen["Label2HelpDC"].get<std::string>().find("until 10 V are measured\r\nacross the terminals 5 (+) and 6 (-)."),
+  EXPECT_NE(screen["Label2HelpDC"].get<std::string>().find(
+                "until 10 V are measured\r\nacross the terminals 5 (+) and 6 (-)."),
             std::string::npos);
 
   const auto& service = j["service"];
@@ -76,7 +77,9 @@ TEST(DcScreenCommand, SpanTaskShowsNumberedInstructionsAndServiceTables) {
 TEST(DcScreenCommand, LanguageChoosesTheScreenTexts) {
   const auto de = Json(kSpanTask + " --lang de");
   EXPECT_EQ(de["screen"]["LabelEinstellungenDC"], "Einstellungen");
-  EXPECT_EQ(de["screen"]["Label2HelpDC"].get<std::string>().rfind("Legen Sie 7 V an die Klemmen 3 (+) und 4 (-)", 0), 0u);
+  EXPECT_EQ(
+      de["screen"]["Label2HelpDC"].get<std::string>().rfind("Legen Sie 7 V an die Klemmen 3 (+) und 4 (-)", 0),
+      0u);
   EXPECT_EQ(de["service"]["SGridAW"][0][0], "Eingang");  // the service texts stay German
 
   const CliRun bad = RunCli("dc " + kSpanTask + " --lang fr", true);
@@ -103,8 +106,12 @@ TEST(DcScreenCommand, TwoStepTaskCarriesBothSteps) {
   EXPECT_EQ(two["s3"], 7);
   EXPECT_EQ(one["screen"]["Label2HelpDC"], "Adjust the Switches S1, S2 and S3 as shown on the left. ");
   EXPECT_EQ(one["screen"]["LabelSpecIndexDC"], "-");
-  EXPECT_EQ(one["screen"]["LabelSpecHelpDC"].get<std::string>().rfind("Apply 10 mA to the terminals 1 (+) and 4 (-).", 0), 0u);
-  EXPECT_EQ(two["screen"]["LabelSpecHelpDC"].get<std::string>().rfind("Apply 4 mA to the terminals 1 (+) and 4 (-).", 0), 0u);
+  EXPECT_EQ(one["screen"]["LabelSpecHelpDC"].get<std::string>().rfind(
+                "Apply 10 mA to the terminals 1 (+) and 4 (-).", 0),
+            0u);
+  EXPECT_EQ(
+      two["screen"]["LabelSpecHelpDC"].get<std::string>().rfind("Apply 4 mA to the terminals 1 (+) and 4 (-).", 0),
+      0u);
   EXPECT_EQ(one["screen"]["Label3HelpDC"], "");
 
   const auto fast = Json(kTwoStepTask);
@@ -148,12 +155,14 @@ TEST(DcScreenCommand, ReadableOutputWordsTheInstructionsAsTheScreen) {
   EXPECT_EQ(steps.out.find('\r'), std::string::npos);
   EXPECT_NE(steps.out.find("in two steps"), std::string::npos) << steps.out;
   EXPECT_EQ(steps.out.find("Sorry"), std::string::npos) << steps.out;
-  for (const char* part : {"La configurazione desiderata richiede due step.", "1. Passo\n", "2. Passo\n",
-                           "  - Impostare switch S1, S2 e switch S3 come\n    indicato a sinistra. \n",
-                           "  - Applicare 10 mA al polo 1 (+) e 4 (-).\n", "  - Applicare 4 mA al polo 1 (+) e 4 (-).\n",
-                           "S1 (value 15)", "S1 (value 143)", "S2 (value 17)", "S2 (value 1)", "S3 (value 3)"})
+  for (const char* part :
+       {"La configurazione desiderata richiede due step.", "1. Passo\n", "2. Passo\n",
+        "  - Impostare switch S1, S2 e switch S3 come\n    indicato a sinistra. \n",
+        "  - Applicare 10 mA al polo 1 (+) e 4 (-).\n", "  - Applicare 4 mA al polo 1 (+) e 4 (-).\n",
+        "S1 (value 15)", "S1 (value 143)", "S2 (value 17)", "S2 (value 1)", "S3 (value 3)"})
     EXPECT_NE(steps.out.find(part), std::string::npos) << part << "\n" << steps.out;
 
   const CliRun illegal = RunCli("dc --in-min x --in-max 5 --in-unit V --out-min 0 --out-max 10 --out-unit V");
-  EXPECT_NE(illegal.out.find("message box \"Error\": Incomplete or illegal input"), std::string::npos) << illegal.out;
+  EXPECT_NE(illegal.out.find("message box \"Error\": Incomplete or illegal input"), std::string::npos)
+      << illegal.out;
 }

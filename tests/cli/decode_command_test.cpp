@@ -36,8 +36,12 @@ nlohmann::json RunJson(const std::string& args) {
 TEST(DecodeCommand, DcNamesTheSettingWithTheDcCommandsFields) {
   const auto j = RunJson("decode dc --s1 15 --s2 25 --s3 7");
   EXPECT_EQ(j["module"], "dc");
-  EXPECT_EQ(j["setting"], (nlohmann::json{{"inIndex", 15}, {"outIndex", 0}, {"zeroStep", 0},
-                                          {"zeroPot", false}, {"spanPot", false}, {"bandwidth", 0}}));
+  EXPECT_EQ(j["setting"], (nlohmann::json{{"inIndex", 15},
+                                          {"outIndex", 0},
+                                          {"zeroStep", 0},
+                                          {"zeroPot", false},
+                                          {"spanPot", false},
+                                          {"bandwidth", 0}}));
   EXPECT_EQ(j["produced"], true);
   EXPECT_EQ(j["lines"][0], (nlohmann::json{{"key", "inIndex"}, {"caption", "Input"}, {"text", "4..20 mA"}}));
   EXPECT_TRUE(j["problems"].empty());
@@ -69,7 +73,8 @@ TEST(DecodeCommand, BadCommandLinesExitWithStatusTwoAndSayWhatIsAccepted) {
       {"decode frq --s1 0 --s2 0x", "--s2"},
       {"decode dc --s1 0 --s2 0", "--s3"},  // missing
       {"dc --in-min 4 --in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V "
-       "--found-s1 15 --found-s2 25", "--found-s3"},
+       "--found-s1 15 --found-s2 25",
+       "--found-s3"},
       {"thermo --type K --found-s1 300 --found-s2 0", "--found-s1"},
   };
   for (const Case& c : cases) {
@@ -123,8 +128,7 @@ TEST(FoundOptions, ModuleCommandsCheckTheTaskAgainstTheSwitchesFound) {
   EXPECT_EQ(same["s1"], 15);  // the command's own output stays as it was
 
   const auto off = RunJson(dc + "--found-s1 on:1,2,3,4,5 --found-s2 25 --found-s3 7");
-  EXPECT_EQ(off["check"]["levers"],
-            (nlohmann::json::array({{{"bank", 1}, {"switch", 5}, {"set", "OFF"}}})));
+  EXPECT_EQ(off["check"]["levers"], (nlohmann::json::array({{{"bank", 1}, {"switch", 5}, {"set", "OFF"}}})));
 
   const RunResult text = RunCli(dc + "--found-s1 31 --found-s2 25 --found-s3 7");
   EXPECT_EQ(text.status, 0);
@@ -136,14 +140,13 @@ TEST(FoundOptions, ModuleCommandsCheckTheTaskAgainstTheSwitchesFound) {
   const auto thermo = RunJson(
       "thermo --type K --start 0 --end 400 --output 4-20mA --filter on --found-s1 127 "
       "--found-s2 210");
-  EXPECT_EQ(thermo["check"]["lines"],
-            (nlohmann::json::array({"Levers to move:", "S2 switch 1: set to ON"})));
+  EXPECT_EQ(thermo["check"]["lines"], (nlohmann::json::array({"Levers to move:", "S2 switch 1: set to ON"})));
   const auto rtd = RunJson(
       "rtd --type pt100-3wire --start -50 --end 100 --output 0-10V --response slow "
       "--found-s1 78 --found-s2 185");
   EXPECT_EQ(rtd["check"]["matches"], true);
-  const auto frq = RunJson(
-      "frq --mode fmin-fmax --lower 50 --upper 1234 --output 4-20mA --found-s1 10 --found-s2 38");
+  const auto frq =
+      RunJson("frq --mode fmin-fmax --lower 50 --upper 1234 --output 4-20mA --found-s1 10 --found-s2 38");
   EXPECT_EQ(frq["check"]["lines"].back(), "The switches show step 1 of 2.");
   const auto incomplete = RunJson("thermo --type K --found-s1 0 --found-s2 0");
   EXPECT_EQ(incomplete["check"]["hasSetting"], false);

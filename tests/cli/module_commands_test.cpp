@@ -45,8 +45,7 @@ TEST(ThermoCommand, WorkedExampleAsJson) {
   EXPECT_EQ(j["type"]["index"], 0);
   EXPECT_EQ(j["type"]["text"], "Thermocouple type K");
   EXPECT_EQ(j["type"]["items"].size(), 8u);
-  EXPECT_EQ(j["start"]["items"][0],
-            (nlohmann::json{{"text", "0°C / 32°F"}, {"value", 0}, {"code", 120}}));
+  EXPECT_EQ(j["start"]["items"][0], (nlohmann::json{{"text", "0°C / 32°F"}, {"value", 0}, {"code", 120}}));
   EXPECT_EQ(j["end"]["text"], "400°C / 752°F");
   EXPECT_EQ(j["end"]["style"], "list");
   EXPECT_EQ(j["manual"]["text"], "off");  // the default
@@ -88,8 +87,7 @@ TEST(ModuleCommands, ValuesNotOfferedAreCommandLineErrors) {
     const RunResult run = RunCli(c.args, true);
     EXPECT_EQ(run.status, 2) << c.args << "\n" << run.output;
     for (const char* part : c.mentions)
-      EXPECT_NE(run.output.find(part), std::string::npos) << c.args << ": " << part << "\n"
-                                                          << run.output;
+      EXPECT_NE(run.output.find(part), std::string::npos) << c.args << ": " << part << "\n" << run.output;
   }
 }
 
@@ -105,8 +103,7 @@ TEST(RtdCommand, PotentiometerFromFiftyOffersSevenEnds) {
 }
 
 TEST(RtdCommand, WorkedExampleAndDecimalSeparator) {
-  auto j = RunJson(
-      "rtd --type pt100-3wire --start -50 --end 100 --output 0-10V --response slow --manual off");
+  auto j = RunJson("rtd --type pt100-3wire --start -50 --end 100 --output 0-10V --response slow --manual off");
   EXPECT_EQ(j["s1"], 78);
   EXPECT_EQ(j["s2"], 185);
   EXPECT_EQ(j["wiringPicture"], "Image3W");
@@ -126,8 +123,7 @@ TEST(FrqCommand, WorkedExampleWithEveryStep) {
   EXPECT_EQ(j["stepCount"], 2);
   EXPECT_EQ(j["documentable"], true);
   EXPECT_EQ(j["stepButtons"], (nlohmann::json{"&1. Step", "&2. Step"}));
-  EXPECT_EQ(j["stepLine"],
-            "The desired setting takes place in two steps. Follow the instructions step by step. ");
+  EXPECT_EQ(j["stepLine"], "The desired setting takes place in two steps. Follow the instructions step by step. ");
   ASSERT_EQ(j["steps"].size(), 2u);
   EXPECT_EQ(j["steps"][0]["s1"], 10);
   EXPECT_EQ(j["steps"][0]["s2"], 38);
@@ -162,8 +158,8 @@ TEST(ModuleCommands, ReadableOutputShowsListsBanksAndInstructions) {
 
   run = RunCli("frq --mode special --output 4-20mA");
   ASSERT_EQ(run.status, 0);
-  for (const char* part : {"1. Step (Saving the lower frequency)", "3. Step", "  * Ready.",
-                           "Terminal 5: Output 4 .. 20 mA"})
+  for (const char* part :
+       {"1. Step (Saving the lower frequency)", "3. Step", "  * Ready.", "Terminal 5: Output 4 .. 20 mA"})
     EXPECT_NE(run.output.find(part), std::string::npos) << part << "\n" << run.output;
 }
 

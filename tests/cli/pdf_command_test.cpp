@@ -36,7 +36,6 @@ std::string Shell(const std::string& command) {
   return out;
 }
 
-
 class PdfCommand : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -62,13 +61,18 @@ TEST_F(PdfCommand, EachModuleWritesItsDocument) {
     int pages;
     std::vector<std::string> texts;
   } cases[] = {
-      {"dc --in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 --out-unit V --lang de --decimal-separator ,", 1,
+      {"dc --in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 --out-unit V --lang de --decimal-separator "
+       ",",
+       1,
        {"ZOR DC", "Anfangswert:", "7,0", "Klemmen 7 und 8"}},
-      {"dc --in-min 4 --in-max 20 --in-unit mA --out-min -10 --out-max 10 --out-unit V --bandwidth 10Hz", 2,
+      {"dc --in-min 4 --in-max 20 --in-unit mA --out-min -10 --out-max 10 --out-unit V --bandwidth 10Hz",
+       2,
        {"Page: 1 / 2", "Illustration 2.)", "<10"}},
-      {"thermo --type K --start 0 --end 400 --output 4-20mA --filter on --manual off --lang it", 1,
+      {"thermo --type K --start 0 --end 400 --output 4-20mA --filter on --manual off --lang it",
+       1,
        {"ZOR THERMO", "Polo 1:", "400°C"}},
-      {"rtd --type pt100-3wire --start -50 --end 100 --output 0-10V --response slow --manual off --lang es", 1,
+      {"rtd --type pt100-3wire --start -50 --end 100 --output 0-10V --response slow --manual off --lang es",
+       1,
        {"ZOR RTD", "PT100", "-50°C"}},
       {"frq --mode 0-fmax --upper 1234 --output 4-20mA", 1, {"ZOR FREQUENCY", "1230", "Terminal 8:"}},
       {"frq --mode fmin-fmax --lower 50 --upper 1230 --output 0-10V", 2, {"1. Step", "2. Step", "Pinning"}},
@@ -81,7 +85,8 @@ TEST_F(PdfCommand, EachModuleWritesItsDocument) {
     EXPECT_EQ(r.status, 0) << c.args << "\n" << r.out;
     EXPECT_EQ(Pages(pdf), c.pages) << c.args;
     const std::string text = Text(pdf);
-    for (const std::string& t : c.texts) EXPECT_NE(text.find(t), std::string::npos) << c.args << ": " << t << "\n" << text;
+    for (const std::string& t : c.texts)
+      EXPECT_NE(text.find(t), std::string::npos) << c.args << ": " << t << "\n" << text;
     EXPECT_NE(text.find("Kessel 3 – Ölpumpe"), std::string::npos) << c.args;
     EXPECT_NE(text.find("31.12.2026"), std::string::npos) << c.args;
   }
@@ -103,7 +108,8 @@ TEST_F(PdfCommand, IncompleteOrRefusedTasksWriteNoFileAndSayWhy) {
       {"frq --mode fmin-fmax --lower 100 --upper 100 --output 0-10V", "--lower and --upper"},
       {"frq --output 0-10V", "--mode"},
       {"dc --in-min 4 --in-max 4 --in-unit mA --out-min 0 --out-max 10 --out-unit V", "no documentation written"},
-      {"dc --in-min x --in-max 4 --in-unit mA --out-min 0 --out-max 10 --out-unit V", "Incomplete or illegal input"},
+      {"dc --in-min x --in-max 4 --in-unit mA --out-min 0 --out-max 10 --out-unit V",
+       "Incomplete or illegal input"},
   };
   for (const Case& c : cases) {
     const std::string pdf = File("none.pdf");
@@ -140,8 +146,10 @@ TEST_F(PdfCommand, EmptyValueAfterTheEqualsSignIsTheEmptyText) {
     int status;
     std::string says;
   } cases[] = {
-      {"dc", "--in-min", "--in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V", -1, "Incomplete or illegal input"},
-      {"dc --in-min 4", "--out-max", "--in-max 20 --in-unit mA --out-min 0 --out-unit V", -1, "Incomplete or illegal input"},
+      {"dc", "--in-min", "--in-max 20 --in-unit mA --out-min 0 --out-max 10 --out-unit V", -1,
+       "Incomplete or illegal input"},
+      {"dc --in-min 4", "--out-max", "--in-max 20 --in-unit mA --out-min 0 --out-unit V", -1,
+       "Incomplete or illegal input"},
       {"frq --mode fmin-fmax", "--lower", "--upper 1000 --output 0-10V", 0, ""},
       {"frq --mode 0-fmax", "--upper", "--output 0-10V", 0, ""},
       {"frq", "--mode", "--output 0-10V", 2, "--mode"},
@@ -167,7 +175,8 @@ TEST_F(PdfCommand, EmptyValueAfterTheEqualsSignIsTheEmptyText) {
   }
   // A flag keeps its meaning, and "=" inside a value stays part of it.
   EXPECT_EQ(Cli("texts --json=").status, Cli("texts --json").status);
-  const Result inside = Cli("frq --mode special --output 0-20mA --pdf " + File("eq.pdf") + " --note=a=b --date 1.1.2027");
+  const Result inside =
+      Cli("frq --mode special --output 0-20mA --pdf " + File("eq.pdf") + " --note=a=b --date 1.1.2027");
   EXPECT_EQ(inside.status, 0) << inside.out;
   EXPECT_NE(Text(File("eq.pdf")).find("a=b"), std::string::npos);
 }

@@ -4,8 +4,8 @@
 // - exit status 0, 1 or 2, never a signal, a hang or a sanitizer report;
 // - with --json and status 0, standard output is one JSON object;
 // - with status 1 or 2 nothing is written, and status 2 names the option at fault.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -74,8 +74,9 @@ const std::vector<CommandSpec>& Commands() {
                       {"--manual", {"on", "off"}}}),
        {"--type", "K", "--start", "0", "--end", "400", "--output", "4-20mA", "--filter", "on", "--manual", "off"}},
       {"rtd",
-       ModuleOptions({{"--type", {"pt100-2wire", "pt100-3wire", "pt100-4wire", "resistor", "ni100-2wire",
-                                  "ni100-3wire", "ni100-4wire", "potentiometer"}},
+       ModuleOptions({{"--type",
+                       {"pt100-2wire", "pt100-3wire", "pt100-4wire", "resistor", "ni100-2wire", "ni100-3wire",
+                        "ni100-4wire", "potentiometer"}},
                       {"--start", {"0", "-50", "10"}},
                       {"--end", {"100", "200", "50"}},
                       {"--output", {"0-10V", "0-20mA", "4-20mA"}},
@@ -102,11 +103,50 @@ const std::vector<CommandSpec>& Commands() {
 }
 
 // Texts that have tripped programs before.
-const std::vector<std::string> kAwkward = {
-    "", " ", "-", "--", "-0", "+0", "0", "NaN", "nan", "-nan", "inf", "-inf", "Infinity", "1e308", "-1e308",
-    "1e309", "1e-320", "4.9e-324", "0x1F", "0x", "1,5", "1.000,5", "12abc", "1e", "e5", "++1", "9999999999999999999999",
-    "-2147483648", "2147483648", "4294967296", "\xFF\xFE", "\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82", "\t",
-    "\r\n", "%s%n%x", "\\", "'", "\"", "=", "--json", "-h"};
+const std::vector<std::string> kAwkward = {"",
+                                           " ",
+                                           "-",
+                                           "--",
+                                           "-0",
+                                           "+0",
+                                           "0",
+                                           "NaN",
+                                           "nan",
+                                           "-nan",
+                                           "inf",
+                                           "-inf",
+                                           "Infinity",
+                                           "1e308",
+                                           "-1e308",
+                                           "1e309",
+                                           "1e-320",
+                                           "4.9e-324",
+                                           "0x1F",
+                                           "0x",
+                                           "1,5",
+                                           "1.000,5",
+                                           "12abc",
+                                           "1e",
+                                           "e5",
+                                           "++1",
+                                           "9999999999999999999999",
+                                           "-2147483648",
+                                           "2147483648",
+                                           "4294967296",
+                                           "\xFF\xFE",
+                                           "\xC3",
+                                           "\xC0\xAF",
+                                           "\xED\xA0\x80",
+                                           "\xE2\x82",
+                                           "\t",
+                                           "\r\n",
+                                           "%s%n%x",
+                                           "\\",
+                                           "'",
+                                           "\"",
+                                           "=",
+                                           "--json",
+                                           "-h"};
 
 class Generator {
  public:
@@ -134,10 +174,20 @@ class Generator {
 
   std::string Value(const OptionSpec& o) {
     if (o.kind == OptionSpec::File) {
-      static const std::vector<std::string> files = {
-          "missing/doc.pdf", "folder.pdf", "folder.bmp", "doc", "doc.png", ".pdf", "x.bmp", "y.pbm",
-          std::string(251, 'n') + ".pdf", std::string(252, 'n') + ".pdf", std::string(251, 'n') + ".bmp",
-          "\xFF\xFE.pdf", "\xFF.bmp", "a b.ppm"};
+      static const std::vector<std::string> files = {"missing/doc.pdf",
+                                                     "folder.pdf",
+                                                     "folder.bmp",
+                                                     "doc",
+                                                     "doc.png",
+                                                     ".pdf",
+                                                     "x.bmp",
+                                                     "y.pbm",
+                                                     std::string(251, 'n') + ".pdf",
+                                                     std::string(252, 'n') + ".pdf",
+                                                     std::string(251, 'n') + ".bmp",
+                                                     "\xFF\xFE.pdf",
+                                                     "\xFF.bmp",
+                                                     "a b.ppm"};
       const int r = Below(10);
       if (r < 5 && !o.valid.empty()) return Pick(o.valid);
       if (r < 9) return Pick(files);
@@ -160,9 +210,7 @@ class Generator {
     switch (Below(6)) {
       case 0: args.push_back(o.name + "="); break;  // an empty value
       case 1: args.push_back(o.name + "=" + Value(o)); break;
-      default:
-        args.push_back(o.name);
-        args.push_back(Value(o));
+      default: args.push_back(o.name); args.push_back(Value(o));
     }
   }
 
@@ -182,8 +230,10 @@ class Generator {
           AddOption(args, Pick(c.options));
         }
       }
-      if (Chance(40)) AddOption(args, *std::find_if(c.options.begin(), c.options.end(),
-                                                    [](const OptionSpec& o) { return o.name == "--json" || o.name == "--out"; }));
+      if (Chance(40))
+        AddOption(args, *std::find_if(c.options.begin(), c.options.end(), [](const OptionSpec& o) {
+                    return o.name == "--json" || o.name == "--out";
+                  }));
       return args;
     }
     const int n = Below(9);
@@ -194,7 +244,8 @@ class Generator {
         AddOption(args, Pick(c.options));
       }
     }
-    const bool hasJson = std::any_of(c.options.begin(), c.options.end(), [](const OptionSpec& o) { return o.name == "--json"; });
+    const bool hasJson =
+        std::any_of(c.options.begin(), c.options.end(), [](const OptionSpec& o) { return o.name == "--json"; });
     if (hasJson && Chance(40)) args.push_back("--json");
     if (Chance(2)) args.push_back(Chance(50) ? "--help" : "-h");
     return args;
@@ -305,7 +356,8 @@ class RandomCommandLines : public ::testing::Test {
     const std::string err = Slurp(slot.err);
     ASSERT_TRUE(WIFEXITED(run.status)) << "ended by signal " << WTERMSIG(run.status) << ":" << line << "\n" << err;
     const int status = WEXITSTATUS(run.status);
-    for (const char* report : {"AddressSanitizer", "LeakSanitizer", "runtime error:", "UndefinedBehaviorSanitizer"})
+    for (const char* report :
+         {"AddressSanitizer", "LeakSanitizer", "runtime error:", "UndefinedBehaviorSanitizer"})
       ASSERT_EQ(err.find(report), std::string::npos) << line << "\n" << err;
     ASSERT_TRUE(status == 0 || status == 1 || status == 2) << "status " << status << ":" << line << "\n" << err;
 

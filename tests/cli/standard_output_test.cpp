@@ -78,8 +78,8 @@ TEST(StandardOutput, FilesNeverTakeTheTerminalsPlace) {
   const fs::path pdf = Dir() / "doc.pdf";
   const fs::path picture = Dir() / "bank.ppm";
   RunResult run = RunCli("thermo --type K --start 0 --end 400 --output 4-20mA --filter on --manual off --pdf " +
-                          pdf.string() + " --date 1.1.2027",
-                      ">&-");
+                             pdf.string() + " --date 1.1.2027",
+                         ">&-");
   EXPECT_EQ(run.status, 1) << run.err;
   run = RunCli("bank --count 8 --alignment 0 --value 1 --out " + picture.string(), ">&-");
   EXPECT_EQ(run.status, 1) << run.err;

@@ -60,7 +60,8 @@ TEST(TextsCommand, JsonHoldsEveryEntryOfTheChosenLanguage) {
   EXPECT_EQ(json["txError"], "Errore");
   EXPECT_EQ(json["txTerminalsPower7"], "Polo 7: Alimentazione +18 .. 30 V DC\r\nPolo 8: Gnd");
   EXPECT_EQ(json["txAdjustSwitchesS1S2S3"], "Impostare switch S1, S2 e switch S3 come\rindicato %S. ");
-  EXPECT_EQ(json["txPolarityInputPlus"], nlohmann::json::array({"1 (+) e 4 (-)", "2 (+) e 4 (-)", "3 (+) e 4 (-)"}));
+  EXPECT_EQ(json["txPolarityInputPlus"],
+            nlohmann::json::array({"1 (+) e 4 (-)", "2 (+) e 4 (-)", "3 (+) e 4 (-)"}));
   EXPECT_EQ(json["txTwoWord"], nlohmann::json::array({"due", "tre"}));
   EXPECT_EQ(json["txRtdTypeList"].size(), 8u);
 }
@@ -76,8 +77,9 @@ TEST(TextsCommand, DefaultsToEnglish) {
 TEST(TextsCommand, ReadableListingShowsLineBreaksAndBlanks) {
   const RunResult run = RunCli("texts --lang de");
   ASSERT_EQ(run.status, 0);
-  EXPECT_NE(run.output.find("txTerminalsPower10\n  \"Klemme 10: Hilfsenergie +18 .. 30 V DC\\r\\nKlemme 11: Masse\"\n"),
-            std::string::npos);
+  EXPECT_NE(
+      run.output.find("txTerminalsPower10\n  \"Klemme 10: Hilfsenergie +18 .. 30 V DC\\r\\nKlemme 11: Masse\"\n"),
+      std::string::npos);
   EXPECT_NE(run.output.find("txDate\n  \"Datum: \"\n"), std::string::npos);
   EXPECT_NE(run.output.find("txOnLower\n  [0] \"ein\"\n  [1] \"aus\"\n"), std::string::npos);
   EXPECT_EQ(run.output.find('\r'), std::string::npos);
@@ -90,5 +92,6 @@ TEST(TextsCommand, UnknownLanguageIsABadCommandLine) {
   const RunResult run = RunCli("texts --lang fr --json", true);
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.output.find("--lang"), std::string::npos) << run.output;
-  for (const char* code : {"de", "en", "it", "es"}) EXPECT_NE(run.output.find(code), std::string::npos) << run.output;
+  for (const char* code : {"de", "en", "it", "es"})
+    EXPECT_NE(run.output.find(code), std::string::npos) << run.output;
 }

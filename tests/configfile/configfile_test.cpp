@@ -81,26 +81,32 @@ TEST(SetrixFile, FaultsNameLineFieldAndForm) {
       {head + "  \"device\": {\"module\": \"dc\"", {"line 4", "not valid JSON", "looks like"}},
       {"[1, 2]", {"not a configuration file", "a list"}},
       {"{\"format\": \"other\", \"version\": 1}", {"field \"format\"", "\"setrix-configuration\" is expected"}},
-      {"{\"format\": \"setrix-configuration\", \"version\": \"1\", \"device\": {}}", {"field \"version\"", "whole number"}},
+      {"{\"format\": \"setrix-configuration\", \"version\": \"1\", \"device\": {}}",
+       {"field \"version\"", "whole number"}},
       {"{\"format\": \"setrix-configuration\",\n\"version\": 3, \"device\": {}}",
        {"line 2", "newer SETRIX", "version 3", "reads version 1"}},
-      {head + "  \"device\": {\"module\": 4}\n}", {"line 4", "field \"device.module\"", "a text in quotes", "not a number"}},
-      {head + "  \"device\": {\"module\": \"valve\"}\n}", {"\"valve\" is no module", "\"dc\", \"thermo\", \"rtd\", \"frq\""}},
+      {head + "  \"device\": {\"module\": 4}\n}",
+       {"line 4", "field \"device.module\"", "a text in quotes", "not a number"}},
+      {head + "  \"device\": {\"module\": \"valve\"}\n}",
+       {"\"valve\" is no module", "\"dc\", \"thermo\", \"rtd\", \"frq\""}},
       {head + "  \"device\": {\"tag\": \"x\"}\n}", {"field \"device\"", "\"module\" is missing"}},
       {head + "  \"device\": {\"module\": \"thermo\",\n    \"choices\": {\n      \"start\": 0}}\n}",
        {"line 6", "field \"device.choices.start\"", "in quotes", "\"400\""}},
-      {head + "  \"device\": {\"module\": \"thermo\", \"choices\": [\"K\"]}\n}", {"field \"device.choices\"", "{\"in-min\": \"4\"}"}},
+      {head + "  \"device\": {\"module\": \"thermo\", \"choices\": [\"K\"]}\n}",
+       {"field \"device.choices\"", "{\"in-min\": \"4\"}"}},
       {head + "  \"device\": {\"module\": \"dc\", \"choices\": {\"--in-min\": \"4\"}}\n}", {"without \"--\""}},
       {head + "  \"device\": {\"module\": \"dc\", \"tag\": \"" + std::string(49, 'x') + "\"}\n}",
        {"field \"device.tag\"", "49 characters are too many; at most 48"}},
-      {head + "  \"device\": {\"module\": \"dc\", \"note\": \"caf\xE9\"}\n}", {"line 4", "not valid JSON", "UTF-8"}},
+      {head + "  \"device\": {\"module\": \"dc\", \"note\": \"caf\xE9\"}\n}",
+       {"line 4", "not valid JSON", "UTF-8"}},
       {head + "  \"device\": {\"module\": \"dc\"}, \"devices\": []\n}", {"both \"device\" and \"devices\""}},
       {head + "  \"devices\": {}\n}", {"field \"devices\"", "a list [...] of devices"}},
       {std::string(200, '[') + std::string(200, ']'), {"nested more than 32 levels"}},
   };
   for (const Case& c : cases) {
     const std::string m = Message(c.text);
-    for (const std::string& s : c.said) EXPECT_NE(m.find(s), std::string::npos) << "message: " << m << "\nwanted: " << s;
+    for (const std::string& s : c.said)
+      EXPECT_NE(m.find(s), std::string::npos) << "message: " << m << "\nwanted: " << s;
   }
 }
 
@@ -178,7 +184,8 @@ TEST(SignalList, SeparatorsQuotesAndRows) {
     std::string text;
   } cases[] = {
       {"tag,module,note,type,start\nTT-1,thermo,\"Ofen, \"\"B\"\"\",K,0\n\nTT-2,thermo,,J,\n"},
-      {"\xEF\xBB\xBFtag;module;note;type;start\r\nTT-1;thermo;\"Ofen, \"\"B\"\"\";K;0\r\n;;;;\r\nTT-2;thermo;;J;\r\n"},
+      {"\xEF\xBB\xBFtag;module;note;type;start\r\nTT-1;thermo;\"Ofen, "
+       "\"\"B\"\"\";K;0\r\n;;;;\r\nTT-2;thermo;;J;\r\n"},
   };
   for (const Case& c : cases) {
     const DeviceList l = ParseSignalList(c.text, "s.csv");
@@ -210,14 +217,15 @@ TEST(SignalList, BadRowsAreReportedAndTheRestIsRead) {
       "D,thermo,K,extra\n"
       "E,thermo,K\"x\n"
       "F\xFF,thermo,K\n" +
-      std::string(49, 'G') + ",thermo,K\n"
+      std::string(49, 'G') +
+      ",thermo,K\n"
       "H,thermo,K\n";
   const DeviceList l = ParseSignalList(text, "s.csv");
   ASSERT_EQ(l.entries.size(), 8u);
   EXPECT_TRUE(l.entries.front().device && l.entries.back().device);
-  const std::vector<std::string> said = {"\"valve\" is no module", "the module is missing", "column without a name",
-                                         "a quote stands inside a field", "column tag: not valid UTF-8",
-                                         "49 characters are too many"};
+  const std::vector<std::string> said = {"\"valve\" is no module",      "the module is missing",
+                                         "column without a name",       "a quote stands inside a field",
+                                         "column tag: not valid UTF-8", "49 characters are too many"};
   for (std::size_t i = 0; i < said.size(); ++i) {
     const ListEntry& e = l.entries[i + 1];
     EXPECT_FALSE(e.device);

@@ -66,7 +66,8 @@ TEST(DipSwitchSettings, Defaults) {
   EXPECT_FALSE(s.BMP_BW());
   EXPECT_FALSE(s.Force());
   EXPECT_EQ(&s.Control(), &sw);
-  const Color screen[] = {s.DIPColor(), s.DotColor(), s.TextColor(), s.DotBackColor(), s.FrameColor(), s.ShadowColor()};
+  const Color screen[] = {s.DIPColor(),     s.DotColor(),   s.TextColor(),
+                          s.DotBackColor(), s.FrameColor(), s.ShadowColor()};
   const Color bmp[] = {s.BMP_DIPColor(),     s.BMP_DotColor(),   s.BMP_TextColor(),
                        s.BMP_DotBackColor(), s.BMP_FrameColor(), s.BMP_ShadowColor()};
   const Color expected[] = {0x808080, 0xFF0000, 0xFFFFFF, 0xC0C0C0, 0x000000, 0x000000};
@@ -144,12 +145,18 @@ TEST(DipSwitchValue, ValueAndSetSwitchRules) {
       {"switching off clears them", 3, {{Step::Value, 0xF7, false, 0xF7}, {Step::Switch, 2, false, 5}}, {}},
       {"switch on from -1", 8, {{Step::Switch, 4, true, 8}}, {1, 2, 3, 5, 6, 7, 8}},
       {"switch off from -1", 8, {{Step::Switch, 4, false, 0}}, {1, 2, 3, 5, 6, 7, 8}},
-      {"negative value empties every slot", 8, {{Step::Value, 9, false, 9}, {Step::Value, -7, false, -7}},
+      {"negative value empties every slot",
+       8,
+       {{Step::Value, 9, false, 9}, {Step::Value, -7, false, -7}},
        {1, 2, 3, 4, 5, 6, 7, 8}},
       {"switch 0 does nothing", 8, {{Step::Value, 2, false, 2}, {Step::Switch, 0, true, 2}}, {}},
-      {"switches outside the bank do nothing", 8,
-       {{Step::Value, 2, false, 2}, {Step::Switch, 9, true, 2}, {Step::Switch, 9, false, 2},
-        {Step::Switch, 31, true, 2}, {Step::Switch, -1, true, 2}},
+      {"switches outside the bank do nothing",
+       8,
+       {{Step::Value, 2, false, 2},
+        {Step::Switch, 9, true, 2},
+        {Step::Switch, 9, false, 2},
+        {Step::Switch, 31, true, 2},
+        {Step::Switch, -1, true, 2}},
        {}},
       {"ten switches", 10, {{Step::Value, 0x3FF, false, 0x3FF}, {Step::Switch, 10, false, 0x1FF}}, {}},
   };
@@ -194,8 +201,8 @@ TEST(DipSwitchDrawing, ValueChangesRedrawOnlyTheirSlots) {
 
   canvas.Reset();
   s.SetValue(0x81);
-  EXPECT_EQ(canvas.sizeCalls, 0);      // no full repaint
-  EXPECT_EQ(canvas.fills, 2 * 8);      // slot background and lever for every switch
+  EXPECT_EQ(canvas.sizeCalls, 0);  // no full repaint
+  EXPECT_EQ(canvas.fills, 2 * 8);  // slot background and lever for every switch
   EXPECT_EQ(Levers(canvas.bitmap), (std::vector<Lever>{N, F, F, F, F, F, F, N}));
 
   canvas.Reset();

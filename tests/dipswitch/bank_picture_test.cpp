@@ -59,7 +59,8 @@ std::string Compare(const Bitmap& actual, const Bitmap& expected, const std::str
   }
   if (!out.str().empty()) {
     const auto dump = std::filesystem::temp_directory_path() / ("setrix_actual_" + name + ".ppm");
-    (void)setrix::raster::WriteFileBytes(dump.string(), setrix::raster::EncodePpm(actual, setrix::raster::PnmEncoding::Plain));
+    (void)setrix::raster::WriteFileBytes(dump.string(),
+                                         setrix::raster::EncodePpm(actual, setrix::raster::PnmEncoding::Plain));
     out << "\n(drawn picture: " << dump.string() << ")";
   }
   return out.str();
@@ -155,10 +156,12 @@ TEST(BankPicture, EachModeDrawsWithItsOwnColours) {
   BitmapTarget target(canvas);
   sw.Paint(target);
   // Slot highlight and the untouched margin are white.
-  EXPECT_EQ(colours(canvas), (std::set<Color>{0x000011, 0x000022, 0x000033, 0x000044, 0x000055, 0x000066, 0xFFFFFF}));
+  EXPECT_EQ(colours(canvas),
+            (std::set<Color>{0x000011, 0x000022, 0x000033, 0x000044, 0x000055, 0x000066, 0xFFFFFF}));
   Bitmap picture;
   DrawToBitmap(s, picture);
-  EXPECT_EQ(colours(picture), (std::set<Color>{0x110000, 0x220000, 0x330000, 0x440000, 0x550000, 0x660000, 0xFFFFFF}));
+  EXPECT_EQ(colours(picture),
+            (std::set<Color>{0x110000, 0x220000, 0x330000, 0x440000, 0x550000, 0x660000, 0xFFFFFF}));
   s.SetBMP_BW(true);
   Bitmap bw;
   DrawToBitmap(s, bw);

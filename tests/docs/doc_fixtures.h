@@ -20,8 +20,9 @@ namespace setrix::docs::testing {
 namespace fs = std::filesystem;
 
 // A DC screen after typing the task and pressing "Calculate settings".
-inline std::unique_ptr<DcScreen> DcTask(const char* inMin, const char* inMax, DcUnitButton inUnit, const char* outMin,
-                                        const char* outMax, DcUnitButton outUnit, bool below10Hz = false) {
+inline std::unique_ptr<DcScreen> DcTask(const char* inMin, const char* inMax, DcUnitButton inUnit,
+                                        const char* outMin, const char* outMax, DcUnitButton outUnit,
+                                        bool below10Hz = false) {
   auto dc = std::make_unique<DcScreen>();
   dc->RadioBtnClick(inUnit);
   dc->RadioBtnClick(outUnit);
@@ -141,8 +142,8 @@ struct PdfImage {
   int width = 0, height = 0;
   std::string data;
   int Index(int x, int y) const {
-    return static_cast<unsigned char>(data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                                           static_cast<std::size_t>(x)]);
+    return static_cast<unsigned char>(
+        data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]);
   }
 };
 
@@ -162,7 +163,8 @@ inline std::vector<PdfImage> PdfImages(const std::string& pdf) {
     image.height = number(begin, stream, "/Height ");
     const auto name = pdf.find("/Name /", begin);
     if (name < stream) image.name = pdf.substr(name + 7, pdf.find_first_of(" \r\n/>", name + 7) - name - 7);
-    image.data = pdf.substr(stream + 8, static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    image.data =
+        pdf.substr(stream + 8, static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
     images.push_back(std::move(image));
   }
   return images;

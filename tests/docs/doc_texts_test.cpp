@@ -12,7 +12,9 @@ TEST(CharacterCount, CountsCodePointsNotBytes) {
   EXPECT_EQ(CharacterCount("abc"), 3u);
   EXPECT_EQ(CharacterCount("Ölpumpe – Süd"), 13u);
   EXPECT_EQ(CharacterCount("\xE2\x82\xAC\xF0\x9F\x94\xA7"), 2u);  // a three- and a four-byte character
-  EXPECT_EQ(CharacterCount("a\x80" "b"), 3u);                     // a stray byte counts as one
+  EXPECT_EQ(CharacterCount("a\x80"
+                           "b"),
+            3u);  // a stray byte counts as one
 }
 
 TEST(WrapNote, BreaksAtBlanksDashesSlashesAndDotsOrBetweenCharacters) {
@@ -30,7 +32,7 @@ TEST(WrapNote, BreaksAtBlanksDashesSlashesAndDotsOrBetweenCharacters) {
       {"Halle/Schrank", 10, {"Halle/", "Schrank"}},
       {"v1.2.3456789", 10, {"v1.2.", "3456789"}},
       {"ABCDEFGHIJKLMNOPQRSTUVWXY", 10, {"ABCDEFGHIJ", "KLMNOPQRST", "UVWXY"}},
-      {"ÄÖÜäöüßÄÖÜäöü", 10, {"ÄÖÜäöüßÄÖÜ", "äöü"}},  // never inside a character
+      {"ÄÖÜäöüßÄÖÜäöü", 10, {"ÄÖÜäöüßÄÖÜ", "äöü"}},   // never inside a character
       {"abcdefghij klm", 10, {"abcdefghij", "klm"}},  // the blank right after a full line
       {"  padded   words  ", 10, {"padded", "words"}},
       {"x", 0.5, {"x"}},  // at least one character a line

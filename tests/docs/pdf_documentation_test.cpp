@@ -54,7 +54,8 @@ class PdfDocumentation : public ::testing::Test {
   }
 
   static void ExpectContains(const std::string& text, const std::vector<std::string>& needles, const char* where) {
-    for (const std::string& n : needles) EXPECT_NE(text.find(n), std::string::npos) << where << ": \"" << n << "\"\n" << text;
+    for (const std::string& n : needles)
+      EXPECT_NE(text.find(n), std::string::npos) << where << ": \"" << n << "\"\n" << text;
   }
 
   fs::path dir_;
@@ -76,13 +77,35 @@ TEST_F(PdfDocumentation, DcDocumentInEveryLanguage) {
     ASSERT_EQ(pages.size(), 1u);
     const std::string firstHelpLine = SplitLines(dc->Labels().Label2HelpDC.text).front();
     ExpectContains(pages[0],
-                   {"VORNEX", "KIT", S(Tx(texts::txSignalIsolator)) + " VORNEX", "TELIQ", "ZOR DC", "Prüfung 5 °C",
-                    S(Tx(texts::txNote)), S(Tx(texts::txInput)) + ":", S(Tx(texts::txOutput)) + ":",
-                    S(Tx(texts::txSettings)) + ":", S(Tx(texts::txStartValue)) + ":", S(Tx(texts::txBandwidth)) + ":",
-                    std::string("7") + sep + "0", std::string("10") + sep + "0", ">10", "kHz",
-                    "1. " + S(Tx(texts::txAdjustSwitches)), "S1", "S2", "S3", "Zero", "Span",
-                    S(Tx(texts::txOn)), S(Tx(texts::txOff)), "2.", firstHelpLine, S(Tx(texts::txTerminalsPowerWide)),
-                    "Zantrel GmbH", S(Tx(texts::txDate)) + "24.12.2026"},
+                   {"VORNEX",
+                    "KIT",
+                    S(Tx(texts::txSignalIsolator)) + " VORNEX",
+                    "TELIQ",
+                    "ZOR DC",
+                    "Prüfung 5 °C",
+                    S(Tx(texts::txNote)),
+                    S(Tx(texts::txInput)) + ":",
+                    S(Tx(texts::txOutput)) + ":",
+                    S(Tx(texts::txSettings)) + ":",
+                    S(Tx(texts::txStartValue)) + ":",
+                    S(Tx(texts::txBandwidth)) + ":",
+                    std::string("7") + sep + "0",
+                    std::string("10") + sep + "0",
+                    ">10",
+                    "kHz",
+                    "1. " + S(Tx(texts::txAdjustSwitches)),
+                    "S1",
+                    "S2",
+                    "S3",
+                    "Zero",
+                    "Span",
+                    S(Tx(texts::txOn)),
+                    S(Tx(texts::txOff)),
+                    "2.",
+                    firstHelpLine,
+                    S(Tx(texts::txTerminalsPowerWide)),
+                    "Zantrel GmbH",
+                    S(Tx(texts::txDate)) + "24.12.2026"},
                    kLanguageCodes[language]);
     EXPECT_EQ(pages[0].find(S(Tx(texts::txPage))), std::string::npos);
     EXPECT_EQ(pages[0].find(S(Tx(texts::txIllustration))), std::string::npos);
@@ -104,11 +127,13 @@ TEST_F(PdfDocumentation, DcTwoStepHasTwoPagesWithThePresetBanks) {
   EXPECT_EQ(PdfPages(pdf), 2);
   const auto pages = Pages(pdf);
   ASSERT_EQ(pages.size(), 2u);
-  ExpectContains(pages[0], {"Page: 1 / 2", "Illustration 1.)", "1. Step", "Apply 10 mA to the terminals 1 (+) and 4 (-).",
-                            "Adjust the Switches S1, S2 and S3 as shown in Illustration 1."},
+  ExpectContains(pages[0],
+                 {"Page: 1 / 2", "Illustration 1.)", "1. Step", "Apply 10 mA to the terminals 1 (+) and 4 (-).",
+                  "Adjust the Switches S1, S2 and S3 as shown in Illustration 1."},
                  "page 1");
-  ExpectContains(pages[1], {"Page: 2 / 2", "Illustration 2.)", "2. Step", "Apply 4 mA", "-10 V",
-                            S(Tx(texts::txFurtherFineAdjustmentNecessary)), "ZOR DC", "SN 1"},
+  ExpectContains(pages[1],
+                 {"Page: 2 / 2", "Illustration 2.)", "2. Step", "Apply 4 mA", "-10 V",
+                  S(Tx(texts::txFurtherFineAdjustmentNecessary)), "ZOR DC", "SN 1"},
                  "page 2");
   EXPECT_EQ(pages[0].find("further fine adjustment"), std::string::npos);
 
@@ -150,17 +175,20 @@ TEST_F(PdfDocumentation, ThermocoupleAndRtdDocuments) {
     ASSERT_TRUE(thermo.documentable);
     ASSERT_TRUE(rtd.documentable);
     const std::string code = kLanguageCodes[language];
-    const fs::path t = Save("thermo_" + code, [&](const std::string& f) { form_.SaveThermoDocumentation(f, thermo, "Öl"); });
+    const fs::path t =
+        Save("thermo_" + code, [&](const std::string& f) { form_.SaveThermoDocumentation(f, thermo, "Öl"); });
     const fs::path r = Save("rtd_" + code, [&](const std::string& f) { form_.SaveRTDDocumentation(f, rtd, ""); });
     for (const fs::path& pdf : {t, r}) EXPECT_EQ(PdfPages(pdf), 1) << pdf;
     const std::string tt = Pages(t).at(0), rt = Pages(r).at(0);
     const std::string type = thermo.type.ItemText();
-    ExpectContains(tt, {"ZOR THERMO", "Öl", type.substr(0, type.size() - 2) + ":", thermo.start.ItemText(),
-                        thermo.end.ItemText(), "°C", thermo.output.ItemText(), S(Tx(texts::txFilter)) + ":",
-                        S(Tx(texts::txAdjustSwitches)), "+18 .. 30 V DC", "10:", "11:"},
+    ExpectContains(tt,
+                   {"ZOR THERMO", "Öl", type.substr(0, type.size() - 2) + ":", thermo.start.ItemText(),
+                    thermo.end.ItemText(), "°C", thermo.output.ItemText(), S(Tx(texts::txFilter)) + ":",
+                    S(Tx(texts::txAdjustSwitches)), "+18 .. 30 V DC", "10:", "11:"},
                    code.c_str());
-    ExpectContains(rt, {"ZOR RTD", S(Tx(texts::txType)), rtd.type.ItemText(), rtd.start.ItemText(),
-                        rtd.response.ItemText(), S(Tx(texts::txResponseTime))},
+    ExpectContains(rt,
+                   {"ZOR RTD", S(Tx(texts::txType)), rtd.type.ItemText(), rtd.start.ItemText(),
+                    rtd.response.ItemText(), S(Tx(texts::txResponseTime))},
                    code.c_str());
     for (const std::string& text : {tt, rt}) {
       EXPECT_EQ(text.find(S(Tx(texts::txIllustration))), std::string::npos);
@@ -179,7 +207,8 @@ TEST_F(PdfDocumentation, ThermocoupleAndRtdDocuments) {
     }
     // The banks S2 and S1 at their places on the board.
     const auto images = PdfImages(tb);
-    const auto board = std::find_if(images.begin(), images.end(), [](const PdfImage& i) { return i.width == 255; });
+    const auto board =
+        std::find_if(images.begin(), images.end(), [](const PdfImage& i) { return i.width == 255; });
     ASSERT_NE(board, images.end());
     for (const auto& [value, y] : {std::pair{thermo.config.s2, 26}, std::pair{thermo.config.s1, 72}}) {
       dipswitch::TDIPSwitch bank;
@@ -213,19 +242,23 @@ TEST_F(PdfDocumentation, FrequencyDocumentsByMode) {
       EXPECT_EQ(PdfPages(pdf), c.pages);
       const auto pages = Pages(pdf);
       ASSERT_EQ(static_cast<int>(pages.size()), c.pages);
-      ExpectContains(pages[0], {"ZOR FREQUENCY", "Zähler", c.mode == 2 ? S(Tx(texts::txSpecialRange)) : "fmax", "4 .. 20", "mA"}, code.c_str());
+      ExpectContains(
+          pages[0],
+          {"ZOR FREQUENCY", "Zähler", c.mode == 2 ? S(Tx(texts::txSpecialRange)) : "fmax", "4 .. 20", "mA"},
+          code.c_str());
       if (c.mode == 0) {
-        ExpectContains(pages[0], {"1230", terminal5, S(Tx(texts::txSettings)) + ":"},
-                       code.c_str());
+        ExpectContains(pages[0], {"1230", terminal5, S(Tx(texts::txSettings)) + ":"}, code.c_str());
         EXPECT_EQ(pages[0].find(pinning), std::string::npos);
         EXPECT_EQ(pages[0].find(S(Tx(texts::txIllustration))), std::string::npos);
         continue;
       }
       EXPECT_EQ(pages[0].find(terminal5), std::string::npos) << code;
-      ExpectContains(pages[0], {"1. " + S(Tx(texts::txStep)), "2. " + S(Tx(texts::txStep)),
-                                S(Tx(texts::txIllustration)) + "1.)", S(Tx(texts::txPage)) + "1 / 2"},
+      ExpectContains(pages[0],
+                     {"1. " + S(Tx(texts::txStep)), "2. " + S(Tx(texts::txStep)),
+                      S(Tx(texts::txIllustration)) + "1.)", S(Tx(texts::txPage)) + "1 / 2"},
                      code.c_str());
-      ExpectContains(pages[1], {pinning, terminal5, S(Tx(texts::txIllustration)) + "2.)", S(Tx(texts::txPage)) + "2 / 2"},
+      ExpectContains(pages[1],
+                     {pinning, terminal5, S(Tx(texts::txIllustration)) + "2.)", S(Tx(texts::txPage)) + "2 / 2"},
                      code.c_str());
       // Page 2 names its device as page 1 does: the module and the note.
       ExpectContains(pages[1], {"ZOR FREQUENCY", S(Tx(texts::txNote)), "Zähler"}, code.c_str());
@@ -274,7 +307,8 @@ TEST_F(PdfDocumentation, LongNotesAppearWholeOnEveryPage) {
         std::string joined;
         double addressLeft = 1e9, noteRight = 0, noteBottom = 0, nextTop = 1e9;
         for (auto w = bbox.find("<word", at); w < end; w = bbox.find("<word", w + 1)) {
-          const double xMin = attr(w, "xMin"), xMax = attr(w, "xMax"), yMin = attr(w, "yMin"), yMax = attr(w, "yMax");
+          const double xMin = attr(w, "xMin"), xMax = attr(w, "xMax"), yMin = attr(w, "yMin"),
+                       yMax = attr(w, "yMax");
           const auto gt = bbox.find('>', w);
           const std::string text = bbox.substr(gt + 1, bbox.find('<', gt) - gt - 1);
           if (text == "Zantrel") addressLeft = std::min(addressLeft, xMin);
@@ -411,7 +445,8 @@ TEST_F(PdfDocumentation, DcScreenWithoutInstructionsPrintsNone) {
 TEST_F(PdfDocumentation, TextsOutsideWindows1252BecomeQuestionMarks) {
   LanguageScope scope(1);
   ThermoModel thermo = Thermo(0, 2, 5, 0);
-  const fs::path pdf = Save("marks", [&](const std::string& f) { form_.SaveThermoDocumentation(f, thermo, "Ω 5 € ✓ ß"); });
+  const fs::path pdf =
+      Save("marks", [&](const std::string& f) { form_.SaveThermoDocumentation(f, thermo, "Ω 5 € ✓ ß"); });
   // The bytes are "? 5 \x80 ? \xDF"; pdftotext drops the narrow blanks around "?".
   std::string text = Pages(pdf).at(0);
   std::erase(text, ' ');
@@ -448,8 +483,8 @@ TEST_F(PdfDocumentation, FailedSaveKeepsTheOldFileAndSaysWhy) {
   } else {  // root writes anywhere: try as nobody
     const pid_t child = ::fork();
     if (child == 0) {
-      const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-                      attempt().find("Permission denied") != std::string::npos;
+      const bool ok =
+          ::setgid(65534) == 0 && ::setuid(65534) == 0 && attempt().find("Permission denied") != std::string::npos;
       ::_exit(ok ? 0 : 1);
     }
     int status = -1;

@@ -21,9 +21,7 @@ TEST(PdfLayout, EveryElementSitsInItsContainerWithItsLook) {
       EXPECT_EQ(c.Parent()->Name(), e.in) << e.name;
       EXPECT_EQ(c.BoundsRect(), (pdf::TRect{e.left, e.top, e.left + e.width, e.top + e.height})) << e.name;
       switch (e.kind) {
-        case ElementKind::Panel:
-          EXPECT_STREQ(c.ClassName(), "TPRLayoutPanel") << e.name;
-          break;
+        case ElementKind::Panel: EXPECT_STREQ(c.ClassName(), "TPRLayoutPanel") << e.name; break;
         case ElementKind::Label: {
           const auto& l = form.Label(e.name);
           EXPECT_EQ(l.PdfFontName(), e.font.bold ? (e.font.italic ? "Arial-BoldItalic" : "Arial-Bold") : "Arial")

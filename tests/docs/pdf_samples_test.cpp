@@ -21,7 +21,9 @@ TEST(PdfSamples, DISABLED_WriteSamples) {
     TPDFForm form;
     form.DateText = [] { return "10.12.2026"; };
     const std::string l = codes[language];
-    const auto path = [&](const std::string& name) { return (fs::path(dir) / (name + "_" + l + ".pdf")).string(); };
+    const auto path = [&](const std::string& name) {
+      return (fs::path(dir) / (name + "_" + l + ".pdf")).string();
+    };
     auto dc = DcTask("0", "7", DcUnitButton::RBtnEV, "0", "10", DcUnitButton::RBtnAV);
     form.SaveDCDocumentation(path("dc_pots"), *dc, "SN 4711 Ümlaut °C");
     auto dcPlain = DcTask("0", "10", DcUnitButton::RBtnEV, "0", "10", DcUnitButton::RBtnAV, true);

@@ -1,7 +1,7 @@
 // The safe file writer: what it leaves behind after success and after every fault, on
 // links, special files, long names and full file systems.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
@@ -204,11 +204,13 @@ TEST_F(SafeFile, WritesEveryNameTheFolderHolds) {
     std::string name;
   } cases[] = {
       {"255 bytes", std::string(251, 'n') + ".pdf"},
-      {"255 bytes of two-byte letters", std::string(1, 'x') + [] {
-         std::string s;
-         for (int i = 0; i < 125; ++i) s += "\xC3\xA4";
-         return s;
-       }() + ".pdf"},
+      {"255 bytes of two-byte letters", std::string(1, 'x') +
+                                            [] {
+                                              std::string s;
+                                              for (int i = 0; i < 125; ++i) s += "\xC3\xA4";
+                                              return s;
+                                            }() +
+                                            ".pdf"},
       {"leading dot and blanks", ". a b .bmp"},
   };
   for (const auto& c : cases) {
@@ -310,7 +312,8 @@ TEST_F(SafeFile, FullFileSystemKeepsTheOldFileByteForByte) {
   const fs::path mount = dir_ / "small";
   fs::create_directories(mount);
   const std::string old = "%PDF-1.2 the old document\n";
-  const auto check = [&](const std::string& error, const std::string& reason, const fs::path& target) -> std::string {
+  const auto check = [&](const std::string& error, const std::string& reason,
+                         const fs::path& target) -> std::string {
     std::string why;
     if (error != "cannot " + reason + " \"" + target.string() + "\": No space left on device")
       why += "message: " + error + "; ";
@@ -339,7 +342,8 @@ TEST_F(SafeFile, FullFileSystemKeepsTheOldFileByteForByte) {
     }
     std::string why;
     const std::string error = Attempt(target.string(), "new");
-    if (error != "cannot create \"" + target.string() + "\": No space left on device") why += "message: " + error + "; ";
+    if (error != "cannot create \"" + target.string() + "\": No space left on device")
+      why += "message: " + error + "; ";
     if (Read(target) != old) why += "the old file changed; ";
     for (const auto& name : Names(mount))
       if (name.find(".tmp") != std::string::npos) why += "temporary file left: " + name + "; ";

@@ -18,8 +18,8 @@ constexpr int mA = kDcInMilliAmpere, mV = kDcInMilliVolt, V = kDcInVolt;
 constexpr int oMA = kDcOutMilliAmpere, oV = kDcOutVolt;
 constexpr int kSlow = kDcBandwidthBelow10Hz, kFast = kDcBandwidthAbove10kHz;
 
-DcConfig Task(const char* inMin, const char* inMax, int inUnit, const char* outMin,
-              const char* outMax, int outUnit, int bandwidth = kSlow) {
+DcConfig Task(const char* inMin, const char* inMax, int inUnit, const char* outMin, const char* outMax,
+              int outUnit, int bandwidth = kSlow) {
   DcConfig dc;
   dc.inMinText = inMin;
   dc.inMaxText = inMax;
@@ -43,8 +43,7 @@ int OutputIndex(std::string_view name) {
 }
 
 const TCellRec& Cell(const DcConfig& dc, std::string_view in, std::string_view out) {
-  return dc.rangeMatrix[static_cast<std::size_t>(InputIndex(in))]
-                       [static_cast<std::size_t>(OutputIndex(out))];
+  return dc.rangeMatrix[static_cast<std::size_t>(InputIndex(in))][static_cast<std::size_t>(OutputIndex(out))];
 }
 
 // A worked task and what the calculation must give for it.
@@ -111,7 +110,7 @@ TEST(CalculateDc, WorkedDetails) {
   {
     DcConfig dc = Task("4", "20", mA, "0", "10", oV);
     ASSERT_EQ(CalculateDc(dc), DcCheck::Ok);
-    EXPECT_EQ(dc.gain, 625.0);  // exactly: the switches alone give the setting
+    EXPECT_EQ(dc.gain, 625.0);                   // exactly: the switches alone give the setting
     EXPECT_EQ(dc.evalList[0].zeroPercent, 0.0);  // -25 + 25
     EXPECT_FALSE(dc.evalList[0].zeroPot || dc.evalList[0].spanPot);
     EXPECT_TRUE(dc.inIsCurrent);
@@ -153,8 +152,7 @@ TEST(CalculateDc, WorkedDetails) {
 
 TEST(CalculateDc, TasksWithoutSettingLeaveTheBanksAlone) {
   for (auto task : {Task("4", "20", mA, "-10", "10", oV), Task("2", "10", V, "-10", "10", oV)}) {
-    SCOPED_TRACE(task.inMinText + ".." + task.inMaxText + " -> " + task.outMinText + ".." +
-                 task.outMaxText);
+    SCOPED_TRACE(task.inMinText + ".." + task.inMaxText + " -> " + task.outMinText + ".." + task.outMaxText);
     task.evalIndex = 7;
     task.s1 = task.s2 = task.s3 = -1;
     ASSERT_EQ(CalculateDc(task), DcCheck::Ok);
@@ -181,14 +179,14 @@ TEST(ValidateDcEntries, EveryCheck) {
       {Task("0", "", V, "0", "10", oV), DcCheck::EntryError},
       {Task("0", "10", V, "-", "10", oV), DcCheck::EntryError},
       {Task("0", "10", V, "0", "1-2", oV), DcCheck::EntryError},
-      {Task("0", "10", 3, "0", "10", oV), DcCheck::EntryError},   // no such input unit
-      {Task("0", "10", V, "0", "10", 2), DcCheck::EntryError},    // no such output unit
+      {Task("0", "10", 3, "0", "10", oV), DcCheck::EntryError},  // no such input unit
+      {Task("0", "10", V, "0", "10", 2), DcCheck::EntryError},   // no such output unit
       {Task("5", "5", V, "0", "10", oV), DcCheck::InputSpanTooShort},
       {Task("5", "5", V, "3", "3", oV), DcCheck::InputSpanTooShort},  // input is checked first
       {Task("0", "10", V, "5", "5", oV), DcCheck::OutputSpanTooShort},
       {Task("0", "250", V, "0", "10", oV), DcCheck::InputRangeTooLarge},
       {Task("-200.002", "0", V, "0", "10", oV), DcCheck::InputRangeTooLarge},
-      {Task("0", "200.001", V, "0", "10", oV), DcCheck::Ok},      // the limit itself passes
+      {Task("0", "200.001", V, "0", "10", oV), DcCheck::Ok},  // the limit itself passes
       {Task("0", "100.2", mA, "0", "10", oV), DcCheck::InputRangeTooLarge},
       {Task("0", "100.1", mA, "0", "10", oV), DcCheck::Ok},
       {Task("0", "250000", mV, "0", "10", oV), DcCheck::InputRangeTooLarge},
@@ -197,19 +195,18 @@ TEST(ValidateDcEntries, EveryCheck) {
       {Task("0", "10", V, "0", "20.002", oMA), DcCheck::OutputRangeTooLarge},
       {Task("0", "10", V, "0", "20.001", oMA), DcCheck::Ok},
       {Task("0", "250", V, "0", "20", oV), DcCheck::InputRangeTooLarge},  // input before output
-      {Task("0", "1", mV, "0", "10", oV), DcCheck::GainOutOfRange},      // 10000 > 500
-      {Task("0", "200", V, "0", "1", oV), DcCheck::GainOutOfRange},      // 0.005 < 0.013333
-      {Task("0", "100", mA, "0", "1", oV), DcCheck::GainOutOfRange},     // 10 < 26.667
-      {Task("0", "100", V, "0", "4", oMA), DcCheck::GainOutOfRange},     // 4e-5 < 5.3333e-5
-      {Task("0", "0.01", mA, "0", "20", oMA), DcCheck::GainOutOfRange},  // 2000 > 200
-      {Task("0", "1", V, "0", "1", oMA), DcCheck::Ok},                  // exactly 1e-3
+      {Task("0", "1", mV, "0", "10", oV), DcCheck::GainOutOfRange},       // 10000 > 500
+      {Task("0", "200", V, "0", "1", oV), DcCheck::GainOutOfRange},       // 0.005 < 0.013333
+      {Task("0", "100", mA, "0", "1", oV), DcCheck::GainOutOfRange},      // 10 < 26.667
+      {Task("0", "100", V, "0", "4", oMA), DcCheck::GainOutOfRange},      // 4e-5 < 5.3333e-5
+      {Task("0", "0.01", mA, "0", "20", oMA), DcCheck::GainOutOfRange},   // 2000 > 200
+      {Task("0", "1", V, "0", "1", oMA), DcCheck::Ok},                    // exactly 1e-3
       {Task("0", "10", V, "0", "10", oV), DcCheck::Ok},
   };
   for (const auto& c : cases) {
     DcConfig dc = c.task;
-    SCOPED_TRACE(dc.inMinText + ".." + dc.inMaxText + " unit " + std::to_string(dc.inUnit) +
-                 " -> " + dc.outMinText + ".." + dc.outMaxText + " unit " +
-                 std::to_string(dc.outUnit));
+    SCOPED_TRACE(dc.inMinText + ".." + dc.inMaxText + " unit " + std::to_string(dc.inUnit) + " -> " +
+                 dc.outMinText + ".." + dc.outMaxText + " unit " + std::to_string(dc.outUnit));
     EXPECT_EQ(ValidateDcEntries(dc), c.check) << DcCheckName(ValidateDcEntries(dc));
   }
 }
@@ -286,8 +283,8 @@ TEST(BuildRangeMatrix, MarkersInTestOrder) {
   };
   for (const auto& c : cases) {
     DcConfig dc = c.task;
-    SCOPED_TRACE(dc.inMinText + ".." + dc.inMaxText + " -> " + dc.outMinText + ".." +
-                 dc.outMaxText + ", cell " + c.in + " / " + c.out);
+    SCOPED_TRACE(dc.inMinText + ".." + dc.inMaxText + " -> " + dc.outMinText + ".." + dc.outMaxText + ", cell " +
+                 c.in + " / " + c.out);
     ASSERT_EQ(CalculateDc(dc), DcCheck::Ok);
     const TCellRec& cell = Cell(dc, c.in, c.out);
     EXPECT_EQ(cell.markers.Text(), c.markers);
@@ -321,17 +318,17 @@ TEST(BuildRangeMatrix, ZeroStepBoundaries) {
     bool zeroPot;
   };
   const std::vector<Case> cases = {
-      {"2.5", "12.5", 0, true},      // -25: still 0 %
-      {"2.6", "12.6", 2, true},      // -26: -50 %
-      {"5", "15", 2, false},         // -50 exactly
-      {"7.5", "17.5", 2, true},      // -75: -50 %
-      {"7.6", "17.6", 1, true},      // -76: -100 %
-      {"10", "20", 1, false},
-      {"-2.5", "7.5", 0, true},      // +25: 0 %
-      {"-2.6", "7.4", 3, true},      // +26: +50 %
-      {"-7.5", "2.5", 3, true},      // +75: +50 %
-      {"-7.6", "2.4", 4, true},      // +76: +100 %
-      {"0.01", "10.01", 0, false},   // -0.1: within 0.101
+      {"2.5", "12.5", 0, true},        // -25: still 0 %
+      {"2.6", "12.6", 2, true},        // -26: -50 %
+      {"5", "15", 2, false},           // -50 exactly
+      {"7.5", "17.5", 2, true},        // -75: -50 %
+      {"7.6", "17.6", 1, true},        // -76: -100 %
+      {"10", "20", 1, false},          // -100 exactly
+      {"-2.5", "7.5", 0, true},        // +25: 0 %
+      {"-2.6", "7.4", 3, true},        // +26: +50 %
+      {"-7.5", "2.5", 3, true},        // +75: +50 %
+      {"-7.6", "2.4", 4, true},        // +76: +100 %
+      {"0.01", "10.01", 0, false},     // -0.1: within 0.101
       {"0.0102", "10.0102", 0, true},  // -0.102
   };
   for (const auto& c : cases) {
@@ -368,8 +365,8 @@ TEST(BuildEvalList, OrderAndChoiceOverManyTasks) {
               ASSERT_LE(dc.evalList.size(), 36u);
               std::tuple<int, int, int> last{0, 99, 99};
               for (const auto& e : dc.evalList) {
-                const auto& cell = dc.rangeMatrix[static_cast<std::size_t>(e.inIndex)]
-                                                 [static_cast<std::size_t>(e.outIndex)];
+                const auto& cell =
+                    dc.rangeMatrix[static_cast<std::size_t>(e.inIndex)][static_cast<std::size_t>(e.outIndex)];
                 ASSERT_TRUE(cell.allowed);
                 EXPECT_EQ(e.zeroPot, cell.zeroPot);
                 EXPECT_EQ(e.spanPot, cell.spanPot);
@@ -460,8 +457,10 @@ TEST(CalculateDc, AConfigReusedForAnotherTaskKeepsNothingOfTheLastOne) {
       for (std::size_t c = 0; c < fresh.rangeMatrix[r].size(); ++c) {
         const TCellRec &a = reused.rangeMatrix[r][c], &b = fresh.rangeMatrix[r][c];
         EXPECT_EQ(a.markers, b.markers) << r << "," << c << ": " << a.markers.Text() << " / " << b.markers.Text();
-        EXPECT_EQ(std::tie(a.allowed, a.zeroPot, a.spanPot, a.zeroStep), std::tie(b.allowed, b.zeroPot, b.spanPot, b.zeroStep));
-        EXPECT_EQ(std::tie(a.zeroPercent, a.spanRatio, a.nativeGain), std::tie(b.zeroPercent, b.spanRatio, b.nativeGain));
+        EXPECT_EQ(std::tie(a.allowed, a.zeroPot, a.spanPot, a.zeroStep),
+                  std::tie(b.allowed, b.zeroPot, b.spanPot, b.zeroStep));
+        EXPECT_EQ(std::tie(a.zeroPercent, a.spanRatio, a.nativeGain),
+                  std::tie(b.zeroPercent, b.spanRatio, b.nativeGain));
       }
     ASSERT_EQ(reused.evalList.size(), fresh.evalList.size());
     for (std::size_t k = 0; k < fresh.evalList.size(); ++k)
@@ -479,7 +478,8 @@ TEST(DcMarkers, TextFollowsTheTestOrderWhateverTheOrderOfSetting) {
   DcMarkers m;
   EXPECT_TRUE(m.Empty());
   EXPECT_EQ(m.Text(), "");
-  for (DcMarker x : {DcMarker::U2, DcMarker::o, DcMarker::AE, DcMarker::U1, DcMarker::VS, DcMarker::s, DcMarker::VE})
+  for (DcMarker x :
+       {DcMarker::U2, DcMarker::o, DcMarker::AE, DcMarker::U1, DcMarker::VS, DcMarker::s, DcMarker::VE})
     m.Set(x);
   EXPECT_EQ(m.Text(), "AEsVEoVSU1U2");
   EXPECT_TRUE(m.Has(DcMarker::VS));

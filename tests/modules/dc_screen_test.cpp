@@ -32,8 +32,8 @@ class DcScreenTest : public ::testing::Test {
   }
 
   // Types the task into the four fields and chooses the units, as the technician does.
-  void Enter(const std::string& inMin, const std::string& inMax, DcUnitButton inUnit,
-             const std::string& outMin, const std::string& outMax, DcUnitButton outUnit) {
+  void Enter(const std::string& inMin, const std::string& inMax, DcUnitButton inUnit, const std::string& outMin,
+             const std::string& outMax, DcUnitButton outUnit) {
     screen.RadioBtnClick(inUnit);
     screen.RadioBtnClick(outUnit);
     screen.EditChange(DcEdit::EditEMin, inMin);
@@ -103,8 +103,7 @@ struct InstructionCase {
   const char* help3;
 };
 
-class DcInstructionTexts : public DcScreenTest,
-                           public ::testing::WithParamInterface<InstructionCase> {};
+class DcInstructionTexts : public DcScreenTest, public ::testing::WithParamInterface<InstructionCase> {};
 
 TEST_P(DcInstructionTexts, AreWordedAsTheScreenShowsThem) {
   const InstructionCase& c = GetParam();
@@ -210,7 +209,8 @@ TEST_F(DcScreenTest, RefusedTaskShowsWhyAndDisarmsUntilAChange) {
   EnterVolts("0", "250", "0", "10");
   EXPECT_FALSE(screen.BitBtnWeiterClick().has_value());
   EXPECT_EQ(L().Label2HelpDC.text, "\r\nSorry, this setting is invalid:");
-  EXPECT_EQ(L().Label3HelpDC.text, "Input range too large.\r\nMax. input value is (±)200 V or\r\n(±)100 mA, resp.");
+  EXPECT_EQ(L().Label3HelpDC.text,
+            "Input range too large.\r\nMax. input value is (±)200 V or\r\n(±)100 mA, resp.");
   EXPECT_EQ(L().Label1HelpDC.text, "");
   EXPECT_TRUE(screen.HelpPanelVisible());
   EXPECT_FALSE(screen.CalcDone());
@@ -232,7 +232,8 @@ TEST_F(DcScreenTest, FailureTextsFollowTheCheck) {
     const char* outMax;
     const char* text;
   } cases[] = {
-      {"5", "5", "0", "10", "Input span too short.\r\nInput range is (±)20 mV to (±)200 V or\r\n(±)0.1 mA to (±)100 mA, resp."},
+      {"5", "5", "0", "10",
+       "Input span too short.\r\nInput range is (±)20 mV to (±)200 V or\r\n(±)0.1 mA to (±)100 mA, resp."},
       {"0", "10", "3", "3", "Output span too short."},
       {"0", "10", "0", "20", "Output range too large.\r\nMaximum output value is (±)10 V or (±)20 mA."},
       {"0", "0.001", "0", "10", "The amplification required is out of range."},
@@ -275,8 +276,8 @@ TEST_F(DcScreenTest, FirstChangeAfterResultsResetsLaterChangesOnlyDetect) {
   EXPECT_FALSE(screen.CalcDone());
   EXPECT_FALSE(screen.HelpPanelVisible());
   EXPECT_EQ(screen.Banks(), (DcBanks{-1, -1, -1}));
-  for (const DcLabel* label : {&L().LabelEinstellungenDC, &L().Label1HelpDC, &L().Label2IndexDC,
-                               &L().Label2HelpDC, &L().Label3IndexDC, &L().Label3HelpDC, &L().Label4HelpDC})
+  for (const DcLabel* label : {&L().LabelEinstellungenDC, &L().Label1HelpDC, &L().Label2IndexDC, &L().Label2HelpDC,
+                               &L().Label3IndexDC, &L().Label3HelpDC, &L().Label4HelpDC})
     EXPECT_EQ(label->text, "");
   EXPECT_EQ(screen.EditText(DcEdit::EditEMax), "8");
 
@@ -338,10 +339,10 @@ TEST_F(DcScreenTest, TwoStepDetectionToleratesSeparatorsAndTheFallingForm) {
     const char* outMax;
     bool twoStep;
   } cases[] = {
-      {'.', "4", "20", "-10,0", "10", true},   {',', "4", "20", "-10,0", "10", true},
-      {',', "4.0", "20", "-10", "10.000", true}, {'.', "20", "4", "10", "-10", true},
+      {'.', "4", "20", "-10,0", "10", true},      {',', "4", "20", "-10,0", "10", true},
+      {',', "4.0", "20", "-10", "10.000", true},  {'.', "20", "4", "10", "-10", true},
       {'.', "4,000001", "20", "-10", "10", true}, {'.', "4.0001", "20", "-10", "10", false},
-      {'.', "4", "20", "-10", "", false},       {'.', "4", "20", "-10", "1.0.0", false},
+      {'.', "4", "20", "-10", "", false},         {'.', "4", "20", "-10", "1.0.0", false},
       {'.', "4", "20", "10", "-10", false},
   };
   for (const auto& c : cases) {

@@ -63,7 +63,8 @@ TEST_F(DcServiceTest, VoltToVoltMatrixAndEvaluation) {
   EXPECT_EQ(S().LabelInVerpolt, "");
   EXPECT_EQ(S().LabelOutVerpolt, "");
   ASSERT_EQ(S().SGridAW.size(), 9u);
-  EXPECT_EQ(S().SGridAW[0], (DcServiceTables::EvalRow{"Eingang", "Ausgang", "Zero-Poti", "Zero", "Span-Poti", "Span"}));
+  EXPECT_EQ(S().SGridAW[0],
+            (DcServiceTables::EvalRow{"Eingang", "Ausgang", "Zero-Poti", "Zero", "Span-Poti", "Span"}));
   EXPECT_EQ(S().SGridAW[1], (DcServiceTables::EvalRow{"5.0 V", "0..5V", "Nein", "    0", "Nein", "    1"}));
   EXPECT_EQ(S().SGridAW[2], (DcServiceTables::EvalRow{"10 V", "0..10V", "Nein", "    0", "Nein", "    1"}));
   EXPECT_EQ(S().LabelfIndex, "fIndex = 1");
@@ -99,7 +100,8 @@ TEST_F(DcServiceTest, PolarityNotesAlsoShowAfterALaterFailure) {
   failing.EditChange(DcEdit::EditAMin, "0");
   failing.EditChange(DcEdit::EditAMax, "20");
   failing.BitBtnWeiterClick();
-  EXPECT_EQ(failing.Labels().Label3HelpDC.text, "Output range too large.\r\nMaximum output value is (±)10 V or (±)20 mA.");
+  EXPECT_EQ(failing.Labels().Label3HelpDC.text,
+            "Output range too large.\r\nMaximum output value is (±)10 V or (±)20 mA.");
   EXPECT_EQ(failing.Service().LabelInVerpolt, "Eingang verpolt");
   EXPECT_EQ(failing.Service().LabelV, "");
 

@@ -45,8 +45,8 @@ TEST(DcTables, InputKindSwitchesMatchTheRanges) {
     }
     // only S1 switches 1..4 and S2 switches 1..3 are filled
     for (int col = 0; col < kDcSwitchColumns; ++col) {
-      const bool own = (col >= kDcS1Column && col < kDcS1Column + 4) ||
-                       (col >= kDcS2Column && col < kDcS2Column + 3);
+      const bool own =
+          (col >= kDcS1Column && col < kDcS1Column + 4) || (col >= kDcS2Column && col < kDcS2Column + 3);
       if (!own) {
         EXPECT_EQ(p[static_cast<std::size_t>(col)], 0) << "column " << col;
       }

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstdio>
+#include <iterator>
 #include <set>
 #include <string>
 #include <tuple>
@@ -73,17 +73,15 @@ std::vector<DcConfig> DcTaskSweep() {
       for (int k = 0; k < kDcZeroStepCount; ++k) {
         const double step = ZeroSteps[static_cast<std::size_t>(k)];
         for (double target : {step, step + 3, step - 0.2, 25.05, -25.05}) {
-          for (double spanFactor : {1.0, 0.8, 0.5, 1.25}) {       // gain / the ranges' gain
-            for (double outPart : {1.0, 0.8, 0.5}) {              // share of the output span
-              for (double outOffset : {0.0, 0.25}) {              // where that share begins
+          for (double spanFactor : {1.0, 0.8, 0.5, 1.25}) {  // gain / the ranges' gain
+            for (double outPart : {1.0, 0.8, 0.5}) {         // share of the output span
+              for (double outOffset : {0.0, 0.25}) {         // where that share begins
                 // The zero offset needed is `target`: solved for the input start.
-                const double inStart =
-                    (outOffset - (target - liveZero) / 100) * in.range / spanFactor;
+                const double inStart = (outOffset - (target - liveZero) / 100) * in.range / spanFactor;
                 const double inSpan = outPart * in.range / spanFactor;
                 const double outStart = out.rangeStart + outOffset * span;
                 DcConfig task;
-                task.inUnit =
-                    in.isCurrent == 1 ? kDcInMilliAmpere : milli ? kDcInMilliVolt : kDcInVolt;
+                task.inUnit = in.isCurrent == 1 ? kDcInMilliAmpere : milli ? kDcInMilliVolt : kDcInVolt;
                 task.outUnit = out.isCurrent == 1 ? kDcOutMilliAmpere : kDcOutVolt;
                 task.inMinText = Text(inStart * inScale);
                 task.inMaxText = Text((inStart + inSpan) * inScale);
@@ -109,9 +107,8 @@ TEST_F(DecodeTest, EveryDcEvaluationEntryReadsBack) {
     for (const TEvalRec& e : dc.evalList) {
       for (int bandwidth : {kDcBandwidthBelow10Hz, kDcBandwidthAbove10kHz}) {
         const DcReading d = ReadDc(DcSwitchBanks(e, bandwidth), kEnglish);
-        ASSERT_TRUE(d.reading.Produced())
-            << task.inMinText << ".." << task.inMaxText << " -> " << task.outMinText << ".."
-            << task.outMaxText << ": " << d.reading.problems.front().text;
+        ASSERT_TRUE(d.reading.Produced()) << task.inMinText << ".." << task.inMaxText << " -> " << task.outMinText
+                                          << ".." << task.outMaxText << ": " << d.reading.problems.front().text;
         EXPECT_EQ(d.inIndex, e.inIndex);
         EXPECT_EQ(d.outIndex, e.outIndex);
         EXPECT_EQ(d.zeroStep, e.zeroStep);
@@ -169,8 +166,7 @@ TEST_F(DecodeTest, DcWorkedExamplesReadInTheScreensWords) {
   EXPECT_EQ(span.outIndex, 2);
   EXPECT_TRUE(span.spanPot);
   EXPECT_FALSE(span.zeroPot);
-  EXPECT_EQ(Line(span.reading, "spanPot"),
-            "SPAN-Poti: in Gebrauch: der Bereich stimmt erst nach dem Abgleich");
+  EXPECT_EQ(Line(span.reading, "spanPot"), "SPAN-Poti: in Gebrauch: der Bereich stimmt erst nach dem Abgleich");
   EXPECT_EQ(Line(span.reading, "bandwidth"), "Grenzfrequenz: > 10 kHz");
 
   EXPECT_EQ(Line(ReadDc({519, 26, 7}, kEnglish).reading, "zeroStep"), "Zero offset: +100 %");
@@ -261,8 +257,7 @@ TEST_F(DecodeTest, EveryThermoListCombinationReadsBackAndNothingElseReadsAsProdu
               const ThermoConfig& c = m.config;
               ASSERT_TRUE(c.complete);
               const ThermoReading r = ReadThermo(c.s1, c.s2, kEnglish);
-              ASSERT_TRUE(r.reading.Produced()) << c.s1 << "/" << c.s2 << ": "
-                                                << r.reading.problems.front().text;
+              ASSERT_TRUE(r.reading.Produced()) << c.s1 << "/" << c.s2 << ": " << r.reading.problems.front().text;
               EXPECT_EQ(r.typeIndex, t);
               EXPECT_EQ(r.startValue, c.startValue);
               EXPECT_EQ(r.endValue, c.endValue) << c.typeText << " " << c.startText;
@@ -303,8 +298,7 @@ TEST_F(DecodeTest, EveryRtdListCombinationReadsBackAndNothingElseReadsAsProduced
               const RtdConfig& c = m.config;
               ASSERT_TRUE(c.complete);
               const RtdReading r = ReadRtd(c.s1, c.s2, kEnglish);
-              ASSERT_TRUE(r.reading.Produced()) << c.s1 << "/" << c.s2 << ": "
-                                                << r.reading.problems.front().text;
+              ASSERT_TRUE(r.reading.Produced()) << c.s1 << "/" << c.s2 << ": " << r.reading.problems.front().text;
               EXPECT_EQ(r.typeIndex, t);
               EXPECT_EQ(r.startValue, c.startValue);
               EXPECT_EQ(r.endValue, c.endValue);
@@ -360,8 +354,7 @@ TEST_F(DecodeTest, TemperatureWorkedExamplesAndImpossiblePatterns) {
       {true, 120, 22, "S2 switches 1 to 5: End value 125% is not offered for type Potentiometer 100R..100k"},
   };
   for (const Case& c : cases) {
-    const Reading r = c.rtd ? ReadRtd(c.s1, c.s2, kEnglish).reading
-                            : ReadThermo(c.s1, c.s2, kEnglish).reading;
+    const Reading r = c.rtd ? ReadRtd(c.s1, c.s2, kEnglish).reading : ReadThermo(c.s1, c.s2, kEnglish).reading;
     ASSERT_FALSE(r.problems.empty()) << c.problem;
     EXPECT_EQ(r.problems.front().text, c.problem);
   }
@@ -397,8 +390,7 @@ TEST_F(DecodeTest, EveryFrequencyStepReadsBackAndNothingElseReadsAsProduced) {
         for (int step = 1; step <= m.config.stepCount; ++step) {
           const FrqBanks b = FrqStepSwitches(m, step);
           const FrqReading r = ReadFrq(b.s1, b.s2, kEnglish);
-          ASSERT_TRUE(r.reading.Produced()) << b.s1 << "/" << b.s2 << ": "
-                                            << r.reading.problems.front().text;
+          ASSERT_TRUE(r.reading.Produced()) << b.s1 << "/" << b.s2 << ": " << r.reading.problems.front().text;
           EXPECT_EQ(r.modeIndex, mode);
           EXPECT_EQ(r.step, step);
           EXPECT_EQ(r.outputIndex, out);
@@ -406,8 +398,7 @@ TEST_F(DecodeTest, EveryFrequencyStepReadsBackAndNothingElseReadsAsProduced) {
             const bool readsLower = mode == kFrqModeMinToMax && step == 1;
             ASSERT_TRUE(r.entry && r.frequency);
             EXPECT_EQ(*r.entry, readsLower ? FrqEntry::Lower : FrqEntry::Upper);
-            EXPECT_EQ(FrqFrequencyText(*r.frequency),
-                      readsLower ? m.config.lowerText : m.config.upperText);
+            EXPECT_EQ(FrqFrequencyText(*r.frequency), readsLower ? m.config.lowerText : m.config.upperText);
           }
           produced.insert({b.s1, b.s2});
         }
@@ -428,8 +419,7 @@ TEST_F(DecodeTest, FrequencyReadingsNameModeStepAndTheFrequencyTheyHold) {
   EXPECT_EQ(Line(one.reading, "mode"), "Operating mode: fmin ..  fmax");
   EXPECT_EQ(Line(one.reading, "step"), "Step: step 1 of 2");
   EXPECT_EQ(Line(one.reading, "lowerText"), "Lower frequency: 50 Hz");
-  EXPECT_EQ(Line(one.reading, "upperText"),
-            "Upper frequency: not in these switches (set in another step)");
+  EXPECT_EQ(Line(one.reading, "upperText"), "Upper frequency: not in these switches (set in another step)");
   EXPECT_EQ(Line(one.reading, "output"), "Output: 4 .. 20 mA");
   const FrqReading two = ReadFrq(195, 41, kEnglish);
   EXPECT_EQ(Line(two.reading, "upperText"), "Upper frequency: 1230 Hz");
@@ -447,8 +437,9 @@ TEST_F(DecodeTest, FrequencyReadingsNameModeStepAndTheFrequencyTheyHold) {
       {0xF0 | 1, 0, "S1 switches 5 to 8 give no valid value for: Upper frequency"},
       {0, 0, "S1 switches 1 to 8 give no valid value for: Upper frequency"},
       // 10 Hz as decade x10 with the digit 1: the program writes it as 10 x 1.
-      {8, 2 | 4, "S1 switches 1 to 8, S2 switches 1 and 2: the program sets 10 Hz with other "
-                 "switches (S1 = 5, S2 = 4)"},
+      {8, 2 | 4,
+       "S1 switches 1 to 8, S2 switches 1 and 2: the program sets 10 Hz with other "
+       "switches (S1 = 5, S2 = 4)"},
       {1, 14, "S1 switches 1 to 8 must be OFF for Special range"},
       {0, 12, "S2 switches 1 and 2 give no valid value for: Step"},
       {10, 4 | 64, "S2 switches 5 to 8 give no valid value for: Output"},
@@ -462,8 +453,8 @@ TEST_F(DecodeTest, FrequencyReadingsNameModeStepAndTheFrequencyTheyHold) {
 
 // --- checking ---------------------------------------------------------------------------------
 
-DcConfig DcTask(const char* inMin, const char* inMax, int inUnit, const char* outMin,
-                const char* outMax, int outUnit, int bandwidth) {
+DcConfig DcTask(const char* inMin, const char* inMax, int inUnit, const char* outMin, const char* outMax,
+                int outUnit, int bandwidth) {
   DcConfig task;
   task.inMinText = inMin;
   task.inMaxText = inMax;
@@ -476,8 +467,7 @@ DcConfig DcTask(const char* inMin, const char* inMax, int inUnit, const char* ou
 }
 
 TEST_F(DecodeTest, DcCheckListsTheLeversAndTheTrimming) {
-  const DcConfig task =
-      DcTask("4", "20", kDcInMilliAmpere, "0", "10", kDcOutVolt, kDcBandwidthBelow10Hz);
+  const DcConfig task = DcTask("4", "20", kDcInMilliAmpere, "0", "10", kDcOutVolt, kDcBandwidthBelow10Hz);
   const CheckResult same = CheckDc(task, {15, 25, 7}, kEnglish);
   EXPECT_TRUE(same.hasSetting);
   EXPECT_TRUE(same.matches);
@@ -486,27 +476,23 @@ TEST_F(DecodeTest, DcCheckListsTheLeversAndTheTrimming) {
   const CheckResult off = CheckDc(task, {15 | 16, 25, 3}, kEnglish);
   EXPECT_FALSE(off.matches);
   EXPECT_EQ(off.levers, (std::vector<SwitchRef>{{1, 5}, {3, 3}}));
-  EXPECT_EQ(off.lines, (std::vector<std::string>{"Levers to move:", "S1 switch 5: set to OFF",
-                                                 "S3 switch 3: set to ON"}));
+  EXPECT_EQ(off.lines,
+            (std::vector<std::string>{"Levers to move:", "S1 switch 5: set to OFF", "S3 switch 3: set to ON"}));
 
   // 0 .. 7 V -> 0 .. 10 V needs SPAN: said also when the device matches.
   const CheckResult trimmed =
-      CheckDc(DcTask("0", "7", kDcInVolt, "0", "10", kDcOutVolt, kDcBandwidthAbove10kHz),
-              {39, 18, 3}, kEnglish);
+      CheckDc(DcTask("0", "7", kDcInVolt, "0", "10", kDcOutVolt, kDcBandwidthAbove10kHz), {39, 18, 3}, kEnglish);
   EXPECT_TRUE(trimmed.matches);
   EXPECT_EQ(trimmed.lines.back(), "After the switches, trim: SPAN potentiometer");
 
   // 0 .. 10 V -> 0 .. 10 V set to the first admissible entry (5.0 V / 0..5V) instead.
-  const CheckResult other =
-      CheckDc(DcTask("0", "10", kDcInVolt, "0", "10", kDcOutVolt, kDcBandwidthBelow10Hz),
-              {6 | 32, 26, 7}, kEnglish);
+  const CheckResult other = CheckDc(DcTask("0", "10", kDcInVolt, "0", "10", kDcOutVolt, kDcBandwidthBelow10Hz),
+                                    {6 | 32, 26, 7}, kEnglish);
   EXPECT_FALSE(other.matches);
-  EXPECT_EQ(other.lines.back(),
-            "The switches show another admissible setting for this task: 5.0 V / 0..5V / 0 %");
+  EXPECT_EQ(other.lines.back(), "The switches show another admissible setting for this task: 5.0 V / 0..5V / 0 %");
 
   // The two-step task: compared with step 2; step 1 is recognised.
-  const DcConfig twoStep =
-      DcTask("4", "20", kDcInMilliAmpere, "-10", "10", kDcOutVolt, kDcBandwidthAbove10kHz);
+  const DcConfig twoStep = DcTask("4", "20", kDcInMilliAmpere, "-10", "10", kDcOutVolt, kDcBandwidthAbove10kHz);
   EXPECT_TRUE(CheckDc(twoStep, {143, 1, 3}, kEnglish).matches);
   const CheckResult first = CheckDc(twoStep, {15, 17, 3}, kEnglish);
   EXPECT_FALSE(first.matches);
@@ -514,8 +500,7 @@ TEST_F(DecodeTest, DcCheckListsTheLeversAndTheTrimming) {
             first.lines.end());
 
   // A task without a setting.
-  const CheckResult none =
-      CheckDc(DcTask("0", "250", kDcInVolt, "0", "10", kDcOutVolt, 0), {0, 0, 0}, kEnglish);
+  const CheckResult none = CheckDc(DcTask("0", "250", kDcInVolt, "0", "10", kDcOutVolt, 0), {0, 0, 0}, kEnglish);
   EXPECT_FALSE(none.hasSetting);
   EXPECT_EQ(none.lines, std::vector<std::string>{"This task has no setting to compare the device with."});
 }

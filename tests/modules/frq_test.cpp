@@ -22,12 +22,11 @@ TEST(FrqQuantize, RepresentsTheModulesGridWithHalvesToEven) {
     int k, m, t;
   };
   const Case cases[] = {
-      {0, 0, 0, 0, 0},         {0.04, 0, 0, 0, 0},      {0.05, 0, 0, 0, 0},
-      {2.5, 2.5, 0, 2, 5},     {1.96, 2, 0, 1, 10},     {2, 2, 0, 2, 0},
-      {15.97, 16, 0, 15, 10},  {16.5, 16, 1, 1, 6},     {17.5, 18, 1, 1, 8},
-      {50, 50, 1, 5, 0},       {159.5, 160, 1, 15, 10}, {1234, 1230, 2, 12, 3},
-      {1599, 1600, 2, 15, 10}, {1650, 1600, 3, 1, 6},   {15900, 15900, 3, 15, 9},
-      {20000, 15900, 3, 15, 9}, {1e300, 15900, 3, 15, 9},
+      {0, 0, 0, 0, 0},          {0.04, 0, 0, 0, 0},    {0.05, 0, 0, 0, 0},       {2.5, 2.5, 0, 2, 5},
+      {1.96, 2, 0, 1, 10},      {2, 2, 0, 2, 0},       {15.97, 16, 0, 15, 10},   {16.5, 16, 1, 1, 6},
+      {17.5, 18, 1, 1, 8},      {50, 50, 1, 5, 0},     {159.5, 160, 1, 15, 10},  {1234, 1230, 2, 12, 3},
+      {1599, 1600, 2, 15, 10},  {1650, 1600, 3, 1, 6}, {15900, 15900, 3, 15, 9}, {20000, 15900, 3, 15, 9},
+      {1e300, 15900, 3, 15, 9},
   };
   for (const Case& c : cases) {
     const FrqQuantized r = FrqQuantize(c.f);
@@ -72,12 +71,10 @@ TEST(FrqQuantize, StaysOnTheSwitchesForEveryDouble) {
 
   // Around every boundary and at the ends of the double range: m fits four switches, t is
   // 0 to 10, q on the grid between 0 and 15900.
-  std::vector<double> values = {std::numeric_limits<double>::quiet_NaN(),
-                                std::numeric_limits<double>::infinity(),
-                                -std::numeric_limits<double>::infinity(),
-                                std::numeric_limits<double>::denorm_min(),
-                                std::numeric_limits<double>::max(),
-                                -0.0};
+  std::vector<double> values = {
+      std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+      -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::denorm_min(),
+      std::numeric_limits<double>::max(),       -0.0};
   for (double edge : {0.05, 0.15, 1.0, 1.95, 10.0, 15.95, 16.0, 16.5, 100.0, 159.5, 160.0, 165.0, 1000.0, 1595.0,
                       1600.0, 1650.0, 15850.0, 15900.0}) {
     double below = edge, above = edge;
@@ -145,8 +142,8 @@ class FrqTest : public ::testing::Test {
   }
   bool NoSetting() const {
     return m.config.s1 == -1 && m.config.s2 == -1 && !m.helpPanelVisible && !m.documentable &&
-           !m.stepButtonVisible[0] && !m.stepButtonVisible[1] && !m.stepButtonVisible[2] &&
-           !m.stepLineVisible && m.config.stepCount == 0;
+           !m.stepButtonVisible[0] && !m.stepButtonVisible[1] && !m.stepButtonVisible[2] && !m.stepLineVisible &&
+           m.config.stepCount == 0;
   }
 
   FrqModel m;
@@ -163,8 +160,7 @@ TEST_F(FrqTest, WorkedExampleFminToFmax) {
   EXPECT_EQ(m.stepButtonCaptions[1], "&2. Step");
   EXPECT_TRUE(m.stepButtonVisible[0] && m.stepButtonVisible[1] && !m.stepButtonVisible[2]);
   EXPECT_TRUE(m.stepLineVisible);
-  EXPECT_EQ(m.stepLine,
-            "The desired setting takes place in two steps. Follow the instructions step by step. ");
+  EXPECT_EQ(m.stepLine, "The desired setting takes place in two steps. Follow the instructions step by step. ");
 
   EXPECT_EQ(FrqStepSwitches(m, 1), (FrqBanks{10, 38}));
   EXPECT_EQ(FrqStepSwitches(m, 2), (FrqBanks{195, 41}));
@@ -180,8 +176,8 @@ TEST_F(FrqTest, WorkedExampleFminToFmax) {
   // The rows: lower in the first, upper in the second; both shown.
   EXPECT_EQ(m.rows.firstCaption, "Lower frequency:");
   EXPECT_EQ(m.rows.secondCaption, "Upper frequency:");
-  EXPECT_TRUE(m.rows.lowerEntryVisible && m.rows.upperEntryVisible && m.rows.hzLowVisible &&
-              m.rows.hzUpVisible && m.rows.secondCaptionVisible);
+  EXPECT_TRUE(m.rows.lowerEntryVisible && m.rows.upperEntryVisible && m.rows.hzLowVisible && m.rows.hzUpVisible &&
+              m.rows.secondCaptionVisible);
   EXPECT_EQ(m.rows.upperEntryRow, 2);
 
   // Any change hides the step and clears the banks; the buttons stay.
@@ -199,9 +195,8 @@ TEST_F(FrqTest, EntryRewriteKeepsCaretAndSelection) {
     int caret, selection, caretAfter, selectionAfter;
   };
   const Case cases[] = {
-      {"1.96", "2", 4, 0, 1, 0},      {"15.97", "16", 1, 3, 1, 1},
-      {"20000", "15900", 5, 0, 5, 0}, {"1234", "1230", 2, 1, 2, 1},
-      {"2.5", "2.5", 3, 0, 3, 0},     {"50.0", "50.0", 4, 0, 4, 0},
+      {"1.96", "2", 4, 0, 1, 0},    {"15.97", "16", 1, 3, 1, 1}, {"20000", "15900", 5, 0, 5, 0},
+      {"1234", "1230", 2, 1, 2, 1}, {"2.5", "2.5", 3, 0, 3, 0},  {"50.0", "50.0", 4, 0, 4, 0},
   };
   for (const Case& c : cases) {
     const FrqEntryEdit edit = FrqEntryChanged(m, FrqEntry::Upper, c.typed, c.caret, c.selection);
@@ -270,8 +265,7 @@ TEST_F(FrqTest, FminToFmaxNeedsTwoDifferentFrequencies) {
       {"100", "100.05", false},  // rewritten to 100: equal
       {"200", "100", true},      // order does not matter
       {"1.1", "1.2", true},      // one tenth apart on the module's grid
-      {"100", "", false},
-      {"abc", "100", false},
+      {"100", "", false},       {"abc", "100", false},
   };
   for (const Case& c : cases) {
     FrqModel fresh;

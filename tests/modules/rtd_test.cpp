@@ -12,8 +12,7 @@
 namespace setrix {
 namespace {
 
-constexpr int kPt100_2 = 0, kPt100_3 = 1, kPt100_4 = 2, kResistor = 3, kNi100_2 = 4,
-              kPotentiometer = 7;
+constexpr int kPt100_2 = 0, kPt100_3 = 1, kPt100_4 = 2, kResistor = 3, kNi100_2 = 4, kPotentiometer = 7;
 
 int Reverse(int value, int bits) {
   int out = 0;
@@ -47,9 +46,7 @@ class RtdTest : public ::testing::Test {
   }
 
   void ChooseType(int type) { ASSERT_TRUE(RtdChoose(m, RtdList::Type, type)); }
-  void ChooseStart(double v) {
-    ASSERT_TRUE(RtdChoose(m, RtdList::Start, IndexOfValue(m.start, v))) << v;
-  }
+  void ChooseStart(double v) { ASSERT_TRUE(RtdChoose(m, RtdList::Start, IndexOfValue(m.start, v))) << v; }
   void ChooseEnd(double v) { ASSERT_TRUE(RtdChoose(m, RtdList::End, IndexOfValue(m.end, v))) << v; }
 
   RtdModel m;
@@ -104,8 +101,8 @@ TEST_F(RtdTest, PotentiometerEndsStopAtHundredPercent) {
   ChooseType(kPotentiometer);
   EXPECT_EQ(Values(m.start), (std::vector<double>{0, 10, 20, 25, 30, 40, 50, 60, 70, 80}));
   ChooseStart(0);
-  EXPECT_EQ(Values(m.end), (std::vector<double>{20, 25, 30, 35, 40, 45, 50, 55, 60, 62.5, 65,
-                                                70, 75, 80, 85, 90, 95, 100}));
+  EXPECT_EQ(Values(m.end),
+            (std::vector<double>{20, 25, 30, 35, 40, 45, 50, 55, 60, 62.5, 65, 70, 75, 80, 85, 90, 95, 100}));
   ChooseStart(50);
   EXPECT_EQ(Values(m.end), (std::vector<double>{70, 75, 80, 85, 90, 95, 100}));
   EXPECT_EQ(m.end.items.back().text, "100%");

@@ -63,8 +63,7 @@ TEST(ThermoTables, CodesFollowTheirBitReversalRules) {
     EXPECT_EQ(kThermoStartRows[r].code, 8 * (15 - Reverse(static_cast<int>(r), 4))) << r;
   for (std::size_t r = 0; r < kThermoSpanRows.size(); ++r)
     EXPECT_EQ(kThermoSpanRows[r].code, 31 - Reverse(static_cast<int>(r), 5)) << r;
-  for (std::size_t i = 0; i < kThermoTypes.size(); ++i)
-    EXPECT_EQ(kThermoTypes[i].code, 7 - static_cast<int>(i));
+  for (std::size_t i = 0; i < kThermoTypes.size(); ++i) EXPECT_EQ(kThermoTypes[i].code, 7 - static_cast<int>(i));
 }
 
 TEST_F(ThermoTest, WorkedExampleGives127And211WithItsInstructions) {
@@ -125,11 +124,11 @@ TEST_F(ThermoTest, EndListsAreCappedAndCarryTheFirstReachingSpanCode) {
     std::size_t count;
   };
   const Case cases[] = {
-      {2, 0, {300, 350, 400}, 19, 7},         // T: 100 .. 400, 400 from span row 6
-      {2, 250, {350, 400}, 15, 2},            // T: the capped rows after 400 add nothing
-      {0, 0, {1300, 1350, 1372}, 20, 27},     // K: capped 1372 from span row 26
-      {0, -200, {1250, 1300, 1372}, 8, 30},   // K: 1372 from span row 29
-      {7, 500, {1750, 1800, 1820}, 12, 26},   // B: capped 1820 from span row 25
+      {2, 0, {300, 350, 400}, 19, 7},            // T: 100 .. 400, 400 from span row 6
+      {2, 250, {350, 400}, 15, 2},               // T: the capped rows after 400 add nothing
+      {0, 0, {1300, 1350, 1372}, 20, 27},        // K: capped 1372 from span row 26
+      {0, -200, {1250, 1300, 1372}, 8, 30},      // K: 1372 from span row 29
+      {7, 500, {1750, 1800, 1820}, 12, 26},      // B: capped 1820 from span row 25
       {7, 50, {1550, 1650, 1750, 1820}, 0, 32},  // B: 1820 from the last span row
   };
   for (const Case& c : cases) {
@@ -138,8 +137,7 @@ TEST_F(ThermoTest, EndListsAreCappedAndCarryTheFirstReachingSpanCode) {
     const std::vector<int> ends = Values(m.end);
     ASSERT_GE(ends.size(), c.lastEnds.size());
     EXPECT_EQ(ends.size(), c.count) << c.type << "/" << c.start;
-    EXPECT_EQ(std::vector<int>(ends.end() - static_cast<long>(c.lastEnds.size()), ends.end()),
-              c.lastEnds)
+    EXPECT_EQ(std::vector<int>(ends.end() - static_cast<long>(c.lastEnds.size()), ends.end()), c.lastEnds)
         << c.type << "/" << c.start;
     EXPECT_EQ(m.end.items.back().code, c.lastCode) << c.type << "/" << c.start;
   }

@@ -100,8 +100,10 @@ TEST_F(PdfCanvasTest, RangeChecksRefuseAndKeepTheValue) {
       {[](TPdfCanvas& c) { c.SetCharSpace(301); }, "SetCharSpace --invalid char space"},
       {[](TPdfCanvas& c) { c.SetLeading(300.5f); }, "SetLeading --invalid leading"},
       {[](TPdfCanvas& c) { c.SetLeading(-1); }, "SetLeading --invalid leading"},
-      {[](TPdfCanvas& c) { c.Attribute().SetHorizontalScaling(9); }, "SetHorizontalScaling --invalid horizontal scaling"},
-      {[](TPdfCanvas& c) { c.Attribute().SetHorizontalScaling(301); }, "SetHorizontalScaling --invalid horizontal scaling"},
+      {[](TPdfCanvas& c) { c.Attribute().SetHorizontalScaling(9); },
+       "SetHorizontalScaling --invalid horizontal scaling"},
+      {[](TPdfCanvas& c) { c.Attribute().SetHorizontalScaling(301); },
+       "SetHorizontalScaling --invalid horizontal scaling"},
   };
   for (const auto& c : cases) {
     try {
@@ -148,10 +150,10 @@ TEST_F(PdfCanvasTest, Measuring) {
   EXPECT_FLOAT_EQ(canvas().MeasureWidth("A"), 6.67f);
   EXPECT_FLOAT_EQ(canvas().MeasureWidth(""), 0);
   canvas().SetWordSpace(2);
-  EXPECT_FLOAT_EQ(canvas().MeasureWidth("A "), 6.67f + 2.78f);           // trailing space: no word space
+  EXPECT_FLOAT_EQ(canvas().MeasureWidth("A "), 6.67f + 2.78f);  // trailing space: no word space
   EXPECT_FLOAT_EQ(canvas().MeasureWidth(" A"), 2.78f + 2 + 6.67f);
   canvas().SetCharSpace(1);
-  EXPECT_FLOAT_EQ(canvas().MeasureWidth("AA"), 6.67f * 2 + 1);            // no char space after the last
+  EXPECT_FLOAT_EQ(canvas().MeasureWidth("AA"), 6.67f * 2 + 1);  // no char space after the last
   EXPECT_FLOAT_EQ(canvas().MeasureWidth(""), -1);
   EXPECT_FLOAT_EQ(canvas().MeasureWidth(std::string("A\x01", 2)), 7.67f - 1);  // width 0: no char space
   canvas().Attribute().SetHorizontalScaling(50);
@@ -190,8 +192,8 @@ TEST_F(PdfCanvasTest, TextInBoxAlignsAndClips) {
     TPdfAlignment alignment;
     const char* td;
   } cases[] = {
-      {{0, 100, 11, 90}, "X", TPdfAlignment::taCenter, "2 91.5 Td"},      // (11-6)/2 = 2.5 -> 2
-      {{0, 100, 13, 90}, "X", TPdfAlignment::taCenter, "4 91.5 Td"},      // 3.5 -> 4
+      {{0, 100, 11, 90}, "X", TPdfAlignment::taCenter, "2 91.5 Td"},  // (11-6)/2 = 2.5 -> 2
+      {{0, 100, 13, 90}, "X", TPdfAlignment::taCenter, "4 91.5 Td"},  // 3.5 -> 4
       {{336, 100, 345, 90}, "X", TPdfAlignment::taRightJustify, "339 91.5 Td"},
       {{336, 100, 345, 90}, "XXXX", TPdfAlignment::taRightJustify, "321 91.5 Td"},  // starts left of the box
       {{10, 100, 20, 90}, "XXXX", TPdfAlignment::taLeftJustify, "10 91.5 Td"},
@@ -216,7 +218,7 @@ TEST_F(PdfCanvasTest, TextBlockInBox) {
   } cases[] = {
       {"", false, "BT\n0 91.5 Td\nET\n"},
       {"Input:\r\n\r\nOutput:", false, "BT\n0 91.5 Td\n(Input) Tj\nT*\nT*\n(Outpu) Tj\nET\n"},
-            // A word is measured with its trailing space: "ab cd " (36) does not fit into 30.
+      // A word is measured with its trailing space: "ab cd " (36) does not fit into 30.
       {"ab cd ef gh", true, "BT\n0 91.5 Td\n(ab ) Tj\nT*\n(cd ) Tj\nT*\n(ef gh) Tj\nET\n"},
       {"ab cd ef gh", false, "BT\n0 91.5 Td\n(ab cd) Tj\nET\n"},
       {"abc\r\n", false, "BT\n0 91.5 Td\n(abc) Tj\nET\n"},

@@ -71,7 +71,8 @@ TEST(PdfDocument, OutlinesTakeTheSecondNumber) {
   doc.AddPage();
   const std::string file = Save(doc);
   ExpectWellFormedFile(file, 7);
-  EXPECT_NE(file.find("1 0 obj\r\n<<\r\n/Type /Catalog\r\n/Outlines 2 0 R\r\n/Pages 4 0 R\r\n>>"), std::string::npos);
+  EXPECT_NE(file.find("1 0 obj\r\n<<\r\n/Type /Catalog\r\n/Outlines 2 0 R\r\n/Pages 4 0 R\r\n>>"),
+            std::string::npos);
   EXPECT_NE(file.find("2 0 obj\r\n<<\r\n/Type /Outlines\r\n/Count 0\r\n>>"), std::string::npos);
   EXPECT_NE(file.find("/Info 3 0 R"), std::string::npos);
   EXPECT_EQ(doc.GetOutlineRoot().Dict()->ObjectNumber(), 2);
@@ -147,9 +148,7 @@ TEST(PdfDocument, ReleaseAndRestart) {
   ExpectWellFormedFile(Save(doc), 6);
 }
 
-std::unique_ptr<TPdfImage> SmallImage() {
-  return TPdfBitmapImage().MakeImage(raster::Bitmap(2, 2, 1));
-}
+std::unique_ptr<TPdfImage> SmallImage() { return TPdfBitmapImage().MakeImage(raster::Bitmap(2, 2, 1)); }
 
 TEST(PdfDocument, ImagesAreNamedOnce) {
   TPdfDoc doc(FixedTime);
@@ -218,7 +217,8 @@ TEST(PdfDocument, ErrorsNameTheOperation) {
 
   ExpectError([&] { doc.RegisterXObject(static_cast<TPdfXObject*>(nullptr), "X"); },
               "RegisterXObject --AObject is null");
-  ExpectError([&] { doc.RegisterXObject(std::unique_ptr<TPdfXObject>(), "X"); }, "RegisterXObject --AObject is null");
+  ExpectError([&] { doc.RegisterXObject(std::unique_ptr<TPdfXObject>(), "X"); },
+              "RegisterXObject --AObject is null");
   ExpectError([&] { doc.RegisterXObject(std::make_unique<TPdfXObject>(), "X"); }, "RegisterXObject --not XObject");
   auto unnamed = std::make_unique<TPdfXObject>();
   unnamed->Dict().Put("Type", std::make_unique<TPdfName>("XObject"));

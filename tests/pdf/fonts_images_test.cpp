@@ -16,9 +16,9 @@ namespace {
 using testing::FixedTime;
 
 const std::vector<std::string> kFontNames = {
-    "FixedWidth", "FixedWidth-Bold", "FixedWidth-Italic", "FixedWidth-BoldItalic",
-    "Arial",      "Arial-Bold",      "Arial-Italic",      "Arial-BoldItalic",
-    "Times-Roman", "Times-Bold",     "Times-Italic",      "Times-BoldItalic"};
+    "FixedWidth",  "FixedWidth-Bold", "FixedWidth-Italic", "FixedWidth-BoldItalic",
+    "Arial",       "Arial-Bold",      "Arial-Italic",      "Arial-BoldItalic",
+    "Times-Roman", "Times-Bold",      "Times-Italic",      "Times-BoldItalic"};
 
 std::vector<int> Widths(const TPdfFont& font, int from, int to) {
   std::string bytes;
@@ -52,13 +52,18 @@ TEST(PdfFonts, RegistryHoldsTheTwelveFontsAndTheImageCreator) {
 }
 
 TEST(PdfFonts, FontDictionaryNamesTheBaseFontWithoutWidths) {
-  const std::pair<const char*, const char*> bases[] = {
-      {"FixedWidth", "Courier"},           {"FixedWidth-Bold", "Courier-Bold"},
-      {"FixedWidth-Italic", "Courier-Oblique"}, {"FixedWidth-BoldItalic", "Courier-BoldOblique"},
-      {"Arial", "Helvetica"},              {"Arial-Bold", "Helvetica-Bold"},
-      {"Arial-Italic", "Helvetica-Oblique"}, {"Arial-BoldItalic", "Helvetica-BoldOblique"},
-      {"Times-Roman", "Times-Roman"},      {"Times-Bold", "Times-Bold"},
-      {"Times-Italic", "Times-Italic"},    {"Times-BoldItalic", "Times-BoldItalic"}};
+  const std::pair<const char*, const char*> bases[] = {{"FixedWidth", "Courier"},
+                                                       {"FixedWidth-Bold", "Courier-Bold"},
+                                                       {"FixedWidth-Italic", "Courier-Oblique"},
+                                                       {"FixedWidth-BoldItalic", "Courier-BoldOblique"},
+                                                       {"Arial", "Helvetica"},
+                                                       {"Arial-Bold", "Helvetica-Bold"},
+                                                       {"Arial-Italic", "Helvetica-Oblique"},
+                                                       {"Arial-BoldItalic", "Helvetica-BoldOblique"},
+                                                       {"Times-Roman", "Times-Roman"},
+                                                       {"Times-Bold", "Times-Bold"},
+                                                       {"Times-Italic", "Times-Italic"},
+                                                       {"Times-BoldItalic", "Times-BoldItalic"}};
   TPdfDoc doc(FixedTime);
   doc.NewDocument();
   int index = 0;
@@ -138,11 +143,12 @@ TEST(PdfImages, OneBitBitmapBecomesAnIndexedImage) {
   bmp.SetIndex(1, 0, 1);  // top row: black, white
   bmp.SetIndex(0, 1, 1);  // bottom row: white, black
   auto image = TPdfBitmapImage().MakeImage(bmp);
-  EXPECT_EQ(Bytes(*image), "<<\r\n/Length 4\r\n/Filter []\r\n/Type /XObject\r\n/Subtype /Image\r\n"
-                           "/ColorSpace [/Indexed /DeviceRGB 255 " +
-                               HexPalette({"000000", "FFFFFF"}) +
-                               " ]\r\n/Width 2\r\n/Height 2\r\n/BitsPerComponent 8\r\n>>\r\nstream\r\n" +
-                               std::string("\0\1\1\0", 4) + "\nendstream");
+  EXPECT_EQ(Bytes(*image),
+            "<<\r\n/Length 4\r\n/Filter []\r\n/Type /XObject\r\n/Subtype /Image\r\n"
+            "/ColorSpace [/Indexed /DeviceRGB 255 " +
+                HexPalette({"000000", "FFFFFF"}) +
+                " ]\r\n/Width 2\r\n/Height 2\r\n/BitsPerComponent 8\r\n>>\r\nstream\r\n" +
+                std::string("\0\1\1\0", 4) + "\nendstream");
 }
 
 TEST(PdfImages, FourAndEightBitBitmapsKeepTheirPaletteAndRowsHaveNoPadding) {

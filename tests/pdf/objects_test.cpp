@@ -30,9 +30,16 @@ TEST(PdfObjects, ValueKindsWriteTheirExactBytes) {
   const struct {
     double value;
     const char* bytes;
-  } reals[] = {{0.5, "0.5"},   {12.0, "12"},         {-3.25, "-3.25"}, {0.1, "0.1"},
-               {1e-5, "0.00001"}, {123456789012345.0, "123456789012345"}, {1.0 / 3, "0.333333333333333"},
-               {0.0, "0"},    {-0.0, "0"},          {595.2756, "595.2756"}};
+  } reals[] = {{0.5, "0.5"},
+               {12.0, "12"},
+               {-3.25, "-3.25"},
+               {0.1, "0.1"},
+               {1e-5, "0.00001"},
+               {123456789012345.0, "123456789012345"},
+               {1.0 / 3, "0.333333333333333"},
+               {0.0, "0"},
+               {-0.0, "0"},
+               {595.2756, "595.2756"}};
   for (const auto& r : reals) {
     TPdfReal real(r.value);
     EXPECT_EQ(Bytes(real), r.bytes) << r.value;
@@ -203,8 +210,16 @@ TEST(PdfObjects, MisusedObjectsRaiseTheirMessages) {
   } cases[] = {
       {[&] { xref.AddObject(TPdfVirtualObject::CreateVirtual(1)); }, "AddObject --wrong object type."},
       {[&] { xref.AddObject(std::unique_ptr<TPdfObject>(registered)); }, "AddObject --wrong object type."},
-      {[&] { std::string out; TPdfNull n; n.WriteIndirect(out); }, "internal error wrong object type"},
-      {[&] { std::string out; TPdfVirtualObject::CreateVirtual(3)->WriteIndirect(out); },
+      {[&] {
+         std::string out;
+         TPdfNull n;
+         n.WriteIndirect(out);
+       },
+       "internal error wrong object type"},
+      {[&] {
+         std::string out;
+         TPdfVirtualObject::CreateVirtual(3)->WriteIndirect(out);
+       },
        "internal error wrong object type"},
   };
   for (const auto& c : cases) {
@@ -236,11 +251,11 @@ TEST(PdfFormat, FormatRealRoundsHalvesUpToTwoDecimals) {
     long double value;
     const char* text;
   } cases[] = {
-      {794.4L, "794.4"},      {12, "12"},           {0.85L * 11, "9.35"}, {1.0L / 3, "0.33"},
-      {0.005f, "0"},          {0.125L, "0.13"},     {-3.5L, "-3.5"},      {0, "0"},
-      {595.2756L, "595.28"},  {10.2L, "10.2"},      {10.2f, "10.2"},      {-0.125L, "-0.12"},
-      {-0.004L, "0"},         {0.5L / 255, "0"},    {128.0L / 255, "0.5"}, {491.2f, "491.2"},
-      {1e6L, "1000000"},      {-0.5L, "-0.5"},      {0.999L, "1"},        {-1234.567L, "-1234.57"},
+      {794.4L, "794.4"},     {12, "12"},        {0.85L * 11, "9.35"},  {1.0L / 3, "0.33"},
+      {0.005f, "0"},         {0.125L, "0.13"},  {-3.5L, "-3.5"},       {0, "0"},
+      {595.2756L, "595.28"}, {10.2L, "10.2"},   {10.2f, "10.2"},       {-0.125L, "-0.12"},
+      {-0.004L, "0"},        {0.5L / 255, "0"}, {128.0L / 255, "0.5"}, {491.2f, "491.2"},
+      {1e6L, "1000000"},     {-0.5L, "-0.5"},   {0.999L, "1"},         {-1234.567L, "-1234.57"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatReal(c.value), c.text) << static_cast<double>(c.value);
 }
@@ -263,10 +278,13 @@ TEST(PdfFormat, PdfDate) {
 }
 
 TEST(PdfFormat, Utf8ToWinAnsiReplacesWhatTheCodePageCannotHold) {
-  EXPECT_EQ(Utf8ToWinAnsi("Gr\u00fc\u00dfe 20 \u00b0C \u20ac"), "Gr\xFC\xDF" "e 20 \xB0" "C \x80");
+  EXPECT_EQ(Utf8ToWinAnsi("Gr\u00fc\u00dfe 20 \u00b0C \u20ac"),
+            "Gr\xFC\xDF"
+            "e 20 \xB0"
+            "C \x80");
   EXPECT_EQ(Utf8ToWinAnsi("\u0160\u2013\u2122\u0178"), "\x8A\x96\x99\x9F");
   EXPECT_EQ(Utf8ToWinAnsi("\u03a9 \U0001F600 \u0081"), "? ? ?");
-  EXPECT_EQ(Utf8ToWinAnsi("a\xC3"), "a?");                // cut sequence
+  EXPECT_EQ(Utf8ToWinAnsi("a\xC3"), "a?");                    // cut sequence
   EXPECT_EQ(Utf8ToWinAnsi("\xC0\xAF\xED\xA0\x80"), "?????");  // overlong, surrogate
   for (int b = 0; b < 256; ++b) {
     const char32_t u = WinAnsiToUnicode(static_cast<unsigned char>(b));

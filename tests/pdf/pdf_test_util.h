@@ -41,5 +41,4 @@ inline void ExpectWellFormedFile(const std::string& file, int objects) {
   EXPECT_EQ(file.substr(file.size() - 7), "%%EOF\r\n");
 }
 
-
 }  // namespace setrix::pdf::testing

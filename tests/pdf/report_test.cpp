@@ -84,7 +84,8 @@ TEST(ReportLabel, RightAlignedCaptionEndsAtTheRightEdge) {
     label.SetAlignment(TPdfAlignment::taRightJustify);
     label.SetCaption(c.caption);
     const std::string content = f.Print();
-    EXPECT_NE(content.find(std::string("\n") + c.td + "377.2 Td\n"), std::string::npos) << c.caption << "\n" << content;
+    EXPECT_NE(content.find(std::string("\n") + c.td + "377.2 Td\n"), std::string::npos) << c.caption << "\n"
+                                                                                        << content;
   }
 }
 
@@ -169,8 +170,9 @@ TEST(ReportText, EmptyLinesKeepTheirLeading) {
   auto& text = f.panel.Add<TPRText>("T", 56, 504, 89, 305);
   text.SetFontSize(11);
   text.Lines() = {"Input:", "", "", "Output:"};
-  EXPECT_EQ(f.Print(), std::string(kPageStart) +
-                           "/F0 11 Tf\n0 0 0 rg\n14 TL\nBT\n56 328.65 Td\n(Input:) Tj\nT*\nT*\nT*\n(Output:) Tj\nET\n");
+  EXPECT_EQ(f.Print(),
+            std::string(kPageStart) +
+                "/F0 11 Tf\n0 0 0 rg\n14 TL\nBT\n56 328.65 Td\n(Input:) Tj\nT*\nT*\nT*\n(Output:) Tj\nET\n");
 }
 
 TEST(ReportText, LongLineWithoutWordWrapIsCutAtTheRightEdge) {
@@ -254,7 +256,8 @@ TEST(ReportImage, UnstretchedImageKeepsOnePointPerPixelCutAtItsBox) {
   auto& image = f.panel.Add<TPRImage>("Lever", 365, 309, 17, 41);
   image.SetPicture(Picture(15, 37));
   image.SetStretch(false);
-  EXPECT_EQ(f.Print(), std::string(kPageStart) + "q\n365 492 17 41 re\nW\nn\n15 0 0 37 365 496 cm\n/Lever Do\nQ\n");
+  EXPECT_EQ(f.Print(),
+            std::string(kPageStart) + "q\n365 492 17 41 re\nW\nn\n15 0 0 37 365 496 cm\n/Lever Do\nQ\n");
 }
 
 TEST(ReportPage, MediaBoxFollowsThePageSize) {
@@ -559,8 +562,8 @@ TEST_F(ReportFile, FailedWritesLeaveTheOldFileAndSayWhy) {
   } else {
     const pid_t child = ::fork();
     if (child == 0) {
-      const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-                      attempt().find("Permission denied") != std::string::npos;
+      const bool ok =
+          ::setgid(65534) == 0 && ::setuid(65534) == 0 && attempt().find("Permission denied") != std::string::npos;
       ::_exit(ok ? 0 : 1);
     }
     int status = -1;

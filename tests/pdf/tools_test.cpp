@@ -110,11 +110,12 @@ TEST_F(PdfToolsTest, AllTwelveFontsWithCharactersAbove127) {
     }
     canvas.SelectFont("Arial", 10);
     canvas.SetLeading(12);
-    canvas.TextBlockInBox({72, top, 200, 100}, Utf8ToWinAnsi("Ein Absatz über mehrere Zeilen, umbrochen an Wortgrenzen."),
-                          true);
+    canvas.TextBlockInBox({72, top, 200, 100},
+                          Utf8ToWinAnsi("Ein Absatz über mehrere Zeilen, umbrochen an Wortgrenzen."), true);
   });
   for (const char* font : fonts)
-    EXPECT_NE(text.find(std::string(font) + ": Grüße, 20 °C, 4 … 20 mA, 5 €"), std::string::npos) << font << "\n" << text;
+    EXPECT_NE(text.find(std::string(font) + ": Grüße, 20 °C, 4 … 20 mA, 5 €"), std::string::npos) << font << "\n"
+                                                                                                  << text;
   EXPECT_NE(text.find("Ein Absatz über"), std::string::npos) << text;
   EXPECT_NE(text.find("Wortgrenzen."), std::string::npos) << text;
 }

@@ -21,8 +21,8 @@ using test::Word;
 constexpr double kTolerance = 0.05;  // cm
 const double kLineHeight = 1.05 * 1.117 * 11 / 72 * 2.54;
 
-std::unique_ptr<DcScreen> DcTask(const char* inMin, const char* inMax, DcUnitButton inUnit,
-                                 const char* outMin, const char* outMax, DcUnitButton outUnit,
+std::unique_ptr<DcScreen> DcTask(const char* inMin, const char* inMax, DcUnitButton inUnit, const char* outMin,
+                                 const char* outMax, DcUnitButton outUnit,
                                  DcBandwidthButton bandwidth = DcBandwidthButton::RBtn10kHz) {
   auto dc = std::make_unique<DcScreen>();
   dc->RadioBtnClick(inUnit);
@@ -92,8 +92,7 @@ TEST_F(DcPagesTest, OnePageWithTheTaskBoardAndInstructions) {
   EXPECT_NEAR(pdf.First("kHz").left, units.at(0).left, kTolerance);
   EXPECT_NEAR(pdf.First("Start").left, 5.4, kTolerance);
   EXPECT_NEAR(pdf.First("Bandwidth:").left, 5.4, kTolerance);
-  EXPECT_NEAR(pdf.First("Output:").Baseline() - pdf.First("Bandwidth:").Baseline(),
-              1.7 * kLineHeight, kTolerance);
+  EXPECT_NEAR(pdf.First("Output:").Baseline() - pdf.First("Bandwidth:").Baseline(), 1.7 * kLineHeight, kTolerance);
 
   // The settings line and the screen's instruction lines.
   const DcInstructionLabels& l = dc->Labels();

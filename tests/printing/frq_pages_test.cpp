@@ -156,7 +156,8 @@ TEST_F(FrqPagesTest, ALongNoteStaysWholeWithinItsColumnOnBothPages) {
     std::string joined;
     double bottom = 0;
     for (const Word& w : pdf.words) {
-      if (w.page != page || w.left < 5.3 || w.left > 15 || w.top < note.top - 0.1 || w.top > note.top + 0.9) continue;
+      if (w.page != page || w.left < 5.3 || w.left > 15 || w.top < note.top - 0.1 || w.top > note.top + 0.9)
+        continue;
       joined += w.text;
       EXPECT_LT(w.right, address) << w.text;
       bottom = std::max(bottom, w.bottom);

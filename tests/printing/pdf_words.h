@@ -16,7 +16,7 @@
 namespace setrix::printing::test {
 
 struct Word {
-  int page = 0;  // from 1
+  int page = 0;                                     // from 1
   double left = 0, top = 0, right = 0, bottom = 0;  // cm
   std::string text;
   // Liberation Sans: the baseline lies 0.212 em above the box's bottom, the box being
@@ -47,8 +47,8 @@ struct PdfText {
     const Word start = First(text, page);
     std::vector<const Word*> line;
     for (const Word& w : words) {
-      if (w.page == start.page && std::abs(w.Baseline() - start.Baseline()) < 0.1 &&
-          w.left >= start.left - 0.01 && w.left < maxX) {
+      if (w.page == start.page && std::abs(w.Baseline() - start.Baseline()) < 0.1 && w.left >= start.left - 0.01 &&
+          w.left < maxX) {
         line.push_back(&w);
       }
     }
@@ -70,8 +70,8 @@ inline std::string RunCommand(const std::string& command) {
 }
 
 inline std::string Unescape(std::string s) {
-  const std::pair<const char*, const char*> entities[] = {
-      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&#39;", "'"}, {"&amp;", "&"}};
+  const std::pair<const char*, const char*> entities[] = {{"&lt;", "<"},   {"&gt;", ">"},  {"&quot;", "\""},
+                                                          {"&apos;", "'"}, {"&#39;", "'"}, {"&amp;", "&"}};
   for (const auto& [from, to] : entities) {
     for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + 1)) {
       s.replace(at, std::string(from).size(), to);

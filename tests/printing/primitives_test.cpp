@@ -92,7 +92,7 @@ TEST_F(PrintoutTest, HeaderPlacesAddressDateAndPageLine) {
 
   const DrawnText version = log.Find("SETRIX  Version 1.31").at(0);
   EXPECT_TRUE(version.font.rotated);
-  EXPECT_EQ(version.x, 50);   // x = 2 x offsetX on the sheet
+  EXPECT_EQ(version.x, 50);    // x = 2 x offsetX on the sheet
   EXPECT_EQ(version.y, 2830);  // 1 cm above the bottom edge
   EXPECT_EQ(log.Find("VORNEX").at(0).x, 180);
   EXPECT_EQ(log.Find("VORNEX").at(0).y, 135);
@@ -105,8 +105,8 @@ TEST_F(PrintoutTest, HeaderPlacesAddressDateAndPageLine) {
   ASSERT_NE(logo, log.pictures.end());
   EXPECT_EQ(logo->target, (PixelRect{1550, 84, 380, 51}));
 
-  const char* address[] = {"Zantrel GmbH", "Am Messfeld 7", "D-99999 Feldbrunn",
-                           "Tel. +49 (0)123 4567-0", "Fax +49 (0)123 4567-99"};
+  const char* address[] = {"Zantrel GmbH", "Am Messfeld 7", "D-99999 Feldbrunn", "Tel. +49 (0)123 4567-0",
+                           "Fax +49 (0)123 4567-99"};
   for (int i = 0; i < 5; ++i) {
     const DrawnText line = log.Find(address[i]).at(0);
     EXPECT_EQ(line.x, 1550) << address[i];
@@ -179,8 +179,7 @@ TEST_F(PrintoutTest, LinesAndTerminalListsAdvanceByTheLineHeight) {
   EXPECT_EQ(log.Find("two").at(0).x, 250);  // column 4 is 3.0 cm
   EXPECT_EQ(log.Find("three").at(0).y, out.CmToPxY(9.6 + 2 * kLineHeight));
 
-  const double next =
-      out.PrintTerminalList("Terminal 1:   Input +\r\nTerminal 11: Input -\r\nno colon", 15.0);
+  const double next = out.PrintTerminalList("Terminal 1:   Input +\r\nTerminal 11: Input -\r\nno colon", 15.0);
   EXPECT_NEAR(next, 15.0 + 3 * kLineHeight, 1e-9);
   const int second = out.CmToPxX(1.8 + 14 * kChar11);  // "Terminal 11:  " is 14 characters
   EXPECT_EQ(log.Find("Terminal 1:").at(0).x, 180);
@@ -238,7 +237,7 @@ TEST_F(PrintoutTest, BoardBanksLegendAndCaption) {
   out.SetPrinterFont(11, false, false);
   out.SwitchLegend(6.0);
   const DrawnText on = log.Find("\"On\"").at(0);
-  EXPECT_EQ(on.x, 1220 + 50 + 20);             // right of the 0.5 cm lever picture
+  EXPECT_EQ(on.x, 1220 + 50 + 20);  // right of the 0.5 cm lever picture
   EXPECT_EQ(on.y, 560 + RoundHalfEven(37 * 50 / 15.0) / 2);
   EXPECT_EQ(log.Find("\"Off\"").at(0).y, 725 + RoundHalfEven(37 * 50 / 15.0) / 2);
 

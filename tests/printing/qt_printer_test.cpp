@@ -55,9 +55,8 @@ TEST_F(QtPrinterTest, HeaderTextsKeepTheirSheetPositionsOnAPrinterWithMargins) {
     double x, baseline;
   };
   const Expect expected[] = {
-      {"VORNEX", 2.3, 1.75}, {"for", 2.3, 2.5},         {"Zantrel", 15.99, 4.6},
-      {"Fax", 15.99, 5.8},    {"Date:", 15.99, 6.5},      {"Note:", 2.3, 4.8},
-      {"SN", 5.4, 4.8},
+      {"VORNEX", 2.3, 1.75}, {"for", 2.3, 2.5},   {"Zantrel", 15.99, 4.6}, {"Fax", 15.99, 5.8},
+      {"Date:", 15.99, 6.5}, {"Note:", 2.3, 4.8}, {"SN", 5.4, 4.8},
   };
   for (const Expect& e : expected) {
     const test::Word w = pdf.First(e.word);
@@ -66,8 +65,8 @@ TEST_F(QtPrinterTest, HeaderTextsKeepTheirSheetPositionsOnAPrinterWithMargins) {
     EXPECT_NEAR(w.Baseline(), e.baseline, kTolerance) << e.word;
   }
   EXPECT_EQ(pdf.LineFrom("Date:", 1, 21.0), (std::vector<std::string>{"Date:", "2024-12-24"}));
-  EXPECT_EQ(pdf.LineFrom("for"), (std::vector<std::string>{"for", "signal", "isolator", "VORNEX",
-                                                           "TELIQ", "ZOR", "RTD"}));
+  EXPECT_EQ(pdf.LineFrom("for"),
+            (std::vector<std::string>{"for", "signal", "isolator", "VORNEX", "TELIQ", "ZOR", "RTD"}));
   EXPECT_FALSE(pdf.Has("Page:"));
   EXPECT_NE(RunCommand("pdfinfo '" + file.string() + "'").find("Zantrel SETRIX"), std::string::npos);
 }

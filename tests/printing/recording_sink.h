@@ -65,9 +65,7 @@ class RecordingImage final : public ScratchImage {
   void TextOut(int x, int y, std::string_view text) override {
     log_.texts.push_back({x, y, std::string(text), font_, align_, log_.page, true});
   }
-  TextExtent Measure(std::string_view text) override {
-    return {FakeWidth(font_, text), font_.height * 1.15};
-  }
+  TextExtent Measure(std::string_view text) override { return {FakeWidth(font_, text), font_.height * 1.15}; }
   void StretchBitmap(const raster::Bitmap& picture, const PixelRect& target) override {
     log_.pictures.push_back({picture.Width(), picture.Height(), target, log_.page, true});
   }
@@ -94,9 +92,7 @@ class RecordingSink final : public PageSink {
     ++log_.page;
   }
   void EndDocument() override { ++log_.ended; }
-  std::unique_ptr<ScratchImage> CreateScratchImage() override {
-    return std::make_unique<RecordingImage>(log_);
-  }
+  std::unique_ptr<ScratchImage> CreateScratchImage() override { return std::make_unique<RecordingImage>(log_); }
   void DrawScratchImage(const ScratchImage& image, int x, int y) override {
     log_.boards.push_back({x, y, image.Width(), image.Height()});
   }
@@ -108,9 +104,7 @@ class RecordingSink final : public PageSink {
     }
     log_.texts.push_back({x, y, std::string(text), font_, align_, log_.page, false});
   }
-  TextExtent Measure(std::string_view text) override {
-    return {FakeWidth(font_, text), font_.height * 1.15};
-  }
+  TextExtent Measure(std::string_view text) override { return {FakeWidth(font_, text), font_.height * 1.15}; }
   void StretchBitmap(const raster::Bitmap& picture, const PixelRect& target) override {
     log_.pictures.push_back({picture.Width(), picture.Height(), target, log_.page, false});
   }
@@ -124,11 +118,13 @@ class RecordingSink final : public PageSink {
 
 // Plain pictures of the documented sizes.
 inline raster::Bitmap TestPicture(std::string_view name) {
-  struct Size { std::string_view name; int w, h; };
-  static constexpr Size kSizes[] = {
-      {"PCB_DC", 255, 196}, {"PCB_RTD", 255, 196}, {"KP_DC", 26, 202},  {"KP_FRQ", 26, 202},
-      {"KP_RTD", 36, 202},  {"KP_THERMO", 36, 202}, {"BMP_ON", 15, 37}, {"BMP_OFF", 15, 37},
-      {"ZTLOGO", 932, 125}};
+  struct Size {
+    std::string_view name;
+    int w, h;
+  };
+  static constexpr Size kSizes[] = {{"PCB_DC", 255, 196}, {"PCB_RTD", 255, 196}, {"KP_DC", 26, 202},
+                                    {"KP_FRQ", 26, 202},  {"KP_RTD", 36, 202},   {"KP_THERMO", 36, 202},
+                                    {"BMP_ON", 15, 37},   {"BMP_OFF", 15, 37},   {"ZTLOGO", 932, 125}};
   for (const Size& s : kSizes) {
     if (s.name == name) {
       raster::Bitmap b(s.w, s.h, 1);

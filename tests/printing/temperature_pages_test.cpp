@@ -68,9 +68,8 @@ TEST_F(TemperaturePagesTest, ThermocouplePage) {
   ThermoChoose(m, ThermoList::Manual, 0);
   ASSERT_TRUE(m.config.complete);
 
-  const PdfText pdf = PrintTo("thermo.pdf", [&](PageSink& sink) {
-    PrintThermoDocumentation(sink, m, "Boiler 3, serial 4711", options);
-  });
+  const PdfText pdf = PrintTo(
+      "thermo.pdf", [&](PageSink& sink) { PrintThermoDocumentation(sink, m, "Boiler 3, serial 4711", options); });
   ASSERT_EQ(pdf.pages, 1);
   EXPECT_EQ(pdf.LineFrom("ZOR"), (std::vector<std::string>{"ZOR", "THERMO"}));
   EXPECT_FALSE(pdf.Has("Page:"));
@@ -81,8 +80,7 @@ TEST_F(TemperaturePagesTest, ThermocouplePage) {
   // column right of the widest label.
   const Word input = pdf.First("Input:");
   EXPECT_NEAR(input.left, 2.3, kTolerance);
-  EXPECT_EQ(pdf.LineFrom("Input:"),
-            (std::vector<std::string>{"Input:", "Thermocouple", "type:", "K"}));
+  EXPECT_EQ(pdf.LineFrom("Input:"), (std::vector<std::string>{"Input:", "Thermocouple", "type:", "K"}));
   EXPECT_NEAR(pdf.First("Thermocouple").left, 5.4, kTolerance);
   const double valueColumn = pdf.First("K").left;
   EXPECT_GT(valueColumn, pdf.First("Fine").right);
@@ -126,9 +124,7 @@ TEST_F(TemperaturePagesTest, RtdPage) {
   RtdChoose(m, RtdList::Manual, 1);
   ASSERT_TRUE(m.config.complete);
 
-  const PdfText pdf = PrintTo("rtd.pdf", [&](PageSink& sink) {
-    PrintRTDDocumentation(sink, m, "", options);
-  });
+  const PdfText pdf = PrintTo("rtd.pdf", [&](PageSink& sink) { PrintRTDDocumentation(sink, m, "", options); });
   ASSERT_EQ(pdf.pages, 1);
   EXPECT_EQ(pdf.LineFrom("ZOR"), (std::vector<std::string>{"ZOR", "RTD"}));
   EXPECT_EQ(pdf.LineFrom("Note:"), (std::vector<std::string>{"Note:"}));
@@ -140,8 +136,7 @@ TEST_F(TemperaturePagesTest, RtdPage) {
   EXPECT_NEAR(pdf.First("Response").left, 5.4, kTolerance);
   const double lh = 1.05 * 1.117 * 11 / 72 * 2.54;
   const double boardTop = pdf.First("Settings:").Baseline() + 1.7 * lh;
-  EXPECT_EQ(TerminalNumbers(pdf, boardTop),
-            (std::set<std::string>{"1", "3", "4", "6", "7", "9", "10", "12"}));
+  EXPECT_EQ(TerminalNumbers(pdf, boardTop), (std::set<std::string>{"1", "3", "4", "6", "7", "9", "10", "12"}));
 }
 
 }  // namespace

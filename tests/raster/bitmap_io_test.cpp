@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace setrix::raster;
@@ -22,7 +22,8 @@ Bitmap Indexed(int w, int h, int depth, std::vector<Rgb> palette, std::vector<in
 }
 
 std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("setrix_raster_" + std::to_string(::getpid()) + "_" + name)).string();
+  return (std::filesystem::temp_directory_path() / ("setrix_raster_" + std::to_string(::getpid()) + "_" + name))
+      .string();
 }
 
 }  // namespace
@@ -32,12 +33,12 @@ std::string TempPath(const std::string& name) {
 TEST(BmpWriter, OneBitLayout) {
   const Bitmap b = Indexed(3, 2, 1, {{0, 0, 0}, {255, 255, 255}}, {1, 0, 1, 0, 0, 1});
   const std::vector<std::uint8_t> expected = {
-      'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,                        // file header
-      40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 8, 0, 0, 0,  // info header
-      0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,                 //
-      0, 0, 0, 0, 255, 255, 255, 0,                                           // palette
-      0x20, 0, 0, 0,                                                          // bottom row: 0 0 1
-      0xA0, 0, 0, 0};                                                         // top row: 1 0 1
+      'B',  'M',  70, 0, 0,    0,    0,   0, 0, 0, 62, 0, 0, 0,                                // file header
+      40,   0,    0,  0, 3,    0,    0,   0, 2, 0, 0,  0, 1, 0, 1, 0, 0, 0, 0, 0, 8, 0, 0, 0,  // info header
+      0x13, 0x0B, 0,  0, 0x13, 0x0B, 0,   0, 2, 0, 0,  0, 0, 0, 0, 0,                          //
+      0,    0,    0,  0, 255,  255,  255, 0,                                                   // palette
+      0x20, 0,    0,  0,                                                                       // bottom row: 0 0 1
+      0xA0, 0,    0,  0};                                                                      // top row: 1 0 1
   EXPECT_EQ(EncodeBmp(b), expected);
 }
 
@@ -73,7 +74,8 @@ TEST(BitmapRoundTrip, EveryDepthThroughBmp) {
     Bitmap b(13, 5, depth);  // 13 columns: rows need padding at every depth
     if (b.Indexed()) {
       std::vector<Rgb> pal;
-      for (int i = 0; i < (1 << depth); ++i) pal.push_back({std::uint8_t(i * 7), std::uint8_t(255 - i), std::uint8_t(i)});
+      for (int i = 0; i < (1 << depth); ++i)
+        pal.push_back({std::uint8_t(i * 7), std::uint8_t(255 - i), std::uint8_t(i)});
       b.SetPalette(pal);
     }
     for (int y = 0; y < 5; ++y)
@@ -121,8 +123,8 @@ TEST(PnmReader, CommentsMaxvalAndPackedSamples) {
   EXPECT_EQ(p.ColorAt(1, 0), (Rgb{255, 255, 255}));
   EXPECT_EQ(p.ColorAt(1, 1), (Rgb{0, 0, 0}));
 
-  const std::vector<std::uint8_t> wide = {'P', '6', ' ', '1', ' ', '1', ' ', '6', '5', '5', '3', '5', '\n',
-                                          0xFF, 0xFF, 0x80, 0x00, 0x00, 0x00};
+  const std::vector<std::uint8_t> wide = {'P', '6', ' ',  '1',  ' ',  '1',  ' ',  '6',  '5', '5',
+                                          '3', '5', '\n', 0xFF, 0xFF, 0x80, 0x00, 0x00, 0x00};
   EXPECT_EQ(DecodePnm(wide).ColorAt(0, 0), (Rgb{255, 128, 0}));
 
   const Bitmap g = DecodePnm(Bytes("P2 2 1 255 0 200"));

@@ -38,11 +38,8 @@ TEST(Bitmap, RowsGiveWhatThePixelAccessGives) {
     std::vector<Rgb> palette;
   };
   const Case cases[] = {
-      {1, 1, 1, {}},
-      {37, 3, 1, {}},
-      {5, 4, 4, {{1, 2, 3}, {200, 100, 50}, {1, 2, 3}}},
-      {33, 2, 8, {}},
-      {7, 3, 24, {}},
+      {1, 1, 1, {}},  {37, 3, 1, {}}, {5, 4, 4, {{1, 2, 3}, {200, 100, 50}, {1, 2, 3}}},
+      {33, 2, 8, {}}, {7, 3, 24, {}},
   };
   for (const Case& c : cases) {
     Bitmap b(c.width, c.height, c.depth);

@@ -228,8 +228,8 @@ TEST(TerminalPlans, ScrewsSitOnTheNumberedRowsAndPotsOnTheirRows) {
       if (!onTerminalRow) others.push_back(&r);
     }
     for (int row : p.potRows) {
-      const auto pot = std::find_if(others.begin(), others.end(),
-                                    [&](const Round* r) { return std::abs(r->cy - row) <= 0.5; });
+      const auto pot =
+          std::find_if(others.begin(), others.end(), [&](const Round* r) { return std::abs(r->cy - row) <= 0.5; });
       ASSERT_NE(pot, others.end()) << "no potentiometer on row " << row;
       EXPECT_EQ((*pot)->cx < b.Width() / 2.0 ? 'L' : 'R', p.potSide) << "row " << row;
     }
@@ -292,8 +292,7 @@ TEST(Pictures, FirstUseFromSeveralThreadsGivesOnePicture) {
   // Run under the sanitizer build: a race in the first drawing shows there.
   std::vector<const Bitmap*> seen(4, nullptr);
   std::vector<std::thread> threads;
-  for (std::size_t i = 0; i < seen.size(); ++i)
-    threads.emplace_back([&seen, i] { seen[i] = &Picture("KP_FRQ"); });
+  for (std::size_t i = 0; i < seen.size(); ++i) threads.emplace_back([&seen, i] { seen[i] = &Picture("KP_FRQ"); });
   for (std::thread& t : threads) t.join();
   for (const Bitmap* p : seen) EXPECT_EQ(p, &Picture("KP_FRQ"));
 }
@@ -318,12 +317,12 @@ TEST(Lettering, StrokeHoldsExactlyThePointsNearItsSegments) {
     std::vector<Pt> pts;
     double width;
   } cases[] = {
-      {{{5, 5}}, 3},                                  // a dot
-      {{{2, 2}, {2, 2}}, 2},                          // a segment of no length
-      {{{34, 34}, {90, 34}, {34, 90}, {90, 90}}, 15}, // a Z
-      {{{0.5, 3.25}, {7.75, 3.25}}, 1},               // a thin line off the pixel centres
-      {{{-4, -4}, {6, 9}, {12, -2}}, 5},              // partly left of and above 0
-      {{}, 4},                                        // nothing
+      {{{5, 5}}, 3},                                   // a dot
+      {{{2, 2}, {2, 2}}, 2},                           // a segment of no length
+      {{{34, 34}, {90, 34}, {34, 90}, {90, 90}}, 15},  // a Z
+      {{{0.5, 3.25}, {7.75, 3.25}}, 1},                // a thin line off the pixel centres
+      {{{-4, -4}, {6, 9}, {12, -2}}, 5},               // partly left of and above 0
+      {{}, 4},                                         // nothing
   };
   for (const auto& c : cases) {
     const setrix::resources::draw::Shape s = setrix::resources::draw::Stroke(c.pts, c.width);

@@ -293,6 +293,7 @@ TEST(Texts, ContentsHelpIsCompleteInEveryLanguage) {
     EXPECT_NE(help.find("(ZERO)"), std::string_view::npos) << lang;
     EXPECT_NE(help.find("(SPAN)"), std::string_view::npos) << lang;
   }
-  EXPECT_TRUE(Tx(txContentsHelp, kEn).ends_with("\r\n\r\n   For further questions please contact your distributor."));
+  EXPECT_TRUE(
+      Tx(txContentsHelp, kEn).ends_with("\r\n\r\n   For further questions please contact your distributor."));
   EXPECT_NE(Tx(txContentsHelp, kIt).find("come mostrato in figura.\r\n"), std::string_view::npos);
 }
