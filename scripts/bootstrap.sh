@@ -14,7 +14,7 @@ PACKAGES=(
   ccache clang libclang-rt-14-dev
   libcsv-dev libqrencode-dev qt6-translations-l10n
   scdoc lintian desktop-file-utils appstream librsvg2-bin
-  python3-jsonschema zbar-tools
+  python3-jsonschema zbar-tools clang-format
 )
 
 missing=()
