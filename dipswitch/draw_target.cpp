@@ -47,17 +47,17 @@ void BitmapTarget::SetSize(int width, int height) {
 
 void BitmapTarget::SetPixel(int x, int y, Color c) {
   if (x < 0 || y < 0 || x >= bitmap_.Width() || y >= bitmap_.Height()) return;
-  if (!bitmap_.Indexed()) {
-    bitmap_.Row(y)[x] = c & 0xFFFFFFu;
-    return;
-  }
+  bitmap_.Row(y)[x] = ValueOf(c);
+}
+
+// The stored value of a colour: the nearest palette entry, looked up once per colour run.
+std::uint32_t BitmapTarget::ValueOf(Color c) {
+  if (!bitmap_.Indexed()) return c & 0xFFFFFFu;
   if (cachedIndex_ < 0 || cachedColor_ != c) {
-    bitmap_.SetColor(x, y, raster::ToRgb(c));  // nearest palette entry
     cachedColor_ = c;
-    cachedIndex_ = bitmap_.Index(x, y);
-    return;
+    cachedIndex_ = static_cast<int>(bitmap_.ValueOf(raster::ToRgb(c)));
   }
-  bitmap_.SetIndex(x, y, static_cast<std::uint8_t>(cachedIndex_));
+  return static_cast<std::uint32_t>(cachedIndex_);
 }
 
 void BitmapTarget::FillRect(int l, int t, int r, int b, Color c) {
@@ -65,8 +65,9 @@ void BitmapTarget::FillRect(int l, int t, int r, int b, Color c) {
   t = std::max(t, 0);
   r = std::min(r, bitmap_.Width());
   b = std::min(b, bitmap_.Height());
-  for (int y = t; y < b; ++y)
-    for (int x = l; x < r; ++x) SetPixel(x, y, c);
+  if (l >= r || t >= b) return;
+  const std::uint32_t v = ValueOf(c);
+  for (int y = t; y < b; ++y) std::fill(bitmap_.Row(y) + l, bitmap_.Row(y) + r, v);
 }
 
 }  // namespace setrix::dipswitch

@@ -56,6 +56,8 @@ class BitmapTarget final : public DrawTarget {
   raster::Bitmap& Bitmap() { return bitmap_; }
 
  private:
+  std::uint32_t ValueOf(Color c);
+
   raster::Bitmap& bitmap_;
   // The last colour looked up in an indexed bitmap's palette, and its entry.
   Color cachedColor_ = 0;

@@ -76,8 +76,7 @@ void ConfigureBank(dipswitch::TDIPSwitch& bank, int count, dipswitch::TDIPAlignm
 pdf::TRect PaintBank(raster::Bitmap& board, dipswitch::TDIPSwitch& bank, int x, int y) {
   raster::Bitmap picture(1, 1, 1);
   bank.DrawToBitmap(picture);
-  for (int j = 0; j < picture.Height(); ++j)
-    for (int i = 0; i < picture.Width(); ++i) board.SetColor(x + i, y + j, picture.ColorAt(i, j));
+  raster::CopyPixels(board, picture, x, y);
   return {x, y, x + picture.Width(), y + picture.Height()};
 }
 

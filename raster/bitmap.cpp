@@ -84,10 +84,11 @@ Rgb Bitmap::ColorAt(int x, int y) const {
 
 void Bitmap::SetColor(int x, int y, Rgb c) {
   if (!Inside(x, y)) return;
-  if (!Indexed()) {
-    Row(y)[x] = ToColor(c);
-    return;
-  }
+  Row(y)[x] = ValueOf(c);
+}
+
+std::uint32_t Bitmap::ValueOf(Rgb c) const {
+  if (!Indexed()) return ToColor(c);
   int best = 0;
   long bestDist = std::numeric_limits<long>::max();
   for (std::size_t i = 0; i < palette_.size(); ++i) {
@@ -99,7 +100,38 @@ void Bitmap::SetColor(int x, int y, Rgb c) {
       if (d == 0) break;  // nothing comes nearer, and the first of equals wins anyway
     }
   }
-  Row(y)[x] = static_cast<std::uint32_t>(best);
+  return static_cast<std::uint32_t>(best);
+}
+
+void CopyPixels(Bitmap& dst, const Bitmap& src, int x, int y) {
+  const int i0 = std::max(0, -x), j0 = std::max(0, -y);
+  const int i1 = std::min(src.Width(), dst.Width() - x), j1 = std::min(src.Height(), dst.Height() - y);
+  if (i0 >= i1 || j0 >= j1) return;
+  if (src.Indexed()) {
+    // One lookup per palette entry; an index beyond the palette reads as black, as ColorAt says.
+    const std::uint32_t black = dst.ValueOf(Rgb{});
+    std::vector<std::uint32_t> map(std::size_t{1} << src.Depth(), black);
+    for (std::size_t k = 0; k < src.Palette().size() && k < map.size(); ++k)
+      map[k] = dst.ValueOf(src.Palette()[k]);
+    for (int j = j0; j < j1; ++j) {
+      const std::uint32_t* in = src.Row(j);
+      std::uint32_t* out = dst.Row(y + j) + x;
+      for (int i = i0; i < i1; ++i) out[i] = in[i] < map.size() ? map[in[i]] : black;
+    }
+    return;
+  }
+  std::uint32_t lastIn = 0, lastOut = dst.ValueOf(ToRgb(0));
+  for (int j = j0; j < j1; ++j) {
+    const std::uint32_t* in = src.Row(j);
+    std::uint32_t* out = dst.Row(y + j) + x;
+    for (int i = i0; i < i1; ++i) {
+      if (in[i] != lastIn) {
+        lastIn = in[i];
+        lastOut = dst.ValueOf(ToRgb(in[i]));
+      }
+      out[i] = lastOut;
+    }
+  }
 }
 
 }  // namespace setrix::raster

@@ -47,6 +47,9 @@ class Bitmap {
   // palette entry nearest to the colour.
   Rgb ColorAt(int x, int y) const;
   void SetColor(int x, int y, Rgb c);
+  // The value SetColor stores for c: the nearest palette entry of an indexed bitmap (the
+  // first of equals; 0 without a palette), 0xRRGGBB otherwise.
+  std::uint32_t ValueOf(Rgb c) const;
 
   // Row y as bytes, Width() values written to out: the palette indices of an indexed
   // bitmap (what Index gives), or R, G, B per pixel, 3 * Width() bytes, of any bitmap (what
@@ -66,5 +69,10 @@ class Bitmap {
   std::vector<Rgb> palette_;
   std::vector<std::uint32_t> pixels_;
 };
+
+// Sets every pixel of src into dst with src's top-left corner at (x, y), clipped to dst:
+// what dst.SetColor(x + i, y + j, src.ColorAt(i, j)) does pixel by pixel, with each colour
+// of src looked up in dst's palette once.
+void CopyPixels(Bitmap& dst, const Bitmap& src, int x, int y);
 
 }  // namespace setrix::raster

@@ -70,3 +70,37 @@ TEST(Bitmap, RowsGiveWhatThePixelAccessGives) {
     }
   }
 }
+
+// CopyPixels must store what pixel-by-pixel SetColor(ColorAt) stores, for every pairing of
+// indexed and RGB pictures, with the source partly outside the target on every side.
+TEST(Bitmap, CopyPixelsMatchesSetColorPixelByPixel) {
+  auto pattern = [](int w, int h, int depth) {
+    Bitmap b(w, h, depth);
+    if (depth == 4) b.SetPalette({{0, 0, 0}, {200, 10, 10}, {10, 200, 10}});  // entries 3..15 read black
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        if (b.Indexed())
+          b.Row(y)[x] = static_cast<std::uint32_t>((x * 7 + y * 3) % (1 << depth));
+        else
+          b.SetColor(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 60), 90});
+      }
+    return b;
+  };
+  struct Case {
+    int srcDepth, dstDepth, x, y;
+  };
+  const Case cases[] = {{1, 8, 1, 1},     {4, 8, -2, 3}, {4, 1, 4, -1}, {24, 8, 2, 2},
+                        {24, 24, -1, -1}, {8, 24, 5, 4}, {1, 1, 7, 7},  {4, 4, -9, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.srcDepth << " -> " << c.dstDepth << " at " << c.x << "," << c.y);
+    const Bitmap src = pattern(5, 4, c.srcDepth);
+    Bitmap want = pattern(8, 6, c.dstDepth);
+    if (want.Depth() == 8)
+      want.SetPalette({{0, 0, 0}, {255, 255, 255}, {190, 20, 20}, {0, 180, 0}, {160, 80, 90}});
+    Bitmap got = want;
+    for (int j = 0; j < src.Height(); ++j)
+      for (int i = 0; i < src.Width(); ++i) want.SetColor(c.x + i, c.y + j, src.ColorAt(i, j));
+    setrix::raster::CopyPixels(got, src, c.x, c.y);
+    EXPECT_EQ(got, want);
+  }
+}
