@@ -18,7 +18,10 @@ std::optional<CheckResult> IfSetting(CheckResult c) {
 }  // namespace
 
 DeviceReader::DeviceReader(std::vector<int> counts, Decode decode, Check check)
-    : counts_(std::move(counts)), banks_(counts_.size(), 0), decode_(std::move(decode)), check_(std::move(check)) {}
+    : counts_(std::move(counts)),
+      banks_(counts_.size(), 0),
+      decode_(std::move(decode)),
+      check_(std::move(check)) {}
 
 DeviceReader DeviceReader::ForDc(const DcScreen& screen) {
   return DeviceReader(
@@ -36,7 +39,8 @@ DeviceReader DeviceReader::ForDc(const DcScreen& screen) {
 
 DeviceReader DeviceReader::ForThermo(const ThermoModel& model) {
   return DeviceReader(
-      {8, 8}, [](const std::vector<int>& b, int language) { return ReadThermo(Bank(b, 0), Bank(b, 1), language).reading; },
+      {8, 8},
+      [](const std::vector<int>& b, int language) { return ReadThermo(Bank(b, 0), Bank(b, 1), language).reading; },
       [&model](const std::vector<int>& b, int language) -> std::optional<CheckResult> {
         if (!model.config.complete) return std::nullopt;
         return IfSetting(CheckThermo(model.config, Bank(b, 0), Bank(b, 1), language));
@@ -45,7 +49,8 @@ DeviceReader DeviceReader::ForThermo(const ThermoModel& model) {
 
 DeviceReader DeviceReader::ForRtd(const RtdModel& model) {
   return DeviceReader(
-      {8, 8}, [](const std::vector<int>& b, int language) { return ReadRtd(Bank(b, 0), Bank(b, 1), language).reading; },
+      {8, 8},
+      [](const std::vector<int>& b, int language) { return ReadRtd(Bank(b, 0), Bank(b, 1), language).reading; },
       [&model](const std::vector<int>& b, int language) -> std::optional<CheckResult> {
         if (!model.config.complete) return std::nullopt;
         return IfSetting(CheckRtd(model.config, Bank(b, 0), Bank(b, 1), language));
@@ -54,7 +59,8 @@ DeviceReader DeviceReader::ForRtd(const RtdModel& model) {
 
 DeviceReader DeviceReader::ForFrq(const FrqModel& model) {
   return DeviceReader(
-      {8, 8}, [](const std::vector<int>& b, int language) { return ReadFrq(Bank(b, 0), Bank(b, 1), language).reading; },
+      {8, 8},
+      [](const std::vector<int>& b, int language) { return ReadFrq(Bank(b, 0), Bank(b, 1), language).reading; },
       [&model](const std::vector<int>& b, int language) -> std::optional<CheckResult> {
         return IfSetting(CheckFrq(model, Bank(b, 0), Bank(b, 1), language));
       });

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "modules/decode.h"
 #include "modules/dc_screen.h"
+#include "modules/decode.h"
 #include "modules/frq.h"
 #include "modules/rtd.h"
 #include "modules/thermo.h"

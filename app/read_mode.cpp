@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -45,7 +46,8 @@ QRect ToRect(const dipswitch::BodyRect& b) { return QRect(b.L, b.T, b.R - b.L, b
 // What the device is set for, the switches no setting produces, the notes, the check, and
 // the bank values, as rich text.
 QString ReadingHtml(const DeviceReading& r) {
-  QString h = QStringLiteral("<p style='margin:0'><b>%1</b></p>").arg(Html(std::string(Tx(texts::txDeviceSetFor))));
+  QString h =
+      QStringLiteral("<p style='margin:0'><b>%1</b></p>").arg(Html(std::string(Tx(texts::txDeviceSetFor))));
   h += QStringLiteral("<table cellspacing='0' cellpadding='1' style='margin-top:3px'>");
   for (const ReadingLine& line : r.reading.lines)
     h += QStringLiteral("<tr><td>%1:</td><td width='10'></td><td>%2</td></tr>")
@@ -55,7 +57,8 @@ QString ReadingHtml(const DeviceReading& r) {
     h += QStringLiteral("<p style='margin-top:6px; margin-bottom:0; color:#b00000'><b>%1</b></p>")
              .arg(Html(std::string(Tx(texts::txNoSettingGivesThese))));
     for (const ReadingProblem& p : r.reading.problems)
-      h += QStringLiteral("<p style='margin:0 0 0 12px; color:#b00000'>- %1</p>").arg(Html(p.text));
+      h += QStringLiteral("<p style='margin:0 0 0 22px; text-indent:-10px; color:#b00000'>- %1</p>")
+               .arg(Html(p.text));
   }
   for (const std::string& note : r.reading.notes)
     h += QStringLiteral("<p style='margin-top:6px; margin-bottom:0'>%1</p>").arg(Html(note));
@@ -108,12 +111,29 @@ class ReadBoard::Marks : public QWidget {
         const QRect now = ToRect(*bank->Bank().Lever(s.number, on)).translated(bank->pos());
         p.fillRect(now, QColor(255, 0, 0));
       }
+      // A pointer beside the bank, at the ON end's side, that a glance finds.
+      const QRectF body = bank->geometry();
+      const QPointF c = QRectF(slot).center();
+      QPolygonF pointer;
+      if (dipswitch::IsHorizontal(bank->SwitchSettings().Alignment()))
+        pointer << QPointF(c.x(), body.top() - 3) << QPointF(c.x() - 3.5, body.top() - 10)
+                << QPointF(c.x() + 3.5, body.top() - 10);
+      else
+        pointer << QPointF(body.left() - 3, c.y()) << QPointF(body.left() - 10, c.y() - 3.5)
+                << QPointF(body.left() - 10, c.y() + 3.5);
+      p.save();
+      p.setRenderHint(QPainter::Antialiasing);
+      p.setPen(Qt::NoPen);
+      p.setBrush(kMoveRing);
+      p.drawPolygon(pointer);
+      p.restore();
       p.fillRect(QRect(slot.left() - 1, slot.top() - 1, slot.width() + 2, 1), kMoveRing);
       p.fillRect(QRect(slot.left() - 1, slot.bottom() + 1, slot.width() + 2, 1), kMoveRing);
       p.fillRect(QRect(slot.left() - 1, slot.top(), 1, slot.height()), kMoveRing);
       p.fillRect(QRect(slot.right() + 1, slot.top(), 1, slot.height()), kMoveRing);
     }
-    if (board_.hasFocus()) {
+    // The chosen lever, while the keys go to the board.
+    if (board_.window()->focusWidget() == &board_) {
       const QRect slot = board_.SlotRect(board_.focused_);
       if (!slot.isEmpty()) {
         const QRect r = slot.adjusted(-2, -2, 2, 2);
@@ -134,7 +154,8 @@ ReadBoard::ReadBoard(const std::vector<TDIPSwitch*>& banks, QWidget* parent) : Q
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   for (TDIPSwitch* shown : banks) {
-    const auto alignment = static_cast<TDIPSwitch::Alignment>(static_cast<int>(shown->SwitchSettings().Alignment()));
+    const auto alignment =
+        static_cast<TDIPSwitch::Alignment>(static_cast<int>(shown->SwitchSettings().Alignment()));
     auto* bank = new TDIPSwitch(shown->Count(), alignment, this);
     bank->setObjectName(shown->objectName() + QStringLiteral("_Read"));
     bank->move(shown->pos());
@@ -169,7 +190,8 @@ std::optional<SwitchRef> ReadBoard::LeverAt(QPointF p) const {
     // The slot and half the gap to its neighbours; across the bank a little more.
     const bool horizontal = dipswitch::IsHorizontal(BankWidget(s.bank)->SwitchSettings().Alignment());
     const QRect slot = SlotRect(s);
-    const QRectF hit = horizontal ? QRectF(slot).adjusted(-1.5, -4, 1.5, 4) : QRectF(slot).adjusted(-4, -1.5, 4, 1.5);
+    const QRectF hit =
+        horizontal ? QRectF(slot).adjusted(-1.5, -4, 1.5, 4) : QRectF(slot).adjusted(-4, -1.5, 4, 1.5);
     if (hit.contains(p)) return s;
   }
   return std::nullopt;
@@ -297,6 +319,11 @@ void ReadOverlay::ApplyLanguage() {
   leaveButton->setGeometry(h.right() - width + 1, h.top(), width, 24);
   hint->setText(T(texts::txReadDeviceHint));
   hint->setGeometry(h.left() + 2, h.top() + 26, h.width() - 4, h.height() - 26);
+  // A smaller type where the hint would not fit.
+  for (int size : {12, 11, 10}) {
+    hint->setFont(ArialFont(size));
+    if (hint->heightForWidth(hint->width()) <= hint->height()) break;
+  }
   Refresh();
 }
 
@@ -401,8 +428,8 @@ ReadLayout DeviceReadMode::LayoutOf(ModulePage* page) const {
     l.banks = {frq->SW1_FRQ, frq->SW2_FRQ};
     if (auto* card = frq->findChild<QFrame*>(QStringLiteral("Panel_TS_FRQ"))) l.taskCard = card->geometry();
     const QRect help = frq->HelpFRQPanel->geometry();
-    l.header = QRect(help.left(), help.top() - 2, help.width(), 50);
-    l.panel = help.adjusted(0, 50, 0, 0);
+    l.header = QRect(help.left(), help.top() - 2, help.width(), 62);
+    l.panel = help.adjusted(0, 62, 0, 0);
   }
   return l;
 }
@@ -419,8 +446,8 @@ void DeviceReadMode::Enter() {
   if (Active()) return;
   QWidget* active = window_.ActivePage();
   ModulePage* page = nullptr;
-  for (ModulePage* p : std::initializer_list<ModulePage*>{window_.TS_DC, window_.TS_Thermo, window_.TS_RTD,
-                                                          window_.TS_FRQ})
+  for (ModulePage* p :
+       std::initializer_list<ModulePage*>{window_.TS_DC, window_.TS_Thermo, window_.TS_RTD, window_.TS_FRQ})
     if (p == active) page = p;
   if (!page) {
     action_->setChecked(false);

@@ -69,11 +69,11 @@ class ReadBoard : public QWidget {
 
 // Where the read mode puts its parts on a module screen.
 struct ReadLayout {
-  QWidget* board = nullptr;         // the board picture
-  std::vector<TDIPSwitch*> banks;   // its banks, S1 first
-  QRect taskCard;                   // the entries of the task: dimmed while reading
-  QRect header;                     // heading, hint and Leave button, on the dark background
-  QRect panel;                      // the reading
+  QWidget* board = nullptr;        // the board picture
+  std::vector<TDIPSwitch*> banks;  // its banks, S1 first
+  QRect taskCard;                  // the entries of the task: dimmed while reading
+  QRect header;                    // heading, hint and Leave button, on the dark background
+  QRect panel;                     // the reading
 };
 
 // The layer over a module screen while the read mode is on.

@@ -1233,10 +1233,10 @@ constinit const PerLanguage txReadDeviceTitle{"txReadDeviceTitle", {
 }};
 
 constinit const PerLanguage txReadDeviceHint{"txReadDeviceHint", {
-    /* de */ "Schalter wie am Gerät stellen: Klick schaltet um; Pfeiltasten wählen, Leertaste schaltet um.",
-    /* en */ "Set the levers as found: a click flips a lever; arrow keys choose one, Space flips it.",
-    /* it */ "Impostare gli interruttori come trovati: un clic li commuta; frecce per scegliere, Spazio per commutare.",
-    /* es */ "Poner los interruptores como se encuentran: un clic los conmuta; flechas para elegir, Espacio para conmutar."
+    /* de */ "Schalter wie vorgefunden stellen: Klick, oder Pfeiltasten und Leertaste.",
+    /* en */ "Set the levers as found: click one, or use the arrow keys and Space.",
+    /* it */ "Impostare gli interruttori come trovati: clic, oppure frecce e Spazio.",
+    /* es */ "Poner los interruptores como se encuentran: clic, o flechas y Espacio."
 }};
 
 constinit const PerLanguage txDeviceSetFor{"txDeviceSetFor", {

@@ -74,8 +74,8 @@ class ReadModeTest : public QObject {
     QCOMPARE(board->BankWidget(2)->Value(), 25);
     QCOMPARE(board->BankWidget(3)->Value(), 7);
     const QString text = Shown(o);
-    for (const char* expected : {"The device is set for:", "Input:", "4..20 mA", "Output:", "0..10V", "Zero offset:",
-                                 "0 %", "< 10 Hz", "S1 = 15, S2 = 25, S3 = 7"})
+    for (const char* expected : {"The device is set for:", "Input:", "4..20 mA", "Output:", "0..10V",
+                                 "Zero offset:", "0 %", "< 10 Hz", "S1 = 15, S2 = 25, S3 = 7"})
       QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(text));
     QVERIFY(o->Shown().reading.Produced());
     QVERIFY(!o->Shown().check);  // no task on the screen: nothing to compare with
@@ -237,8 +237,8 @@ class ReadModeTest : public QObject {
     QCOMPARE(o->leaveButton->text(), TxText(texts::txLeaveReading, kDe));
     QCOMPARE(o->hint->text(), TxText(texts::txReadDeviceHint, kDe));
     const QString text = Shown(o);
-    for (const char* expected : {"Das Gerät ist eingestellt auf:", "Eingang:", "4..20 mA", "Zu verstellende Schalter:",
-                                 "S1 Schalter 5: auf OFF stellen"})
+    for (const char* expected : {"Das Gerät ist eingestellt auf:", "Eingang:", "4..20 mA",
+                                 "Zu verstellende Schalter:", "S1 Schalter 5: auf OFF stellen"})
       QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
     QCOMPARE(o->Reader().Banks(), (std::vector<int>{31, 25, 7}));
     QCOMPARE(o->board->BankWidget(1)->Value(), 31);

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QTextStream>
+#include <QThread>
 
 #include "app/dc_page.h"
 #include "app/dialogs.h"
@@ -131,6 +132,11 @@ int main(int argc, char* argv[]) {
       TForm1 r(readStore, {QStringLiteral("setrix")});
       r.show();
       r.activateWindow();
+      // The focus mark shows only in the active window.
+      for (int i = 0; i < 100 && !r.isActiveWindow(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+      }
       r.ProduktClick(0);
       r.ReadDevice->Enter();
       for (SwitchRef s : {SwitchRef{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 1}, {2, 4}, {2, 5}, {3, 1}, {3, 2}, {3, 3}})
@@ -157,6 +163,12 @@ int main(int argc, char* argv[]) {
       r.ReadDevice->Enter();
       for (SwitchRef s : {SwitchRef{1, 2}, {1, 4}, {2, 2}, {2, 3}, {2, 6}}) r.ReadDevice->Overlay()->Flip(s);
       Save(&r, l + QStringLiteral("_19_frq_read"));
+      r.ProduktClick(0);
+      r.ReadDevice->Enter();
+      r.ReadDevice->Overlay()->Flip({1, 5});
+      r.SetZoom(200);
+      Save(&r, l + QStringLiteral("_19_dc_read_differs_zoom200"));
+      r.SetZoom(100);
       r.ReadDevice->Leave();
     }
 
