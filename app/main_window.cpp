@@ -24,6 +24,7 @@
 #include "app/list_pages.h"
 #include "app/models.h"
 #include "app/pictures.h"
+#include "app/read_mode.h"
 #include "app/service_pages.h"
 #include "app/style.h"
 #include "app/window_texts.h"
@@ -148,6 +149,7 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   connect(PageControl, &QStackedWidget::currentChanged, this, &TForm1::PageChanged);
 
   CreateMenus();
+  ReadDevice = new DeviceReadMode(*this);
 
   // Created at start with the main window and reused for the whole run.
   Frm_Gag = new TFrm_Gag(this);
@@ -651,6 +653,7 @@ void TForm1::ApplyLanguage() {
   serviceItems[1]->setText(T(texts::txScreenProductSelect));
   serviceItems[2]->setText(T(texts::txScreenResultsDC));
   serviceItems[3]->setText(T(texts::txScreenDataEvaluationDC));
+  if (ReadDevice) ReadDevice->ApplyLanguage();
 
   ApplyWindowTexts();
   LoadQtTranslation();

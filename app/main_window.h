@@ -23,6 +23,7 @@ class TPDFForm;
 
 namespace setrix::app {
 
+class DeviceReadMode;
 class DocumentationDialogs;
 class TAboutBox;
 class TAlphaCodeBox;
@@ -140,6 +141,9 @@ class TForm1 : public QMainWindow {
   PictureLabel* Img_Bausteinauswahl;
   // Rows top to bottom: DC, thermocouple, RTD, frequency; each family, series, model word.
   std::array<std::array<ClickLabel*, 3>, 4> productRows;
+
+  // Product / Read a device...: the read mode of the module screens.
+  DeviceReadMode* ReadDevice = nullptr;
 
   TFrm_Gag* Frm_Gag;
   TInhaltBox* InhaltBox;

@@ -230,44 +230,54 @@ void TDIPSwitch::DrawLever(int k) {
   if (!bitmapMode_ && !painting_ && OnSwitchDrawn) OnSwitchDrawn(k);
 }
 
-void TDIPSwitch::DrawLeverOn(DrawTarget& canvas, const BankColors& c, int k) const {
-  const TDIPSwitchObject& s = settings_;
-  const int n = s.Count();
-  if (k < 1 || k > n) return;
-  const TDIPAlignment a = s.Alignment();
+std::optional<BodyRect> TDIPSwitch::Slot(int k) const {
+  const int n = settings_.Count();
+  if (k < 1 || k > n) return std::nullopt;
+  const TDIPAlignment a = settings_.Alignment();
   const Box slot = SlotAt(Body(), IsHorizontal(a), PositionOf(a, n, k));
-  canvas.FillRect(slot.l, slot.t, slot.r, slot.b, c.slotBack);
-  if (s.Undefined(k)) return;
+  return BodyRect{slot.l, slot.t, slot.r, slot.b};
+}
+
+std::optional<BodyRect> TDIPSwitch::Lever(int k, bool on) const {
+  std::optional<BodyRect> lever = Slot(k);
+  if (!lever) return std::nullopt;
   // The lever covers the 7 pixels at the slot's ON or OFF end; ON points to the marking.
-  const bool on = s.SwitchOn(k);
-  Box lever = slot;
-  switch (a) {
+  switch (settings_.Alignment()) {
     case TDIPAlignment::Deg_0:
       if (on)
-        lever.b -= kLeverShift;
+        lever->B -= kLeverShift;
       else
-        lever.t += kLeverShift;
+        lever->T += kLeverShift;
       break;
     case TDIPAlignment::Deg_90:
       if (on)
-        lever.r -= kLeverShift;
+        lever->R -= kLeverShift;
       else
-        lever.l += kLeverShift;
+        lever->L += kLeverShift;
       break;
     case TDIPAlignment::Deg_180:
       if (on)
-        lever.t += kLeverShift;
+        lever->T += kLeverShift;
       else
-        lever.b -= kLeverShift;
+        lever->B -= kLeverShift;
       break;
     case TDIPAlignment::Deg_270:
       if (on)
-        lever.l += kLeverShift;
+        lever->L += kLeverShift;
       else
-        lever.r -= kLeverShift;
+        lever->R -= kLeverShift;
       break;
   }
-  canvas.FillRect(lever.l, lever.t, lever.r, lever.b, c.lever);
+  return lever;
+}
+
+void TDIPSwitch::DrawLeverOn(DrawTarget& canvas, const BankColors& c, int k) const {
+  const std::optional<BodyRect> slot = Slot(k);
+  if (!slot) return;
+  canvas.FillRect(slot->L, slot->T, slot->R, slot->B, c.slotBack);
+  if (settings_.Undefined(k)) return;
+  const BodyRect lever = *Lever(k, settings_.SwitchOn(k));
+  canvas.FillRect(lever.L, lever.T, lever.R, lever.B, c.lever);
 }
 
 void TDIPSwitch::FullDrawing() {

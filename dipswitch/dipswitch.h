@@ -169,6 +169,10 @@ class TDIPSwitch {
 
   // The body rectangle of the current Count and Alignment (L = T = 1).
   BodyRect Body() const;
+  // The slot of switch k (1..Count) in the picture, and the part of it that the lever covers
+  // ON or OFF; right and bottom exclusive. Nothing for k outside 1..Count.
+  std::optional<BodyRect> Slot(int k) const;
+  std::optional<BodyRect> Lever(int k, bool on) const;
   // The control's size on screen: R - L + 4 by B - T + 4.
   Size ScreenSize() const;
   // A picture's size: R - L + 2 by B - T + 2.

@@ -32,5 +32,11 @@ extern const PerLanguage txSwitchesShow;
 extern const PerLanguage txOtherAdmissible;
 extern const PerLanguage txNoSettingToCheck;
 extern const PerLanguage txNoSettingGivesThese;
+// The desktop program's read mode.
+extern const PerLanguage txReadDevice;
+extern const PerLanguage txReadDeviceTitle;
+extern const PerLanguage txReadDeviceHint;
+extern const PerLanguage txDeviceSetFor;
+extern const PerLanguage txLeaveReading;
 
 }  // namespace setrix::texts

@@ -1215,6 +1215,44 @@ constinit const PerLanguage txNoSettingGivesThese{"txNoSettingGivesThese", {
     /* es */ "Ningún ajuste del programa da estos interruptores:"
 }};
 
+// The desktop program's read mode: the Product menu item, the heading and hint above the
+// board, the heading of the reading and the button that ends the mode.
+
+constinit const PerLanguage txReadDevice{"txReadDevice", {
+    /* de */ "Gerät &auslesen...",
+    /* en */ "Read a de&vice...",
+    /* it */ "&Leggi un dispositivo...",
+    /* es */ "&Leer un dispositivo..."
+}};
+
+constinit const PerLanguage txReadDeviceTitle{"txReadDeviceTitle", {
+    /* de */ "Gerät auslesen",
+    /* en */ "Read a device",
+    /* it */ "Leggi un dispositivo",
+    /* es */ "Leer un dispositivo"
+}};
+
+constinit const PerLanguage txReadDeviceHint{"txReadDeviceHint", {
+    /* de */ "Schalter wie vorgefunden stellen: Klick, oder Pfeiltasten und Leertaste.",
+    /* en */ "Set the levers as found: click one, or use the arrow keys and Space.",
+    /* it */ "Impostare gli interruttori come trovati: clic, oppure frecce e Spazio.",
+    /* es */ "Poner los interruptores como se encuentran: clic, o flechas y Espacio."
+}};
+
+constinit const PerLanguage txDeviceSetFor{"txDeviceSetFor", {
+    /* de */ "Das Gerät ist eingestellt auf:",
+    /* en */ "The device is set for:",
+    /* it */ "Il dispositivo è impostato per:",
+    /* es */ "El dispositivo está ajustado para:"
+}};
+
+constinit const PerLanguage txLeaveReading{"txLeaveReading", {
+    /* de */ "Auslesen beenden",
+    /* en */ "Leave",
+    /* it */ "Esci",
+    /* es */ "Salir"
+}};
+
 std::span<const Entry> AllEntries() {
   // Built on first use, so that it is complete whenever it is asked for.
   static const Entry kAllEntries[] = {
@@ -1350,6 +1388,11 @@ std::span<const Entry> AllEntries() {
     Entry::Of(txOtherAdmissible),
     Entry::Of(txNoSettingToCheck),
     Entry::Of(txNoSettingGivesThese),
+    Entry::Of(txReadDevice),
+    Entry::Of(txReadDeviceTitle),
+    Entry::Of(txReadDeviceHint),
+    Entry::Of(txDeviceSetFor),
+    Entry::Of(txLeaveReading),
   };
   return kAllEntries;
 }

@@ -5,12 +5,14 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QTextStream>
+#include <QThread>
 
 #include "app/dc_page.h"
 #include "app/dialogs.h"
 #include "app/frq_page.h"
 #include "app/list_pages.h"
 #include "app/main_window.h"
+#include "app/read_mode.h"
 #include "app/service_pages.h"
 #include "app/style.h"
 #include "modules/settings_store.h"
@@ -119,6 +121,56 @@ int main(int argc, char* argv[]) {
     Save(&w, l + QStringLiteral("_16_frq_special1"));
     w.TS_FRQ->ComboChange(FrqList::Mode, 0);
     Save(&w, l + QStringLiteral("_17_frq_zero_max"));
+
+    {
+      // Product / Read a device...: the levers of a 4 .. 20 mA -> 0 .. 10 V device read on
+      // a DC screen without a task; then the task entered and one lever off; then the
+      // thermocouple screen with its setting and one lever off.
+      MemorySettingsStore readStore;
+      readStore.KeyAt(kKeyDC)["Language"] = lang;
+      readStore.KeyAt(kKeyDC)["OutValue"] = 0;
+      TForm1 r(readStore, {QStringLiteral("setrix")});
+      r.show();
+      r.activateWindow();
+      // The focus mark shows only in the active window.
+      for (int i = 0; i < 100 && !r.isActiveWindow(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+      }
+      r.ProduktClick(0);
+      r.ReadDevice->Enter();
+      for (SwitchRef s : {SwitchRef{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 1}, {2, 4}, {2, 5}, {3, 1}, {3, 2}, {3, 3}})
+        r.ReadDevice->Overlay()->Flip(s);
+      Save(&r, l + QStringLiteral("_18_dc_read"));
+      r.ReadDevice->Leave();
+      r.TS_DC->RBtn10Hz->click();
+      r.TS_DC->RadioBtnClick(DcUnitButton::RBtnAV);
+      Type(r.TS_DC, {"4", "20", "0", "10"});
+      r.TS_DC->BitBtnWeiterClick();
+      r.ReadDevice->Enter();
+      r.ReadDevice->Overlay()->Flip({1, 5});
+      Save(&r, l + QStringLiteral("_18_dc_read_differs"));
+      r.ProduktClick(2);
+      for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}})
+        r.TS_Thermo->Choose(list, index);
+      r.ReadDevice->Enter();
+      r.ReadDevice->Overlay()->Flip({2, 1});
+      Save(&r, l + QStringLiteral("_19_thermo_read"));
+      r.ProduktClick(1);
+      r.ReadDevice->Enter();
+      Save(&r, l + QStringLiteral("_19_rtd_read"));
+      r.ProduktClick(3);
+      r.ReadDevice->Enter();
+      for (SwitchRef s : {SwitchRef{1, 2}, {1, 4}, {2, 2}, {2, 3}, {2, 6}}) r.ReadDevice->Overlay()->Flip(s);
+      Save(&r, l + QStringLiteral("_19_frq_read"));
+      r.ProduktClick(0);
+      r.ReadDevice->Enter();
+      r.ReadDevice->Overlay()->Flip({1, 5});
+      r.SetZoom(200);
+      Save(&r, l + QStringLiteral("_19_dc_read_differs_zoom200"));
+      r.SetZoom(100);
+      r.ReadDevice->Leave();
+    }
 
     w.InhaltBox->Prepare(lang);
     w.InhaltBox->show();

@@ -2,6 +2,7 @@
 // checked by eye, enlarged, against the drawing rules (see data/make_fixtures.py).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -195,5 +196,41 @@ TEST(BankPicture, SwitchOnePositionAndLeverPerAlignment) {
     const Bitmap off = Draw(8, c.alignment, 4, Mode::Bitmap);
     EXPECT_NE(off.ColorAt(c.onX, c.onY), red);
     EXPECT_EQ(off.ColorAt(c.offX, c.offY), red);
+  }
+}
+
+// The slot and lever boxes that screens use to find and mark a lever are where the drawing
+// puts them: red exactly on the lever box, the rest of the slot silver.
+TEST(BankPicture, SlotAndLeverBoxesMatchTheDrawing) {
+  const Rgb red{255, 0, 0};
+  for (TDIPAlignment a :
+       {TDIPAlignment::Deg_0, TDIPAlignment::Deg_90, TDIPAlignment::Deg_180, TDIPAlignment::Deg_270}) {
+    for (int count : {3, 10}) {
+      SCOPED_TRACE(std::to_string(Degrees(a)) + " degrees, " + std::to_string(count) + " switches");
+      const int value = 0b1011001101 & ((1 << count) - 1);
+      const Bitmap b = Draw(count, a, value, Mode::Screen);
+      TDIPSwitch sw;
+      sw.SwitchSettings().SetCount(count);
+      sw.SwitchSettings().SetAlignment(a);
+      EXPECT_FALSE(sw.Slot(0));
+      EXPECT_FALSE(sw.Slot(count + 1));
+      EXPECT_FALSE(sw.Lever(count + 1, true));
+      for (int k = 1; k <= count; ++k) {
+        const bool on = (value >> (k - 1) & 1) != 0;
+        const BodyRect slot = *sw.Slot(k);
+        const BodyRect lever = *sw.Lever(k, on);
+        const BodyRect other = *sw.Lever(k, !on);
+        EXPECT_EQ((slot.R - slot.L) * (slot.B - slot.T), 5 * 13) << k;
+        for (int y = slot.T; y < slot.B; ++y)
+          for (int x = slot.L; x < slot.R; ++x) {
+            const bool inLever = x >= lever.L && x < lever.R && y >= lever.T && y < lever.B;
+            EXPECT_EQ(b.ColorAt(x, y) == red, inLever) << "switch " << k << " at " << x << "," << y;
+          }
+        // The two lever places overlap by one pixel row and together fill the slot.
+        const int overlap = (std::min(lever.R, other.R) - std::max(lever.L, other.L)) *
+                            (std::min(lever.B, other.B) - std::max(lever.T, other.T));
+        EXPECT_EQ(overlap, 5) << k;
+      }
+    }
   }
 }
