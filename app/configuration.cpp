@@ -249,7 +249,8 @@ void TForm1::FillRecentMenu() {
   }
   for (int i = 0; i < recentFiles_.size(); ++i) {
     const QString file = recentFiles_.at(i);
-    QAction* a = MenuRecentFiles->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
+    QAction* a =
+        MenuRecentFiles->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
     a->setData(file);
     connect(a, &QAction::triggered, this, [this, file] { OpenConfigurationFile(file); });
   }
@@ -319,7 +320,8 @@ bool TForm1::ShowDevice(const configfile::Device& device, const QString& file,
       case ModuleKind::RTD: devices::ApplyDevice(models_->rtd, device); break;
       case ModuleKind::FRQ: devices::ApplyDevice(models_->frq, device); break;
       case ModuleKind::None:
-        throw devices::DeviceError("module", "\"" + device.module + "\" is no module; use one of dc, thermo, rtd, frq");
+        throw devices::DeviceError("module",
+                                   "\"" + device.module + "\" is no module; use one of dc, thermo, rtd, frq");
     }
   } catch (const devices::DeviceError& e) {
     const std::string field = e.Field() == "module" ? "module" : "choices." + e.Field();
@@ -447,9 +449,9 @@ bool TForm1::SaveDeviceList(const QString& file) {
 void TForm1::MenuDocumentListClick() {
   QString start = deviceList_->File();
   if (start.isEmpty() && !recentFiles_.isEmpty()) start = recentFiles_.first();
-  const QString list = configDialogs_->ChooseOpenFile(this, TitleOf(WindowTx(kTxDocumentList, Language())),
-                                                      WindowTx(kTxListFilter, Language()),
-                                                      start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
+  const QString list = configDialogs_->ChooseOpenFile(
+      this, TitleOf(WindowTx(kTxDocumentList, Language())), WindowTx(kTxListFilter, Language()),
+      start.isEmpty() ? QString() : QFileInfo(start).absolutePath());
   if (list.isEmpty()) return;
   const QString folder =
       configDialogs_->ChooseFolder(this, WindowTx(kTxChooseFolder, Language()), QFileInfo(list).absolutePath());
@@ -475,12 +477,11 @@ void TForm1::DocumentDeviceList(const QString& listFile, const QString& folder) 
   settings.lang = LanguageCode(language);
   settings.date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
   settings.qr = QrOnPaper();
-  std::unique_ptr<ProgressView> progress =
-      configDialogs_->ShowProgress(this, TitleOf(WindowTx(kTxDocumentList, language)),
-                                   static_cast<int>(list.entries.size()));
+  std::unique_ptr<ProgressView> progress = configDialogs_->ShowProgress(
+      this, TitleOf(WindowTx(kTxDocumentList, language)), static_cast<int>(list.entries.size()));
   devices::ModelRunner runner;
-  const devices::BatchReport report = devices::RunBatch(
-      list, Path(listFile), settings, runner, [&](int n, int total, const std::string& tag) {
+  const devices::BatchReport report =
+      devices::RunBatch(list, Path(listFile), settings, runner, [&](int n, int total, const std::string& tag) {
         return progress->Step(n, total, WindowTx(kTxDocumenting, language).arg(n).arg(total).arg(Utf8(tag)));
       });
   progress.reset();
@@ -490,7 +491,11 @@ void TForm1::DocumentDeviceList(const QString& listFile, const QString& folder) 
     devices::WriteBatchSummary(report, settings);
     const int done = static_cast<int>(report.devices.size());
     const int failed = report.FailedCount();
-    text = WindowTx(kTxBatchDone, language).arg(done - failed).arg(done).arg(failed).arg(QDir::toNativeSeparators(folder));
+    text = WindowTx(kTxBatchDone, language)
+               .arg(done - failed)
+               .arg(done)
+               .arg(failed)
+               .arg(QDir::toNativeSeparators(folder));
   } catch (const std::exception& e) {
     text = Utf8(e.what());
   }

@@ -131,7 +131,8 @@ void DeviceListPanel::RefreshRow(int row) {
     const int current = texts::CurrentLanguage();
     try {
       const std::string why = devices::CheckDevice(d, LanguageCode(language_));
-      outcome = why.empty() ? WindowTx(kTxOutcomeOk, language_) : WindowTx(kTxOutcomeRefused, language_).arg(Utf8(why));
+      outcome =
+          why.empty() ? WindowTx(kTxOutcomeOk, language_) : WindowTx(kTxOutcomeRefused, language_).arg(Utf8(why));
     } catch (const devices::DeviceError& err) {
       outcome = WindowTx(kTxOutcomeInvalid, language_)
                     .arg(QStringLiteral("\"%1\": %2").arg(Utf8(err.Field()), Utf8(err.what())));

@@ -11,8 +11,8 @@
 
 #include "app/widgets.h"
 #include "configfile/device.h"
-#include "raster/bitmap.h"
 #include "modules/settings_store.h"
+#include "raster/bitmap.h"
 
 class QAction;
 class QDragEnterEvent;

@@ -45,8 +45,8 @@ void CommandRunner::Run(const configfile::Device& device, const std::string& lan
   }
 }
 
-BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName, const BatchSettings& settings,
-                     const BatchProgress& progress, const BatchDone& done) {
+BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName,
+                     const BatchSettings& settings, const BatchProgress& progress, const BatchDone& done) {
   BatchSettings s = settings;
   if (s.date.empty()) s.date = ShortDateToday();
   CommandRunner runner;

@@ -27,7 +27,8 @@ class CommandRunner final : public devices::DeviceRunner {
 
 // devices::RunBatch with the CommandRunner; an empty settings.date is today in the user's
 // short date format.
-BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName, const BatchSettings& settings,
-                     const BatchProgress& progress = {}, const BatchDone& done = {});
+BatchReport RunBatch(const configfile::DeviceList& list, const std::string& listName,
+                     const BatchSettings& settings, const BatchProgress& progress = {},
+                     const BatchDone& done = {});
 
 }  // namespace setrix::cli

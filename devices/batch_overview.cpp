@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <map>
 
-#include "devices/batch.h"
 #include "configfile/qr.h"
+#include "devices/batch.h"
 #include "pdf/canvas.h"
 #include "pdf/document.h"
 #include "pdf/format.h"

@@ -66,8 +66,8 @@ void CheckNames(const Device& device) {
     bool known = false;
     for (const std::string& n : names) known = known || n == name;
     if (!known)
-      throw DeviceError(name, "\"" + name + "\" is no choice of " + device.module + "; its choices are " +
-                                  Joined(names));
+      throw DeviceError(
+          name, "\"" + name + "\" is no choice of " + device.module + "; its choices are " + Joined(names));
   }
 }
 
@@ -213,7 +213,9 @@ void ApplyDevice(DcScreen& dc, const Device& device) {
   s.EditChange(DcEdit::EditEMax, text("in-max"));
   s.EditChange(DcEdit::EditAMin, text("out-min"));
   s.EditChange(DcEdit::EditAMax, text("out-max"));
-  s.RadioBtnClick(inUnit == 1 ? DcUnitButton::RBtnEmV : inUnit == 2 ? DcUnitButton::RBtnEV : DcUnitButton::RBtnEmA);
+  s.RadioBtnClick(inUnit == 1   ? DcUnitButton::RBtnEmV
+                  : inUnit == 2 ? DcUnitButton::RBtnEV
+                                : DcUnitButton::RBtnEmA);
   s.RadioBtnClick(outUnit == 1 ? DcUnitButton::RBtnAV : DcUnitButton::RBtnAmA);
   dc = std::move(s);
 }
@@ -253,7 +255,8 @@ void ApplyDevice(FrqModel& frq, const Device& device) {
     if (t == nullptr) continue;
     for (char c : *t)
       if (c == '\b' || !FrqEditKeyPress(c))
-        throw DeviceError(name, "\"" + *t + "\" cannot be typed into the entry; it takes the digits 0 to 9, \",\" and \".\"");
+        throw DeviceError(
+            name, "\"" + *t + "\" cannot be typed into the entry; it takes the digits 0 to 9, \",\" and \".\"");
   }
   const int mode = WordIndex(device, "mode");
   const int output = WordIndex(device, "output");

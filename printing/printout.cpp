@@ -91,8 +91,8 @@ void Printout::EndPage() {
     const double bottom = m.paperHeight - std::max(0.5, m.bottomMargin + 0.1);
     const int left = CmToPxX(right - kSize - m.offsetX);
     const int top = CmToPxY(bottom - kSize - m.offsetY);
-    sink_.StretchBitmap(options_.qr, PixelRect{left, top, CmToPxX(right - m.offsetX) - left,
-                                               CmToPxY(bottom - m.offsetY) - top});
+    sink_.StretchBitmap(
+        options_.qr, PixelRect{left, top, CmToPxX(right - m.offsetX) - left, CmToPxY(bottom - m.offsetY) - top});
   }
   pageOpen_ = false;
   scratch_.reset();

@@ -42,10 +42,10 @@ std::string Cli(const std::string& args) {
 // screen shows for it (all steps).
 struct Case {
   const char* name;
-  std::function<Device()> device;                            // the model's choices
-  std::function<std::vector<int>()> banks;                   // the model's banks
+  std::function<Device()> device;                              // the model's choices
+  std::function<std::vector<int>()> banks;                     // the model's banks
   std::function<std::vector<int>(const nlohmann::json&)> cli;  // the same from `--json`
-  std::function<Device(const Device&)> reapplied;            // applied onto a new model, read back
+  std::function<Device(const Device&)> reapplied;              // applied onto a new model, read back
 };
 
 template <class Model>
@@ -120,13 +120,21 @@ std::vector<Case> Cases() {
          const DcBanks b = DcTask().Banks();
          return std::vector<int>{b.s1, b.s2, b.s3};
        },
-       [](const nlohmann::json& j) { return std::vector<int>{j["s1"], j["s2"], j["s3"]}; }, Reapply<DcScreen>()},
+       [](const nlohmann::json& j) {
+         return std::vector<int>{j["s1"], j["s2"], j["s3"]};
+       },
+       Reapply<DcScreen>()},
       {"thermo", [] { return devices::DeviceOf(ThermoTask()); },
-       [] { return std::vector<int>{ThermoTask().config.s1, ThermoTask().config.s2}; }, pair,
-       Reapply<ThermoModel>()},
+       [] {
+         return std::vector<int>{ThermoTask().config.s1, ThermoTask().config.s2};
+       },
+       pair, Reapply<ThermoModel>()},
       // A resistance type: its start and end values are not whole numbers of degrees.
       {"rtd", [] { return devices::DeviceOf(RtdTask(6)); },
-       [] { return std::vector<int>{RtdTask(6).config.s1, RtdTask(6).config.s2}; }, pair, Reapply<RtdModel>()},
+       [] {
+         return std::vector<int>{RtdTask(6).config.s1, RtdTask(6).config.s2};
+       },
+       pair, Reapply<RtdModel>()},
       {"frq", [] { return devices::DeviceOf(FrqTask()); }, [] { return FrqBanksOf(FrqTask()); },
        [](const nlohmann::json& j) {
          std::vector<int> out;
@@ -159,21 +167,21 @@ TEST_F(DeviceModel, EachModuleRoundTripsAndDrivesTheCommandLineToTheSameBanks) {
     const fs::path file = dir / (std::string(c.name) + ".setrix");
     configfile::WriteTextFile(file.string(), configfile::SetrixText(d));
     EXPECT_EQ(configfile::ReadDeviceFile(file.string()), d);
-    const nlohmann::json j = nlohmann::json::parse(Cli(std::string(c.name) + " --config '" + file.string() + "' --json"));
+    const nlohmann::json j =
+        nlohmann::json::parse(Cli(std::string(c.name) + " --config '" + file.string() + "' --json"));
     EXPECT_EQ(c.cli(j), banks);
   }
   fs::remove_all(dir);
 }
 
 TEST_F(DeviceModel, TheWordsAreThoseOfTheCommandLine) {
-  EXPECT_EQ(devices::DeviceOf(DcTask()).choices,
-            (configfile::Choices{{"in-min", "4"},
-                                 {"in-max", "20"},
-                                 {"in-unit", "mA"},
-                                 {"out-min", "0"},
-                                 {"out-max", "10"},
-                                 {"out-unit", "V"},
-                                 {"bandwidth", "10Hz"}}));
+  EXPECT_EQ(devices::DeviceOf(DcTask()).choices, (configfile::Choices{{"in-min", "4"},
+                                                                      {"in-max", "20"},
+                                                                      {"in-unit", "mA"},
+                                                                      {"out-min", "0"},
+                                                                      {"out-max", "10"},
+                                                                      {"out-unit", "V"},
+                                                                      {"bandwidth", "10Hz"}}));
   EXPECT_EQ(devices::DeviceOf(ThermoTask()).choices.front(), (std::pair<std::string, std::string>{"type", "J"}));
   EXPECT_EQ(*devices::DeviceOf(FrqTask()).Choice("mode"), "fmin-fmax");
   EXPECT_EQ(*devices::DeviceOf(FrqTask()).Choice("lower"), "12,5");  // entries as typed
