@@ -299,6 +299,8 @@ bool TForm1::OpenConfigurationFile(const QString& file) {
   } else {
     ScreenToListRow();
     deviceList_->SetList(std::move(list), QDir::toNativeSeparators(file));
+    // The first time beside the main window, so that both can be seen.
+    if (!deviceList_->isVisible()) deviceList_->move(frameGeometry().topRight() + QPoint(8, 0));
     deviceList_->show();
     deviceList_->raise();
     if (firstRun_) SetMenusEnabled(true, productChosen_, true, true, true);
@@ -502,8 +504,10 @@ void TForm1::DocumentDeviceList(const QString& listFile, const QString& folder) 
   if (report.stopped)
     text += QStringLiteral("\n") +
             WindowTx(kTxBatchStopped, language).arg(static_cast<int>(report.devices.size()) + 1).arg(report.total);
+  // The first failures with their rows; devices.csv has them all.
+  int listed = 0;
   for (const devices::DeviceReport& d : report.devices)
-    if (d.Failed())
+    if (d.Failed() && listed++ < 10)
       text += QStringLiteral("\n%1 %2: %3: %4").arg(d.row).arg(Utf8(d.tag), Utf8(d.outcome), Utf8(d.reason));
   ShowMessage(this, QStringLiteral("SETRIX"), text);
 }

@@ -163,6 +163,7 @@ void DeviceListPanel::SetActiveRow(int row) {
   activeRow_ = row;
   RefreshRow(previous);
   RefreshRow(row);
+  for (int column = 0; column < 3; ++column) Table->resizeColumnToContents(column);  // the bold row
   if (row >= 0) Table->selectRow(row);
 }
 

@@ -184,16 +184,16 @@ class ConfigurationTest : public QObject {
     QTest::newRow("truncated") << OneDevice("dc", kDcChoices).left(90) << QStringList{QStringLiteral("line")};
     QTest::newRow("wrong type") << OneDevice("dc", R"("in-min": 4)")
                                 << QStringList{QStringLiteral("line 8"), QStringLiteral("in-min")};
-    QTest::newRow("word not offered")
-        << OneDevice("dc", R"("in-min": "4", "in-unit": "A")")
-        << QStringList{QStringLiteral("line 8"), QStringLiteral("device.choices.in-unit"),
-                       QStringLiteral("use one of mA, mV, V")};
-    QTest::newRow("value not offered")
-        << OneDevice("thermo", R"("type": "K",)"
-                               "\n"
-                               R"("start": "7")")
-        << QStringList{QStringLiteral("line 9"), QStringLiteral("device.choices.start"),
-                       QStringLiteral("offered values")};
+    QTest::newRow("word not offered") << OneDevice("dc", R"("in-min": "4", "in-unit": "A")")
+                                      << QStringList{QStringLiteral("line 8"),
+                                                     QStringLiteral("device.choices.in-unit"),
+                                                     QStringLiteral("use one of mA, mV, V")};
+    QTest::newRow("value not offered") << OneDevice("thermo", R"("type": "K",)"
+                                                              "\n"
+                                                              R"("start": "7")")
+                                       << QStringList{QStringLiteral("line 9"),
+                                                      QStringLiteral("device.choices.start"),
+                                                      QStringLiteral("offered values")};
     QTest::newRow("no such choice") << OneDevice("frq", R"("speed": "1")")
                                     << QStringList{QStringLiteral("device.choices.speed"),
                                                    QStringLiteral("its choices are mode, lower, upper, output")};
@@ -281,17 +281,20 @@ class ConfigurationTest : public QObject {
     MessageRecorder messages;
     auto w = MakeWindow(store);
     const QString csv = Path("signals.csv");
-    Write(csv, "tag;module;type;start;end;output\nTT-1;thermo;K;0;400;4-20mA\nTT-2;thermo;K;7;400;4-20mA\n"
-               "TT-3;pump;;;;\n");
+    Write(csv,
+          "tag;module;type;start;end;output\nTT-1;thermo;K;0;400;4-20mA\nTT-2;thermo;K;7;400;4-20mA\n"
+          "TT-3;pump;;;;\n");
     QVERIFY(w->OpenConfigurationFile(csv));
     QTableWidget* t = w->DeviceList()->Table;
     QCOMPARE(t->rowCount(), 3);
-    QVERIFY2(t->item(1, 3)->text().startsWith(QLatin1String("invalid: \"start\"")), qPrintable(t->item(1, 3)->text()));
+    QVERIFY2(t->item(1, 3)->text().startsWith(QLatin1String("invalid: \"start\"")),
+             qPrintable(t->item(1, 3)->text()));
     QVERIFY(t->item(2, 3)->text().startsWith(QLatin1String("invalid")));
     const ModuleKind before = w->ActiveModule();
     emit t->cellDoubleClicked(1, 0);
     QCOMPARE(messages.messages.size(), std::size_t(1));
-    QVERIFY2(messages.messages[0].text.contains(QLatin1String("signals.csv")), qPrintable(messages.messages[0].text));
+    QVERIFY2(messages.messages[0].text.contains(QLatin1String("signals.csv")),
+             qPrintable(messages.messages[0].text));
     QCOMPARE(w->ActiveModule(), before);
     emit t->cellDoubleClicked(2, 0);
     QCOMPARE(messages.messages.size(), std::size_t(2));
@@ -371,7 +374,8 @@ class ConfigurationTest : public QObject {
     QVERIFY(out.exists(QStringLiteral("A-2.pdf")));
     QVERIFY(!out.exists(QStringLiteral("A-3.pdf")));
     QVERIFY(!out.exists(QStringLiteral("A-4.pdf")));
-    for (const char* f : {"devices.csv", "devices.json", "overview.pdf"}) QVERIFY(out.exists(QString::fromLatin1(f)));
+    for (const char* f : {"devices.csv", "devices.json", "overview.pdf"})
+      QVERIFY(out.exists(QString::fromLatin1(f)));
     QCOMPARE(dialogs.progressTexts.first(), QStringLiteral("Device 1 of 4: A-1"));
     QCOMPARE(messages.messages.size(), std::size_t(1));
     QVERIFY2(messages.messages[0].text.contains(QLatin1String("Cancelled before device 3 of 4")),
