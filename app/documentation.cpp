@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/models.h"
 #include "app/window_texts.h"
+#include "configfile/qr.h"
 #include "docs/pdf_layout.h"
 #include "printing/module_pages.h"
 #include "printing/qt_printer_sink.h"
@@ -105,6 +106,7 @@ bool TForm1::QueryUserText(ModuleKind kind) {
   dialogs_->ShowPrompt(*AlphaCodeBox);
   if (!AlphaCodeBox->Confirmed()) return false;
   if (kind != ModuleKind::None) SetUserText(kind, AlphaCodeBox->Edit1->text());
+  ScreenToListRow();  // the note belongs to the list row the screen came from
   return true;
 }
 
@@ -128,6 +130,7 @@ void TForm1::MenuItemDruckenClick() {
   printing::PrintOptions options;
   options.date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
   ProduceDocument([&] {
+    options.qr = SheetQr();
     printing::QtPrinterSink sink(*printer_);
     switch (kind) {
       case ModuleKind::DC: printing::PrintDCDocumentation(sink, *pdfForm_, models_->dc, note, options); break;
@@ -169,6 +172,17 @@ void TForm1::MenuSpeichernClick() {
   const std::string note = UserText(kind).toStdString();
   bool saved = false;
   ProduceDocument([&] {
+    // The sheets carry the configuration as a QR code while the setting is on.
+    const raster::Bitmap qr = SheetQr();
+    struct Unstamp {
+      docs::TPDFForm& form;
+      ~Unstamp() {
+        for (pdf::TPRPage* page : {&form.PDFPage, &form.FRQ_PDFPage1, &form.FRQ_PDFPage2})
+          configfile::StampOnPrint(*page, {});
+      }
+    } unstamp{*pdfForm_};
+    for (pdf::TPRPage* page : {&pdfForm_->PDFPage, &pdfForm_->FRQ_PDFPage1, &pdfForm_->FRQ_PDFPage2})
+      configfile::StampOnPrint(*page, qr);
     switch (kind) {
       case ModuleKind::DC: pdfForm_->SaveDCDocumentation(name, models_->dc, note); break;
       case ModuleKind::Thermo: pdfForm_->SaveThermoDocumentation(name, models_->thermo, note); break;

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "app/alpha_code_box.h"
+#include "app/configuration_dialogs.h"
 #include "app/dc_page.h"
 #include "app/dialogs.h"
 #include "app/documentation_dialogs.h"
@@ -150,6 +151,7 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
 
   CreateMenus();
   ReadDevice = new DeviceReadMode(*this);
+  CreateConfigurationMenus();
 
   // Created at start with the main window and reused for the whole run.
   Frm_Gag = new TFrm_Gag(this);
@@ -421,6 +423,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
 
   // 2. The stored settings.
   LoadSettings();
+  LoadConfigurationSettings();
 
   // 3. The service word.
   for (int i = 1; i < arguments.size(); ++i)
@@ -687,6 +690,7 @@ void TForm1::ApplyWindowTexts() {
   MenuZoomIn->setText(WindowTx(kTxZoomIn, l));
   MenuZoomOut->setText(WindowTx(kTxZoomOut, l));
   MenuZoomReset->setText(WindowTx(kTxZoomReset, l));
+  ApplyConfigurationTexts();
 }
 
 void TForm1::LoadQtTranslation() {
@@ -796,6 +800,7 @@ void TForm1::StoreSettings() {
   s.OpenKey(kKeyFrequency);
   s.WriteString("UserText", UserText(ModuleKind::FRQ).toStdString());
   TS_FRQ->StoreSettings(s);
+  StoreConfigurationSettings();
   s.CloseKey();
   s.Flush();
 }

@@ -5,11 +5,18 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <map>
+#include <memory>
+#include <string>
 
 #include "app/widgets.h"
+#include "configfile/device.h"
 #include "modules/settings_store.h"
+#include "raster/bitmap.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QActionGroup;
 class QGraphicsView;
 class QMenu;
@@ -24,6 +31,8 @@ class TPDFForm;
 namespace setrix::app {
 
 class DeviceReadMode;
+class ConfigurationDialogs;
+class DeviceListPanel;
 class DocumentationDialogs;
 class TAboutBox;
 class TAlphaCodeBox;
@@ -115,6 +124,11 @@ class TForm1 : public QMainWindow {
   QAction* MenuSpeichern;
   QAction* MenuItemDrucken;
   QAction* MenuItemBeenden;
+  QAction* MenuOpenConfig;
+  QAction* MenuSaveConfig;
+  QMenu* MenuRecentFiles;
+  QAction* MenuDocumentList;
+  QAction* MenuQrOnPaper;
   QMenu* MenuItemSprache;
   std::array<QAction*, 4> languageItems;  // tags 0..3
   QMenu* MenuProdukt;
@@ -155,6 +169,33 @@ class TForm1 : public QMainWindow {
   // The dialogs of File / Print and File / Save; nullptr restores the platform's own.
   void SetDocumentationDialogs(DocumentationDialogs* dialogs);
 
+  // --- configuration files (configuration.cpp) ---------------------------------------------
+  // File / Open configuration...: the open dialog, then OpenConfigurationFile.
+  void MenuOpenConfigClick();
+  // Opens a *.setrix file: a one-device file shows its module screen with the stored choices
+  // and note, a device list the device list panel. A file that cannot be used gives a
+  // message naming the file, the line and the field, and the screen stays as it was.
+  // Returns whether the file was opened.
+  bool OpenConfigurationFile(const QString& file);
+  // File / Save configuration as...: the active module screen as a one-device file.
+  void MenuSaveConfigClick();
+  bool SaveConfigurationFile(const QString& file);
+  // File / Document device list...: a list (*.setrix or *.csv), a folder, then the PDFs and
+  // the summary with a progress dialog that can be cancelled.
+  void MenuDocumentListClick();
+  void DocumentDeviceList(const QString& listFile, const QString& folder);
+  // The device of the active module screen, with its note and the tag it was opened with.
+  configfile::Device ScreenDevice() const;
+  // The recent configuration files, newest first (at most kMaxRecentFiles).
+  QStringList RecentFiles() const { return recentFiles_; }
+  static constexpr int kMaxRecentFiles = 8;
+  // File / QR code on the paper: every printed and PDF sheet carries the screen's
+  // configuration as a QR code.
+  bool QrOnPaper() const;
+  // The dialogs of the configuration files; nullptr restores the platform's own.
+  void SetConfigurationDialogs(ConfigurationDialogs* dialogs);
+  DeviceListPanel* DeviceList() const { return deviceList_; }
+
   // Enables or disables File / Save and File / Print together.
   void SetDocumentable(bool enabled);
   // Shows a page and runs its enter handler.
@@ -164,6 +205,8 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void FormCreate(const QStringList& arguments);
@@ -183,6 +226,23 @@ class TForm1 : public QMainWindow {
   // Qt's own dialogs in the current language.
   void LoadQtTranslation();
   void ApplyWindowTexts();
+  // Configuration files (configuration.cpp).
+  void CreateConfigurationMenus();
+  void ApplyConfigurationTexts();
+  void LoadConfigurationSettings();
+  void StoreConfigurationSettings();
+  void AddRecentFile(const QString& file);
+  void FillRecentMenu();
+  // Puts a device onto its module screen and shows it; false (with the message) when a choice
+  // cannot be used. `where` names the file and, per field, its line.
+  bool ShowDevice(const configfile::Device& device, const QString& file,
+                  const std::map<std::string, int>& fieldLines);
+  // The active list row takes the screen's choices and note.
+  void ScreenToListRow();
+  void OpenListRow(int row);
+  bool SaveDeviceList(const QString& file);
+  // The QR code of the active screen's configuration for a sheet, or an empty picture.
+  raster::Bitmap SheetQr() const;
   void FitWindow();
   // Runs a print or save; an error is shown in a message box with its own text.
   template <class Produce>
@@ -200,6 +260,13 @@ class TForm1 : public QMainWindow {
   int zoom_ = 100;
   bool productChosen_ = false;  // the Product menu stays enabled from the first choice on
   std::unique_ptr<QTranslator> qtTranslator_;
+  std::unique_ptr<ConfigurationDialogs> platformConfigDialogs_;
+  ConfigurationDialogs* configDialogs_ = nullptr;
+  QStringList recentFiles_;
+  DeviceListPanel* deviceList_ = nullptr;
+  // Per module (index ModuleKind): the device last opened on its screen (its tag and the
+  // fields this version does not know, which a saved file keeps).
+  std::array<configfile::Device, 5> openedDevices_;
 };
 
 }  // namespace setrix::app

@@ -69,32 +69,6 @@ Json GridJson(const DcServiceTables::ResultGrid& grid) {
 
 }  // namespace
 
-DcScreenRun RunDcScreen(const DcConfig& task) {
-  DcScreenRun run;
-  DcScreen& s = run.screen;
-  static constexpr DcUnitButton kIn[] = {DcUnitButton::RBtnEmA, DcUnitButton::RBtnEmV, DcUnitButton::RBtnEV};
-  static constexpr DcUnitButton kOut[] = {DcUnitButton::RBtnAmA, DcUnitButton::RBtnAV};
-  if (task.inUnit >= 0 && task.inUnit < 3) s.RadioBtnClick(kIn[task.inUnit]);
-  if (task.outUnit >= 0 && task.outUnit < 2) s.RadioBtnClick(kOut[task.outUnit]);
-  s.RBtnGrenzClick(task.bandwidth == kDcBandwidthBelow10Hz ? DcBandwidthButton::RBtn10Hz
-                                                           : DcBandwidthButton::RBtn10kHz);
-  s.EditChange(DcEdit::EditEMin, task.inMinText);
-  s.EditChange(DcEdit::EditEMax, task.inMaxText);
-  s.EditChange(DcEdit::EditAMin, task.outMinText);
-  s.EditChange(DcEdit::EditAMax, task.outMaxText);
-  if (!s.TwoStep()) run.message = s.BitBtnWeiterClick();
-  return run;
-}
-
-DcScreen DcStepScreen(const DcScreen& screen, int step) {
-  DcScreen copy = screen;
-  if (step == 1)
-    copy.Btn_DCStepOneClick();
-  else
-    copy.Btn_DCStepTwoClick();
-  return copy;
-}
-
 Json DcScreenTextsJson(const DcScreen& screen) {
   const DcInstructionLabels& l = screen.Labels();
   Json j = Json::object();

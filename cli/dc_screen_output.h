@@ -5,21 +5,16 @@
 #include <optional>
 #include <string>
 
+#include "devices/module_run.h"
 #include "modules/dc_calc.h"
 #include "modules/dc_screen.h"
 
 namespace setrix::cli {
 
-// The screen after the technician has chosen the units and the bandwidth of `task`, typed
-// its four entries and, unless the two-step mode came up, pressed "Calculate settings".
-struct DcScreenRun {
-  DcScreen screen;
-  std::optional<DcMessage> message;  // the message box of refused entries
-};
-DcScreenRun RunDcScreen(const DcConfig& task);
-
-// The screen after one of the two step buttons (step 1 or 2).
-DcScreen DcStepScreen(const DcScreen& screen, int step);
+// The DC screen run for a task and its two steps live with the device runs.
+using devices::DcScreenRun;
+using devices::DcStepScreen;
+using devices::RunDcScreen;
 
 // The instruction texts as the screen shows them (a hidden label shows "").
 nlohmann::ordered_json DcScreenTextsJson(const DcScreen& screen);

@@ -19,16 +19,6 @@ namespace setrix::cli {
 
 namespace {
 
-// One line of a screen text (CR LF breaks) for a message.
-std::string OneLine(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    if (c == '\r') continue;
-    out += c == '\n' ? ' ' : c;
-  }
-  return out;
-}
-
 int Refuse(std::string_view command, const std::string& why) {
   std::cerr << "setrix-cli " << command << ": no documentation written: " << why << "\n";
   return 2;
@@ -49,14 +39,6 @@ int Write(std::string_view command, const PdfOptions& options,
     return Refuse(command, e.what());
   }
   return 0;
-}
-
-// Names the first list of a temperature screen that has nothing chosen.
-std::string FirstMissing(std::initializer_list<std::pair<const ChoiceList*, const char*>> lists) {
-  for (const auto& [list, option] : lists)
-    if (list->index < 0)
-      return std::string("the choices are not complete: ") + option + " is missing or not offered";
-  return "the choices do not give a setting";
 }
 
 }  // namespace
@@ -110,44 +92,6 @@ int WriteDcPdf(const PdfOptions& options, const DcConfig& task) {
   else
     message = dc.BitBtnWeiterClick();
   return WriteDcPdf(options, dc, message);
-}
-
-std::string DcRefusal(const DcScreen& dc, const std::optional<DcMessage>& message) {
-  if (message) return OneLine(message->caption + ": " + message->text);
-  const DcInstructionLabels& l = dc.Labels();
-  if (!dc.CalcDone() || (!dc.TwoStep() && dc.Banks().s1 < 0))
-    return OneLine(l.Label2HelpDC.text + (l.Label3HelpDC.text.empty() ? "" : ": ") + l.Label3HelpDC.text);
-  return {};
-}
-
-std::string ThermoRefusal(const ThermoModel& thermo) {
-  if (thermo.documentable) return {};
-  return FirstMissing({{&thermo.type, "--type"},
-                       {&thermo.start, "--start"},
-                       {&thermo.end, "--end"},
-                       {&thermo.output, "--output"},
-                       {&thermo.filter, "--filter"},
-                       {&thermo.manual, "--manual"}});
-}
-
-std::string RtdRefusal(const RtdModel& rtd) {
-  if (rtd.documentable) return {};
-  return FirstMissing({{&rtd.type, "--type"},
-                       {&rtd.start, "--start"},
-                       {&rtd.end, "--end"},
-                       {&rtd.output, "--output"},
-                       {&rtd.response, "--response"},
-                       {&rtd.manual, "--manual"}});
-}
-
-std::string FrqRefusal(const FrqModel& frq) {
-  if (frq.documentable) return {};
-  std::string why = FirstMissing({{&frq.mode, "--mode"}, {&frq.output, "--output"}});
-  if (frq.mode.index >= 0 && frq.output.index >= 0)
-    why = frq.mode.index == kFrqModeSpecial     ? "the choices do not give a setting"
-          : frq.mode.index == kFrqModeZeroToMax ? "--upper must be a frequency above 0 Hz"
-                                                : "--lower and --upper must be frequencies at least 0.1 Hz apart";
-  return why;
 }
 
 int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {

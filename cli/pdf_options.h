@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "devices/module_run.h"
 #include "modules/dc_calc.h"
 #include "modules/dc_screen.h"
 
@@ -37,10 +38,10 @@ std::string ShortDateToday();
 // would show them after "Calculate settings" (or both steps of the two-step case).
 int WriteDcPdf(const PdfOptions& options, const DcConfig& task);
 // Why the module's documentation cannot be written (one line), or empty when it can.
-std::string DcRefusal(const DcScreen& dc, const std::optional<DcMessage>& message);
-std::string ThermoRefusal(const ThermoModel& thermo);
-std::string RtdRefusal(const RtdModel& rtd);
-std::string FrqRefusal(const FrqModel& frq);
+using devices::DcRefusal;
+using devices::FrqRefusal;
+using devices::RtdRefusal;
+using devices::ThermoRefusal;
 // The same from a DC screen as it stands (after "Calculate settings" with its message box, if
 // any, or in the two-step case).
 int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message);

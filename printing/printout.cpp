@@ -74,11 +74,27 @@ void Printout::BeginPrintPage(bool startDocument) {
   SetAlign(TextAlign::LeftBaseline);
   SetPrinterFont(11, false, false);
   metrics_.lineHeight = 1.05 * TextHeight("W");
+  pageOpen_ = true;
 }
 
-void Printout::NewPage() { sink_.NewPage(); }
+void Printout::NewPage() {
+  sink_.NewPage();
+  pageOpen_ = true;
+}
 
 void Printout::EndPage() {
+  if (pageOpen_ && !options_.qr.Empty() && metrics_.dpiX > 0 && metrics_.dpiY > 0) {
+    // 2.75 cm square, clear of the sheet's edge and of the printer's unprintable border.
+    constexpr double kSize = 2.75;
+    const PageMetrics& m = metrics_;
+    const double right = m.paperWidth - std::max(0.5, m.rightMargin + 0.1);
+    const double bottom = m.paperHeight - std::max(0.5, m.bottomMargin + 0.1);
+    const int left = CmToPxX(right - kSize - m.offsetX);
+    const int top = CmToPxY(bottom - kSize - m.offsetY);
+    sink_.StretchBitmap(
+        options_.qr, PixelRect{left, top, CmToPxX(right - m.offsetX) - left, CmToPxY(bottom - m.offsetY) - top});
+  }
+  pageOpen_ = false;
   scratch_.reset();
   printerFontChosen_ = false;
 }

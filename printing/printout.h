@@ -42,6 +42,7 @@ struct PrintOptions {
   std::string date;                                   // today's date in the system's short date format
   std::string versionCaption{docs::kVersionCaption};  // printed after "SETRIX "
   PictureSource pictures;                             // empty: the program's own document pictures
+  raster::Bitmap qr;  // the device's configuration as a QR code, in the bottom right corner of every sheet
 };
 
 // Rounds to the nearest integer, halves to even.
@@ -138,6 +139,7 @@ class Printout {
   PageMetrics metrics_;
   std::unique_ptr<ScratchImage> scratch_;
   bool documentOpen_ = false;
+  bool pageOpen_ = false;  // a page is drawn and not yet ended
   FontSpec printerFont_;
   bool printerFontChosen_ = false;
   TextAlign align_ = TextAlign::LeftBaseline;

@@ -2,12 +2,15 @@
 //   app_screenshots <folder> [languages...]      (languages as 0..3; default 0 1 2 3)
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTextStream>
 #include <QThread>
 
 #include "app/dc_page.h"
+#include "app/device_list_panel.h"
 #include "app/dialogs.h"
 #include "app/frq_page.h"
 #include "app/list_pages.h"
@@ -180,6 +183,17 @@ int main(int argc, char* argv[]) {
     w.AboutBox->show();
     Save(w.AboutBox, l + QStringLiteral("_21_info"));
     w.AboutBox->hide();
+    // A plant's device list beside the window, its second row on the screen.
+    {
+      const QString list = g_dir + QStringLiteral("/plant.setrix");
+      QFile::remove(list);
+      QFile::copy(QStringLiteral(SETRIX_SCREENSHOT_LIST), list);
+      w.OpenConfigurationFile(list);
+      emit w.DeviceList()->Table->cellDoubleClicked(1, 0);
+      Save(w.DeviceList(), l + QStringLiteral("_23_device_list"));
+      w.DeviceList()->hide();
+      QFile::remove(list);
+    }
     if (lang == languages.first()) {
       w.Frm_Gag->show();
       Save(w.Frm_Gag, QStringLiteral("22_credits"));

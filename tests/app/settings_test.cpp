@@ -206,7 +206,10 @@ class SettingsTest : public QObject {
             "DC/OutValue DC/Zoom Thermo/UserText Thermo/Input Thermo/Min Thermo/Max Thermo/Filter Thermo/Out "
             "Thermo/Manual "
             "RTD/UserText RTD/Input RTD/Min RTD/Max RTD/Response RTD/Out RTD/Manual "
-            "Frequency/UserText Frequency/Mode Frequency/Min Frequency/Max Frequency/Out")
+            "Frequency/UserText Frequency/Mode Frequency/Min Frequency/Max Frequency/Out "
+            "Configuration/Recent1 Configuration/Recent2 Configuration/Recent3 Configuration/Recent4 "
+            "Configuration/Recent5 Configuration/Recent6 Configuration/Recent7 Configuration/Recent8 "
+            "Configuration/QrOnPaper")
             .split(QLatin1Char(' '));
     QCOMPARE(store.writes, expected);
   }

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <map>
 
-#include "cli/batch.h"
 #include "configfile/qr.h"
+#include "devices/batch.h"
 #include "pdf/canvas.h"
 #include "pdf/document.h"
 #include "pdf/format.h"
 
-namespace setrix::cli {
+namespace setrix::devices {
 
 namespace {
 
@@ -171,4 +171,4 @@ class Writer {
 
 std::string OverviewPdf(const BatchReport& report) { return Writer(report).Bytes(); }
 
-}  // namespace setrix::cli
+}  // namespace setrix::devices
