@@ -24,6 +24,7 @@
 #include "app/list_pages.h"
 #include "app/main_window.h"
 #include "app/models.h"
+#include "app/read_mode.h"
 #include "app/window_texts.h"
 #include "configfile/qr.h"
 #include "devices/batch.h"
@@ -334,6 +335,8 @@ bool TForm1::ShowDevice(const configfile::Device& device, const QString& file,
                 QStringLiteral("%1, field \"device.%2\": %3").arg(where, Utf8(field), Utf8(e.what())));
     return false;
   }
+  // A device being read on the screen gives way to the opened one.
+  if (ReadDevice && ReadDevice->Active()) ReadDevice->Leave();
   SetUserText(kind, Utf8(device.note));
   openedDevices_[static_cast<std::size_t>(kind)] = device;
   // The DC screen shows no result for the new choices when it is entered.

@@ -21,6 +21,7 @@
 #include "app/documentation_dialogs.h"
 #include "app/frq_page.h"
 #include "app/list_pages.h"
+#include "app/read_mode.h"
 #include "app_fixture.h"
 #include "configfile/device.h"
 #include "devices/device_model.h"
@@ -147,6 +148,23 @@ class ConfigurationTest : public QObject {
     QVERIFY(w->RecentFiles().first().endsWith(QLatin1String("one.setrix")));
     // The widgets show the model.
     if (kind == int(ModuleKind::DC)) QCOMPARE(w->TS_DC->edits[1]->text(), QStringLiteral("20"));
+  }
+
+  // Opening a file while the screen is being read: the reading gives way and the opened
+  // device's screen shows, its banks those of the file.
+  void openingAFileEndsTheReadingOfADevice() {
+    MemorySettingsStore store;
+    SeedRegularRun(store, 1);
+    MessageRecorder messages;
+    auto w = MakeWindow(store);
+    const QString file = Path("read.setrix");
+    Write(file, OneDevice("dc", kDcChoices));
+    QVERIFY(w->OpenConfigurationFile(file));
+    w->ReadDevice->Enter();
+    QVERIFY(w->ReadDevice->Active());
+    QVERIFY(w->OpenConfigurationFile(file));
+    QVERIFY(!w->ReadDevice->Active());
+    QCOMPARE(int(w->ActiveModule()), int(ModuleKind::DC));
   }
 
   void saveThenReopenGivesTheSameConfiguration() {
