@@ -74,26 +74,6 @@ std::string ShortDateToday() {
   return std::string(buf, n);
 }
 
-int WriteDcPdf(const PdfOptions& options, const DcConfig& task) {
-  DcScreen dc;
-  dc.RadioBtnClick(task.inUnit == kDcInMilliVolt ? DcUnitButton::RBtnEmV
-                   : task.inUnit == kDcInVolt    ? DcUnitButton::RBtnEV
-                                                 : DcUnitButton::RBtnEmA);
-  dc.RadioBtnClick(task.outUnit == kDcOutMilliAmpere ? DcUnitButton::RBtnAmA : DcUnitButton::RBtnAV);
-  dc.RBtnGrenzClick(task.bandwidth == kDcBandwidthBelow10Hz ? DcBandwidthButton::RBtn10Hz
-                                                            : DcBandwidthButton::RBtn10kHz);
-  dc.EditChange(DcEdit::EditEMin, task.inMinText);
-  dc.EditChange(DcEdit::EditEMax, task.inMaxText);
-  dc.EditChange(DcEdit::EditAMin, task.outMinText);
-  dc.EditChange(DcEdit::EditAMax, task.outMaxText);
-  std::optional<DcMessage> message;
-  if (dc.TwoStep())
-    dc.Btn_DCStepOneClick();
-  else
-    message = dc.BitBtnWeiterClick();
-  return WriteDcPdf(options, dc, message);
-}
-
 int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {
   if (const std::string why = DcRefusal(dc, message); !why.empty()) return Refuse("dc", why);
   return Write("dc", options, [&](docs::TPDFForm& form, const std::string& file) {

@@ -34,16 +34,13 @@ std::string ShortDateToday();
 // returns the exit status: 0 written; 2 the task is incomplete or refused (nothing written,
 // the reason on standard error); 1 the file could not be written (the reason, with the
 // system's, on standard error; an existing file is left as it was).
-// The DC isolator is documented from the task's entries, units and bandwidth as the screen
-// would show them after "Calculate settings" (or both steps of the two-step case).
-int WriteDcPdf(const PdfOptions& options, const DcConfig& task);
 // Why the module's documentation cannot be written (one line), or empty when it can.
 using devices::DcRefusal;
 using devices::FrqRefusal;
 using devices::RtdRefusal;
 using devices::ThermoRefusal;
-// The same from a DC screen as it stands (after "Calculate settings" with its message box, if
-// any, or in the two-step case).
+// The DC isolator is documented from its screen as it stands (after "Calculate settings"
+// with its message box, if any, or in the two-step case; devices::RunDcScreen makes it).
 int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message);
 int WriteThermoPdf(const PdfOptions& options, const ThermoModel& thermo);
 int WriteRtdPdf(const PdfOptions& options, const RtdModel& rtd);
