@@ -113,18 +113,7 @@ QString PlatformConfigurationDialogs::ChooseOpenFile(QWidget* parent, const QStr
 }
 
 QString PlatformConfigurationDialogs::ChooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
-  QFileDialog dialog(parent, request.title);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(request.filter);
-  dialog.setDefaultSuffix(request.defaultSuffix);
-  if (!request.startLocation.isEmpty()) {
-    const QFileInfo last(request.startLocation);
-    if (last.dir().exists()) dialog.setDirectory(last.absolutePath());
-  }
-  if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  return ShowSaveFileDialog(parent, request);
 }
 
 QString PlatformConfigurationDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& start) {

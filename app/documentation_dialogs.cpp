@@ -32,6 +32,10 @@ void PlatformDialogs::ShowPrompt(TAlphaCodeBox& box) {
 }
 
 QString PlatformDialogs::ChooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
+  return ShowSaveFileDialog(parent, request);
+}
+
+QString ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request) {
   QFileDialog dialog(parent, request.title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

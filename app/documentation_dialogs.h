@@ -32,6 +32,11 @@ class DocumentationDialogs {
   virtual QString ChooseSaveFile(QWidget* parent, const SaveFileRequest& request) = 0;
 };
 
+// The platform's save dialog for a request, shared by every "Save ... as" of the program: asks
+// before an existing file is replaced, starts in the folder of `startLocation` (proposing its
+// name when the request proposes none). The chosen full file name, or empty when cancelled.
+QString ShowSaveFileDialog(QWidget* parent, const SaveFileRequest& request);
+
 class PlatformDialogs final : public DocumentationDialogs {
  public:
   bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
