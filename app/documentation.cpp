@@ -16,9 +16,9 @@
 #include "app/models.h"
 #include "app/window_texts.h"
 #include "configfile/qr.h"
-#include "docs/pdf_layout.h"
 #include "printing/module_pages.h"
 #include "printing/qt_printer_sink.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::app {
@@ -175,7 +175,7 @@ void TForm1::MenuSpeichernClick() {
     // The sheets carry the configuration as a QR code while the setting is on.
     const raster::Bitmap qr = SheetQr();
     struct Unstamp {
-      docs::TPDFForm& form;
+      sheets::TPDFForm& form;
       ~Unstamp() {
         for (pdf::TPRPage* page : {&form.PDFPage, &form.FRQ_PDFPage1, &form.FRQ_PDFPage2})
           configfile::StampOnPrint(*page, {});

@@ -29,7 +29,7 @@
 #include "app/service_pages.h"
 #include "app/style.h"
 #include "app/window_texts.h"
-#include "docs/pdf_layout.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::app {
@@ -158,7 +158,7 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   InhaltBox = new TInhaltBox(this, Frm_Gag);
   AboutBox = new TAboutBox(this);
   AlphaCodeBox = new TAlphaCodeBox(this, AboutBox->AboutImage->pixmap());
-  pdfForm_ = std::make_unique<docs::TPDFForm>();
+  pdfForm_ = std::make_unique<sheets::TPDFForm>();
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   platformDialogs_ = std::make_unique<PlatformDialogs>();
   dialogs_ = platformDialogs_.get();

@@ -24,7 +24,7 @@ class QPrinter;
 class QStackedWidget;
 class QTranslator;
 
-namespace setrix::docs {
+namespace setrix::sheets {
 class TPDFForm;
 }
 
@@ -164,7 +164,7 @@ class TForm1 : public QMainWindow {
   TAboutBox* AboutBox;
   TAlphaCodeBox* AlphaCodeBox;
   // The PDF layout form, and the printer that the print dialog sets up.
-  docs::TPDFForm& PDFForm() { return *pdfForm_; }
+  sheets::TPDFForm& PDFForm() { return *pdfForm_; }
   QPrinter& DocumentPrinter() { return *printer_; }
   // The dialogs of File / Print and File / Save; nullptr restores the platform's own.
   void SetDocumentationDialogs(DocumentationDialogs* dialogs);
@@ -252,7 +252,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Models> models_;
   bool firstRun_ = false;
   QString dcUserText_;  // the other modules keep their note in their records
-  std::unique_ptr<docs::TPDFForm> pdfForm_;
+  std::unique_ptr<sheets::TPDFForm> pdfForm_;
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<DocumentationDialogs> platformDialogs_;
   DocumentationDialogs* dialogs_ = nullptr;

@@ -6,13 +6,13 @@
 #include <iostream>
 #include <optional>
 
-#include "docs/doc_texts.h"
-#include "docs/pdf_layout.h"
 #include "modules/dc_screen.h"
 #include "modules/frq.h"
 #include "modules/rtd.h"
 #include "modules/thermo.h"
 #include "pdf/file_output.h"
+#include "sheets/doc_texts.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::cli {
@@ -26,8 +26,8 @@ int Refuse(std::string_view command, const std::string& why) {
 
 // Writes with `save`; the file errors (missing folder, no permission) become exit status 1.
 int Write(std::string_view command, const PdfOptions& options,
-          const std::function<void(docs::TPDFForm&, const std::string&)>& save) {
-  docs::TPDFForm form;
+          const std::function<void(sheets::TPDFForm&, const std::string&)>& save) {
+  sheets::TPDFForm form;
   const std::string date = options.date.empty() ? ShortDateToday() : options.date;
   form.DateText = [date] { return date; };
   try {
@@ -52,9 +52,10 @@ void AddPdfOptions(CLI::App& command, PdfOptions& options) {
       ->type_name("TEXT")
       ->check(CLI::Validator(
           [](std::string& note) -> std::string {
-            const std::size_t n = docs::CharacterCount(note);
-            if (n <= docs::kNoteMaxCharacters) return {};
-            return "at most " + std::to_string(docs::kNoteMaxCharacters) + " characters, not " + std::to_string(n);
+            const std::size_t n = sheets::CharacterCount(note);
+            if (n <= sheets::kNoteMaxCharacters) return {};
+            return "at most " + std::to_string(sheets::kNoteMaxCharacters) + " characters, not " +
+                   std::to_string(n);
           },
           ""));
   command.add_option("--date", options.date, "The date line (default: today in your short date format)")
@@ -76,28 +77,28 @@ std::string ShortDateToday() {
 
 int WriteDcPdf(const PdfOptions& options, const DcScreen& dc, const std::optional<DcMessage>& message) {
   if (const std::string why = DcRefusal(dc, message); !why.empty()) return Refuse("dc", why);
-  return Write("dc", options, [&](docs::TPDFForm& form, const std::string& file) {
+  return Write("dc", options, [&](sheets::TPDFForm& form, const std::string& file) {
     form.SaveDCDocumentation(file, dc, options.note);
   });
 }
 
 int WriteThermoPdf(const PdfOptions& options, const ThermoModel& thermo) {
   if (!thermo.documentable) return Refuse("thermo", ThermoRefusal(thermo));
-  return Write("thermo", options, [&](docs::TPDFForm& form, const std::string& file) {
+  return Write("thermo", options, [&](sheets::TPDFForm& form, const std::string& file) {
     form.SaveThermoDocumentation(file, thermo, options.note);
   });
 }
 
 int WriteRtdPdf(const PdfOptions& options, const RtdModel& rtd) {
   if (!rtd.documentable) return Refuse("rtd", RtdRefusal(rtd));
-  return Write("rtd", options, [&](docs::TPDFForm& form, const std::string& file) {
+  return Write("rtd", options, [&](sheets::TPDFForm& form, const std::string& file) {
     form.SaveRTDDocumentation(file, rtd, options.note);
   });
 }
 
 int WriteFrqPdf(const PdfOptions& options, FrqModel& frq) {
   if (!frq.documentable) return Refuse("frq", FrqRefusal(frq));
-  return Write("frq", options, [&](docs::TPDFForm& form, const std::string& file) {
+  return Write("frq", options, [&](sheets::TPDFForm& form, const std::string& file) {
     form.SaveFRQDocumentation(file, frq, options.note);
   });
 }

@@ -6,11 +6,11 @@
 #include "configfile/csv_write.h"
 #include "configfile/qr.h"
 #include "devices/device_model.h"
-#include "docs/pdf_layout.h"
 #include "modules/frq.h"
 #include "modules/rtd.h"
 #include "modules/thermo.h"
 #include "pdf/file_output.h"
+#include "sheets/pdf_layout.h"
 
 namespace setrix::devices {
 
@@ -34,8 +34,8 @@ std::vector<BankValue> Banks(std::initializer_list<std::pair<int, int>> valueCou
 // Receives the model of one device and documents it.
 class BatchSink final : public DocumentSink {
  public:
-  BatchSink(docs::TPDFForm& form, const configfile::Device& device, const std::string& path, DeviceReport& report,
-            bool qr)
+  BatchSink(sheets::TPDFForm& form, const configfile::Device& device, const std::string& path,
+            DeviceReport& report, bool qr)
       : form_(form), device_(device), path_(path), report_(report), qr_(qr) {}
 
   void Dc(const DcScreenRun& run) override {
@@ -93,7 +93,7 @@ class BatchSink final : public DocumentSink {
     report_.outcome = "documented";
   }
 
-  docs::TPDFForm& form_;
+  sheets::TPDFForm& form_;
   const configfile::Device& device_;
   const std::string& path_;
   DeviceReport& report_;
@@ -196,7 +196,7 @@ BatchReport RunBatch(const configfile::DeviceList& list, const std::string& list
   report.date = settings.date;
   report.total = static_cast<int>(list.entries.size());
   // One layout form for the whole run, as the desktop program keeps one.
-  docs::TPDFForm form;
+  sheets::TPDFForm form;
   const std::string date = report.date;
   form.DateText = [date] { return date; };
   std::set<std::string> taken;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "docs/doc_texts.h"
-#include "docs/pdf_layout.h"
 #include "printing/page_body.h"
+#include "sheets/doc_texts.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::printing {
@@ -30,9 +30,9 @@ double PrintDcInputOutput(Printout& out, const DcScreen& dc, int step, double y)
   const double lh = out.LineHeight();
   // The units follow the numbers after a blank.
   std::string inUnit(" "), outUnit(" ");
-  inUnit += docs::DcInputUnit(c.inUnit);
-  outUnit += docs::DcOutputUnit(c.outUnit);
-  const docs::DcNumberTexts n = docs::DcDocumentNumbers(dc);
+  inUnit += sheets::DcInputUnit(c.inUnit);
+  outUnit += sheets::DcOutputUnit(c.outUnit);
+  const sheets::DcNumberTexts n = sheets::DcDocumentNumbers(dc);
   const std::string bandwidth = DcScreenCaptions().LabelGrenzfrequenz;
 
   out.SetPrinterFont(11, false, false);
@@ -110,8 +110,8 @@ double PrintDcInstructions(Printout& out, const DcScreen& dc, double y) {
 double PrintDcTwoStepInstructions(Printout& out, int step, double y) {
   const double lh = out.LineHeight();
   out.SetPrinterFont(11, false, false);
-  y = out.PrintLines(docs::DcTwoStepTextA(step), 0, y + 2 * lh);
-  y = out.PrintLines(docs::DcTwoStepTextB(step), 0, y + 2 * lh);
+  y = out.PrintLines(sheets::DcTwoStepTextA(step), 0, y + 2 * lh);
+  y = out.PrintLines(sheets::DcTwoStepTextB(step), 0, y + 2 * lh);
   y = out.PrintLines(Tx(texts::txTerminalsPowerWide), 0, y + 2 * lh);
   if (step == 2) y = out.PrintLines(Tx(texts::txFurtherFineAdjustmentNecessary), 0, y + 2 * lh);
   return y + 1.7 * lh;
@@ -119,7 +119,7 @@ double PrintDcTwoStepInstructions(Printout& out, int step, double y) {
 
 // The DC banks: the screen's, or in the two-step case the layout form's scratch banks set to
 // the presets of the page.
-std::vector<BoardBank> DcBoardBanks(const DcScreen& dc, docs::TPDFForm& form, int page) {
+std::vector<BoardBank> DcBoardBanks(const DcScreen& dc, sheets::TPDFForm& form, int page) {
   const struct {
     const char* name;
     double width, x, y;
@@ -152,7 +152,7 @@ std::vector<BoardBank> DcBoardBanks(const DcScreen& dc, docs::TPDFForm& form, in
 
 }  // namespace
 
-void PrintDCDocumentation(PageSink& printer, docs::TPDFForm& form, const DcScreen& dc, std::string_view userText,
+void PrintDCDocumentation(PageSink& printer, sheets::TPDFForm& form, const DcScreen& dc, std::string_view userText,
                           const PrintOptions& options) {
   const bool twoStep = dc.TwoStep();
   const int pages = twoStep ? 2 : 1;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "docs/doc_texts.h"
-#include "docs/pdf_layout.h"
 #include "modules/numbers.h"
 #include "printing/page_body.h"
+#include "sheets/doc_texts.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::printing {
@@ -27,7 +27,7 @@ using pages::ScreenBank;
 using texts::Tx;
 
 // The layout form's frequency banks set to a step.
-std::vector<BoardBank> FrqBoardBanks(docs::TPDFForm& form, FrqModel& frq, int step) {
+std::vector<BoardBank> FrqBoardBanks(sheets::TPDFForm& form, FrqModel& frq, int step) {
   form.FrqDocumentBanks(frq, step);
   return {BoardBank{&form.SW2_FRQ, 2.1, 2.1, 1.6, "S2", NamePlace::RightOfTop},
           BoardBank{&form.SW1_FRQ, 2.1, 0.9, 4.0, "S1", NamePlace::RightOfTop}};
@@ -48,8 +48,8 @@ double PrintFrqInputOutput(Printout& out, const FrqModel& frq, double y) {
     lower = upper = std::string(Tx(texts::txUserDefined));
   }
   const std::string output(Tx(texts::txOutputVoltage, std::max(c.outputIndex - 1, 0)));
-  const std::string range = docs::TPDFForm::FrqRangeText(frq);
-  const std::string unit = docs::TPDFForm::FrqRangeUnit(frq);
+  const std::string range = sheets::TPDFForm::FrqRangeText(frq);
+  const std::string unit = sheets::TPDFForm::FrqRangeUnit(frq);
   const std::string mode = frq.mode.Text();
   const std::string lowerLabel = Colon(Tx(texts::txLowerFrequency));
   const std::string upperLabel = Colon(Tx(texts::txUpperFrequency));
@@ -114,7 +114,7 @@ void PrintFrqPinning(Printout& out, const FrqModel& frq, double y) {
   out.PrintLines(Tx(texts::txFrqInputTerminalNames), 1, a);
   const double cy = a + 4 * lh + 0.7 * lh;
   terminals(5, 6, cy);
-  const std::string range = docs::TPDFForm::FrqRangeText(frq) + " " + docs::TPDFForm::FrqRangeUnit(frq);
+  const std::string range = sheets::TPDFForm::FrqRangeText(frq) + " " + sheets::TPDFForm::FrqRangeUnit(frq);
   out.PrintLines(texts::ReplaceAll(Tx(texts::txOutputGnd), "$O", range), 1, cy);
   const double d = cy + 2 * lh + 0.7 * lh;
   terminals(7, 8, d);
@@ -125,7 +125,7 @@ void PrintFrqPinning(Printout& out, const FrqModel& frq, double y) {
 void PrintFrqSteps(Printout& out, const FrqModel& frq, double y) {
   const double lh = out.LineHeight();
   double heading = y + lh;
-  for (const docs::FrqStepText& step : docs::FrqDocumentSteps(frq.config.modeIndex)) {
+  for (const sheets::FrqStepText& step : sheets::FrqDocumentSteps(frq.config.modeIndex)) {
     Caption(out, step.heading, heading);
     const double text = heading + 2.2 * lh;
     out.PrintLines(out.WrapToWidth(step.text, 0.65), 0, text);
@@ -135,7 +135,7 @@ void PrintFrqSteps(Printout& out, const FrqModel& frq, double y) {
 
 }  // namespace
 
-void PrintFRQDocumentation(PageSink& printer, docs::TPDFForm& form, FrqModel& frq, std::string_view userText,
+void PrintFRQDocumentation(PageSink& printer, sheets::TPDFForm& form, FrqModel& frq, std::string_view userText,
                            const PrintOptions& options) {
   const int m = frq.config.modeIndex;
   const bool twoPages = m != kFrqModeZeroToMax;

@@ -15,21 +15,21 @@
 #include "printing/page_sink.h"
 #include "printing/printout.h"
 
-namespace setrix::docs {
+namespace setrix::sheets {
 class TPDFForm;
 }
 
 namespace setrix::printing {
 
 // The DC two-step case and the frequency converter set the layout form's scratch banks.
-void PrintDCDocumentation(PageSink& printer, docs::TPDFForm& form, const DcScreen& dc, std::string_view userText,
+void PrintDCDocumentation(PageSink& printer, sheets::TPDFForm& form, const DcScreen& dc, std::string_view userText,
                           const PrintOptions& options);
 void PrintThermoDocumentation(PageSink& printer, const ThermoModel& thermo, std::string_view userText,
                               const PrintOptions& options);
 void PrintRTDDocumentation(PageSink& printer, const RtdModel& rtd, std::string_view userText,
                            const PrintOptions& options);
 // May rewrite a frequency entry with the value the switches really set, as the screen does.
-void PrintFRQDocumentation(PageSink& printer, docs::TPDFForm& form, FrqModel& frq, std::string_view userText,
+void PrintFRQDocumentation(PageSink& printer, sheets::TPDFForm& form, FrqModel& frq, std::string_view userText,
                            const PrintOptions& options);
 
 }  // namespace setrix::printing

@@ -223,7 +223,7 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
     // than the pages have always given it; the note wraps within it, every character kept.
     const double limit = std::min(m.paperWidth - ((m.paperWidth - 5.0) - 5.4), x - kNoteGapToAddress - 5.4);
     const std::vector<std::string> lines =
-        docs::WrapNote(note, limit, [this](std::string_view l) { return TextWidth(l); });
+        sheets::WrapNote(note, limit, [this](std::string_view l) { return TextWidth(l); });
     for (std::size_t i = 0; i < lines.size(); ++i) {
       yNote = 4.8 + static_cast<double>(i) * m.lineHeight;
       TextAt(lines[i], 5.4, yNote);

@@ -13,9 +13,9 @@
 #include <string_view>
 
 #include "dipswitch/dipswitch.h"
-#include "docs/doc_texts.h"
 #include "printing/page_sink.h"
 #include "raster/bitmap.h"
+#include "sheets/doc_texts.h"
 
 namespace setrix::printing {
 
@@ -39,9 +39,9 @@ inline constexpr std::string_view kPrintJobTitle = "Zantrel SETRIX";
 using PictureSource = std::function<raster::Bitmap(std::string_view name)>;
 
 struct PrintOptions {
-  std::string date;                                   // today's date in the system's short date format
-  std::string versionCaption{docs::kVersionCaption};  // printed after "SETRIX "
-  PictureSource pictures;                             // empty: the program's own document pictures
+  std::string date;                                     // today's date in the system's short date format
+  std::string versionCaption{sheets::kVersionCaption};  // printed after "SETRIX "
+  PictureSource pictures;                               // empty: the program's own document pictures
   raster::Bitmap qr;  // the device's configuration as a QR code, in the bottom right corner of every sheet
 };
 

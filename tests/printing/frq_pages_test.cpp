@@ -1,11 +1,11 @@
 // The frequency converter's printed documentation on a PDF-file printer, in its three modes.
 #include <gtest/gtest.h>
 
-#include "docs/pdf_layout.h"
 #include "modules/numbers.h"
 #include "pdf_words.h"
 #include "printing/module_pages.h"
 #include "printing/qt_printer_sink.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::printing {
@@ -60,7 +60,7 @@ class FrqPagesTest : public testing::Test {
     return test::ReadPdfText(file);
   }
 
-  docs::TPDFForm form;
+  sheets::TPDFForm form;
   PrintOptions options;
 };
 

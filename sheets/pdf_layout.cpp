@@ -1,11 +1,11 @@
-#include "docs/pdf_layout.h"
+#include "sheets/pdf_layout.h"
 
 #include <ctime>
 #include <stdexcept>
 
 #include "pdf/format.h"
 
-namespace setrix::docs {
+namespace setrix::sheets {
 
 namespace {
 
@@ -305,4 +305,4 @@ dipswitch::TDIPSwitch& TPDFForm::Bank(std::string_view name) {
   throw std::out_of_range("layout: no bank " + std::string(name));
 }
 
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

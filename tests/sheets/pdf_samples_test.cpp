@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "doc_fixtures.h"
-#include "docs/pdf_layout.h"
+#include "sheets/pdf_layout.h"
 
-namespace setrix::docs::testing {
+namespace setrix::sheets::testing {
 namespace {
 
 TEST(PdfSamples, DISABLED_WriteSamples) {
@@ -45,4 +45,4 @@ TEST(PdfSamples, DISABLED_WriteSamples) {
 }
 
 }  // namespace
-}  // namespace setrix::docs::testing
+}  // namespace setrix::sheets::testing

@@ -11,7 +11,7 @@ namespace setrix {
 class DcScreen;
 }
 
-namespace setrix::docs {
+namespace setrix::sheets {
 
 // The information dialog's version caption, printed after "SETRIX".
 inline constexpr std::string_view kVersionCaption = " Version 1.31";
@@ -80,4 +80,4 @@ std::vector<FrqStepText> FrqDocumentSteps(int modeIndex);
 std::vector<std::string> FrqPinningTerminals();
 std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit);
 
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

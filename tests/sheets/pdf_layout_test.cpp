@@ -1,11 +1,11 @@
 // The layout form as built from its tables.
-#include "docs/pdf_layout.h"
+#include "sheets/pdf_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace setrix::docs {
+namespace setrix::sheets {
 namespace {
 
 TEST(PdfLayout, EveryElementSitsInItsContainerWithItsLook) {
@@ -99,4 +99,4 @@ TEST(PdfLayout, PagesReportAndScratchBanks) {
 }
 
 }  // namespace
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

@@ -1,10 +1,10 @@
 // The note's character count and its wrapping, measured with a simple width: one unit per
 // character.
-#include "docs/doc_texts.h"
+#include "sheets/doc_texts.h"
 
 #include <gtest/gtest.h>
 
-namespace setrix::docs {
+namespace setrix::sheets {
 namespace {
 
 TEST(CharacterCount, CountsCodePointsNotBytes) {
@@ -41,4 +41,4 @@ TEST(WrapNote, BreaksAtBlanksDashesSlashesAndDotsOrBetweenCharacters) {
 }
 
 }  // namespace
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

@@ -20,7 +20,7 @@ struct RtdModel;
 struct FrqModel;
 }  // namespace setrix
 
-namespace setrix::docs {
+namespace setrix::sheets {
 
 // ---- the layout as data ---------------------------------------------------------------
 
@@ -129,4 +129,4 @@ class TPDFForm {
   T& Find(std::string_view name) const;
 };
 
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

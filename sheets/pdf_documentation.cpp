@@ -7,17 +7,17 @@
 #include <optional>
 #include <stdexcept>
 
-#include "docs/doc_texts.h"
-#include "docs/pdf_layout.h"
 #include "modules/dc_screen.h"
 #include "modules/frq.h"
 #include "modules/numbers.h"
 #include "modules/rtd.h"
 #include "modules/thermo.h"
 #include "resources/pictures.h"
+#include "sheets/doc_texts.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
-namespace setrix::docs {
+namespace setrix::sheets {
 
 namespace {
 
@@ -861,8 +861,8 @@ std::string TPDFForm::FRQDocumentation(FrqModel& frq, std::string_view note) {
   return out;
 }
 
-std::string TPDFForm::FrqRangeText(const FrqModel& frq) { return docs::FrqRangeText(frq.config.outputIndex); }
-std::string TPDFForm::FrqRangeUnit(const FrqModel& frq) { return docs::FrqRangeUnit(frq.config.outputIndex); }
+std::string TPDFForm::FrqRangeText(const FrqModel& frq) { return sheets::FrqRangeText(frq.config.outputIndex); }
+std::string TPDFForm::FrqRangeUnit(const FrqModel& frq) { return sheets::FrqRangeUnit(frq.config.outputIndex); }
 
 void TPDFForm::FrqDocumentBanks(FrqModel& frq, int step) {
   // The entry a step uses is rewritten to the value the switches set, as after typing.
@@ -883,4 +883,4 @@ void TPDFForm::FrqDocumentBanks(FrqModel& frq, int step) {
   SW2_FRQ.SwitchSettings().SetValue(banks.s2);
 }
 
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

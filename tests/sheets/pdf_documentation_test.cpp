@@ -7,11 +7,11 @@
 #include <functional>
 
 #include "doc_fixtures.h"
-#include "docs/doc_texts.h"
-#include "docs/pdf_layout.h"
 #include "pdf/file_output.h"
+#include "sheets/doc_texts.h"
+#include "sheets/pdf_layout.h"
 
-namespace setrix::docs::testing {
+namespace setrix::sheets::testing {
 namespace {
 
 using texts::Tx;
@@ -21,7 +21,7 @@ std::string S(std::string_view v) { return std::string(v); }
 class PdfDocumentation : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("setrix_docs_" + std::to_string(::getpid()) + "_" +
+    dir_ = fs::temp_directory_path() / ("setrix_sheets_" + std::to_string(::getpid()) + "_" +
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
@@ -501,4 +501,4 @@ TEST_F(PdfDocumentation, FailedSaveKeepsTheOldFileAndSaysWhy) {
 }
 
 }  // namespace
-}  // namespace setrix::docs::testing
+}  // namespace setrix::sheets::testing

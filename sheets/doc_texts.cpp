@@ -1,4 +1,4 @@
-#include "docs/doc_texts.h"
+#include "sheets/doc_texts.h"
 
 #include <stdexcept>
 
@@ -6,7 +6,7 @@
 #include "modules/numbers.h"
 #include "texts/texts.h"
 
-namespace setrix::docs {
+namespace setrix::sheets {
 
 using texts::Tx;
 
@@ -203,4 +203,4 @@ std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit) {
   return lines;
 }
 
-}  // namespace setrix::docs
+}  // namespace setrix::sheets

@@ -6,20 +6,20 @@
 
 #include "bench/ratio_reporter.h"
 #include "bench/two_page_document.h"
-#include "docs/pdf_layout.h"
 #include "modules/dc_screen.h"
 #include "modules/frq.h"
 #include "modules/rtd.h"
 #include "modules/thermo.h"
 #include "resources/pictures.h"
+#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace {
 
 using namespace setrix;
 
-docs::TPDFForm& Form() {
-  static docs::TPDFForm form;
+sheets::TPDFForm& Form() {
+  static sheets::TPDFForm form;
   form.DateText = [] { return "10.12.2026"; };
   return form;
 }

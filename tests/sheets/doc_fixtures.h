@@ -15,7 +15,7 @@
 #include "modules/thermo.h"
 #include "texts/texts.h"
 
-namespace setrix::docs::testing {
+namespace setrix::sheets::testing {
 
 namespace fs = std::filesystem;
 
@@ -132,9 +132,9 @@ struct LanguageScope {
   char oldSeparator;
 };
 
-}  // namespace setrix::docs::testing
+}  // namespace setrix::sheets::testing
 
-namespace setrix::docs::testing {
+namespace setrix::sheets::testing {
 
 // An image XObject of a PDF file written without compression: 8-bit indices, one per pixel.
 struct PdfImage {
@@ -170,4 +170,4 @@ inline std::vector<PdfImage> PdfImages(const std::string& pdf) {
   return images;
 }
 
-}  // namespace setrix::docs::testing
+}  // namespace setrix::sheets::testing
