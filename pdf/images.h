@@ -27,6 +27,17 @@ class TPdfBitmapImage final : public TPdfImageCreator {
   std::unique_ptr<TPdfImage> MakeImage(const raster::Bitmap& bitmap) override;
 };
 
+// What an image is made of, prepared once and shared by every document that embeds the same
+// picture: the pixel bytes, and for an indexed picture the hex palette of its colour space.
+struct TPdfImageBytes {
+  int width = 0, height = 0;
+  std::shared_ptr<const std::string> pixels;
+  std::shared_ptr<const std::string> paletteHex;  // null: DeviceRGB
+};
+TPdfImageBytes PrepareImageBytes(const raster::Bitmap& bitmap);
+// The image TPdfBitmapImage makes of the picture the bytes were prepared from.
+std::unique_ptr<TPdfImage> MakeImage(const TPdfImageBytes& bytes);
+
 // The indexed colour space of an 8-bit bitmap: [/Indexed /DeviceRGB 255 <RRGGBB ...> ],
 // 256 entries in palette order, entries beyond the bitmap's palette written as 000000.
 // EPdfInvalidImageFormat "only 8 bit color image is allowed." for another depth and

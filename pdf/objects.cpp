@@ -237,12 +237,13 @@ void TPdfStream::WriteValue(std::string& out) {
   if (TPdfArray* filter = dict_->LookupArray("Filter")) filter->DropName("FlateDecode");
   TPdfNumber* length = dict_->LookupNumber("Length");
   if (!length) length = dict_->Put("Length", std::make_unique<TPdfNumber>(0));
-  length->SetValue(static_cast<std::int32_t>(data_.size()));
+  const std::string& data = Data();
+  length->SetValue(static_cast<std::int32_t>(data.size()));
   dict_->WriteTo(out);
   out += kCrLf;
   out += "stream";
   out += kCrLf;
-  out += data_;
+  out += data;
   out += "\nendstream";
 }
 

@@ -263,14 +263,27 @@ class TPdfStream : public TPdfObject {
   explicit TPdfStream(TPdfObjectMgr* mgr = nullptr);
 
   TPdfDictionary& Dict() const { return *dict_; }
-  std::string& Data() { return data_; }
-  const std::string& Data() const { return data_; }
+  // Writing through Data() first takes a private copy of shared bytes.
+  std::string& Data() {
+    if (shared_) {
+      data_ = *shared_;
+      shared_.reset();
+    }
+    return data_;
+  }
+  const std::string& Data() const { return shared_ ? *shared_ : data_; }
+  // Bytes that several documents write unchanged (a picture's pixels), held without a copy.
+  void ShareData(std::shared_ptr<const std::string> bytes) {
+    shared_ = std::move(bytes);
+    data_.clear();
+  }
 
   void WriteValue(std::string& out) override;
 
  private:
   std::unique_ptr<TPdfDictionary> dict_;
   std::string data_;
+  std::shared_ptr<const std::string> shared_;
 };
 
 class TPdfXObject : public TPdfStream {

@@ -385,7 +385,13 @@ void TPRImage::Render(TPRCanvas& canvas, const TRect& rect) {
       n = n >= kNumbers - 1 ? 0 : n + 1;
     }
   }
-  if (create) doc.AddImage(name, MakeImageByClassName(*picture_, "Pdf-Bitmap"));
+  if (create) {
+    if (bytesOf_ != picture_) {
+      bytes_ = PrepareImageBytes(*picture_);
+      bytesOf_ = picture_;
+    }
+    doc.AddImage(name, MakeImage(bytes_));
+  }
 
   const auto h = static_cast<float>(pdf->MediaHeight());
   if (stretch_) {

@@ -25,6 +25,7 @@
 #include "pdf/canvas.h"
 #include "pdf/document.h"
 #include "pdf/format.h"
+#include "pdf/images.h"
 #include "pdf/wrappers.h"
 #include "raster/bitmap.h"
 
@@ -449,6 +450,11 @@ class TPRImage final : public TPRItem {
 
  private:
   std::shared_ptr<const raster::Bitmap> picture_;
+  // The image bytes of the picture last embedded, kept while the same picture stays set,
+  // so that a picture that never changes is converted once and not for every document.
+  // Holding the picture keeps its address from being reused by another one.
+  std::shared_ptr<const raster::Bitmap> bytesOf_;
+  TPdfImageBytes bytes_;
   bool shared_ = true;
   bool stretch_ = true;
 };

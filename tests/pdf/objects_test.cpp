@@ -1,6 +1,8 @@
 // Exact bytes of every object kind, the object manager and the text and number formatters.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <functional>
 #include <limits>
 
@@ -174,6 +176,17 @@ TEST(PdfObjects, StreamDropsFlateDecodeAndCountsItsData) {
   TPdfBinary bin;
   bin.Data() = "<00 FF>";
   EXPECT_EQ(Bytes(bin), "<00 FF>");
+}
+
+TEST(PdfObjects, StreamWithSharedBytesWritesThemAndCopiesBeforeAChange) {
+  const auto bytes = std::make_shared<const std::string>("\x01\x02");
+  TPdfStream s;
+  s.Data() = "old";
+  s.ShareData(bytes);
+  EXPECT_EQ(Bytes(s), "<<\r\n/Length 2\r\n/Filter []\r\n>>\r\nstream\r\n\x01\x02\nendstream");
+  s.Data() += '\x03';
+  EXPECT_EQ(*bytes, "\x01\x02");  // the shared bytes stay as they are
+  EXPECT_EQ(std::as_const(s).Data(), "\x01\x02\x03");
 }
 
 TEST(PdfObjects, XrefNumbersObjectsInOrderAndWritesThemAtFileLevel) {

@@ -224,6 +224,42 @@ TEST(ReportImage, SharedImagesAreEmbeddedOncePerDocument) {
   }
 }
 
+// The image element keeps the converted bytes of its picture between documents: each
+// document must still embed the picture that is set when it is printed.
+TEST(ReportImage, EveryDocumentEmbedsThePictureSetWhenItIsPrinted) {
+  const auto print = [](Fixture& f) {
+    f.Print();
+    return f.Save();
+  };
+  const auto fresh = [&](const std::shared_ptr<const raster::Bitmap>& picture) {
+    Fixture f;
+    f.panel.Add<TPRImage>("Board", 0, 0, 40, 30).SetPicture(picture);
+    return print(f);
+  };
+  raster::Bitmap other = Picture(4, 3);
+  other.SetIndex(3, 2, 1);
+  const auto a = std::make_shared<const raster::Bitmap>(Picture(4, 3));
+  const auto b = std::make_shared<const raster::Bitmap>(other);
+  raster::Bitmap colour(2, 2, 24);
+  colour.SetColor(1, 1, {10, 20, 30});
+  const auto c = std::make_shared<const raster::Bitmap>(colour);
+
+  Fixture f;
+  auto& image = f.panel.Add<TPRImage>("Board", 0, 0, 40, 30);
+  image.SetPicture(a);
+  EXPECT_EQ(print(f), fresh(a));
+  EXPECT_EQ(print(f), fresh(a));  // the same picture again
+  image.SetPicture(b);
+  EXPECT_EQ(print(f), fresh(b));
+  image.SetPicture(c);
+  EXPECT_EQ(print(f), fresh(c));
+  // A picture made anew for each document (a board with its banks), equal or not.
+  for (const raster::Bitmap* made : {&other, &other, &colour}) {
+    image.SetPicture(*made);
+    EXPECT_EQ(print(f), fresh(std::make_shared<const raster::Bitmap>(*made)));
+  }
+}
+
 TEST(ReportImage, UnsharedImagesTakeTheNextFreeNumberFromARandomStart) {
   Fixture f;
   auto& image = f.panel.Add<TPRImage>("Pic", 0, 0, 4, 3);
