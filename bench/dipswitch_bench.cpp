@@ -19,7 +19,7 @@ void DrawToBitmapEightSwitches(benchmark::State& state) {
   for (auto _ : state) {
     setrix::raster::Bitmap picture(0, 0, bw ? 1 : 24);
     DrawToBitmap(s, picture);
-    benchmark::DoNotOptimize(picture.Row(0));
+    benchmark::DoNotOptimize(picture.Indexed() ? picture.IndexPixels(0) : nullptr);
   }
   state.SetLabel(bw ? "black and white, 1 bit" : "BMP_ colours, 24 bit");
 }

@@ -47,7 +47,10 @@ void BitmapTarget::SetSize(int width, int height) {
 
 void BitmapTarget::SetPixel(int x, int y, Color c) {
   if (x < 0 || y < 0 || x >= bitmap_.Width() || y >= bitmap_.Height()) return;
-  bitmap_.Row(y)[x] = ValueOf(c);
+  if (bitmap_.Indexed())
+    bitmap_.IndexPixels(y)[x] = static_cast<std::uint8_t>(ValueOf(c));
+  else
+    bitmap_.ColorPixels(y)[x] = ValueOf(c);
 }
 
 // The stored value of a colour: the nearest palette entry, looked up once per colour run.
@@ -67,7 +70,12 @@ void BitmapTarget::FillRect(int l, int t, int r, int b, Color c) {
   b = std::min(b, bitmap_.Height());
   if (l >= r || t >= b) return;
   const std::uint32_t v = ValueOf(c);
-  for (int y = t; y < b; ++y) std::fill(bitmap_.Row(y) + l, bitmap_.Row(y) + r, v);
+  for (int y = t; y < b; ++y) {
+    if (bitmap_.Indexed())
+      std::fill(bitmap_.IndexPixels(y) + l, bitmap_.IndexPixels(y) + r, static_cast<std::uint8_t>(v));
+    else
+      std::fill(bitmap_.ColorPixels(y) + l, bitmap_.ColorPixels(y) + r, v);
+  }
 }
 
 }  // namespace setrix::dipswitch

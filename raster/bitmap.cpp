@@ -27,7 +27,11 @@ Bitmap::Bitmap(int width, int height, int depth) : depth_(depth) {
 void Bitmap::Resize(int width, int height) {
   width_ = std::max(0, width);
   height_ = std::max(0, height);
-  pixels_.assign(static_cast<std::size_t>(width_) * height_, Indexed() ? 0u : 0xFFFFFFu);
+  const std::size_t n = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  if (Indexed())
+    indices_.assign(n, 0);
+  else
+    colors_.assign(n, 0xFFFFFFu);
 }
 
 void Bitmap::SetPalette(std::vector<Rgb> palette) {
@@ -37,38 +41,42 @@ void Bitmap::SetPalette(std::vector<Rgb> palette) {
 
 std::uint8_t Bitmap::Index(int x, int y) const {
   if (!Indexed() || !Inside(x, y)) return 0;
-  return static_cast<std::uint8_t>(Row(y)[x]);
+  return IndexPixels(y)[x];
 }
 
 void Bitmap::SetIndex(int x, int y, std::uint8_t index) {
   if (!Indexed() || !Inside(x, y)) return;
   if (index >= (1u << depth_)) return;
-  Row(y)[x] = index;
+  IndexPixels(y)[x] = index;
+}
+
+void Bitmap::IndexRow(int y, std::uint8_t* out) const {
+  if (!Indexed()) {
+    std::fill(out, out + width_, std::uint8_t{0});
+    return;
+  }
+  std::copy_n(IndexPixels(y), width_, out);
 }
 
 // The row loops keep the width in a local and promise that out does not overlap the
 // pixels: a byte pointer may alias anything, and the compiler would otherwise reload the
 // width after every byte and never vectorise.
-void Bitmap::IndexRow(int y, std::uint8_t* __restrict out) const {
-  const int w = width_;
-  const std::uint32_t* __restrict row = Row(y);
-  if (!Indexed()) {
-    std::fill(out, out + w, std::uint8_t{0});
-    return;
-  }
-  for (int x = 0; x < w; ++x) out[x] = static_cast<std::uint8_t>(row[x]);
-}
-
 void Bitmap::RgbRow(int y, std::uint8_t* __restrict out) const {
   const int w = width_;
-  const std::uint32_t* __restrict row = Row(y);
+  if (!Indexed()) {
+    const std::uint32_t* __restrict row = ColorPixels(y);
+    for (int x = 0; x < w; ++x, out += 3) {
+      const Rgb c = ToRgb(row[x]);
+      out[0] = c.r;
+      out[1] = c.g;
+      out[2] = c.b;
+    }
+    return;
+  }
+  const std::uint8_t* __restrict row = IndexPixels(y);
   for (int x = 0; x < w; ++x, out += 3) {
-    const std::uint32_t v = row[x];
-    Rgb c;
-    if (!Indexed())
-      c = ToRgb(v);
-    else if (v < palette_.size())
-      c = palette_[v];
+    const std::uint8_t v = row[x];
+    const Rgb c = v < palette_.size() ? palette_[v] : Rgb{};
     out[0] = c.r;
     out[1] = c.g;
     out[2] = c.b;
@@ -77,14 +85,17 @@ void Bitmap::RgbRow(int y, std::uint8_t* __restrict out) const {
 
 Rgb Bitmap::ColorAt(int x, int y) const {
   if (!Inside(x, y)) return {};
-  const std::uint32_t v = Row(y)[x];
-  if (!Indexed()) return ToRgb(v);
+  if (!Indexed()) return ToRgb(ColorPixels(y)[x]);
+  const std::uint8_t v = IndexPixels(y)[x];
   return v < palette_.size() ? palette_[v] : Rgb{};
 }
 
 void Bitmap::SetColor(int x, int y, Rgb c) {
   if (!Inside(x, y)) return;
-  Row(y)[x] = ValueOf(c);
+  if (Indexed())
+    IndexPixels(y)[x] = static_cast<std::uint8_t>(ValueOf(c));
+  else
+    ColorPixels(y)[x] = ValueOf(c);
 }
 
 std::uint32_t Bitmap::ValueOf(Rgb c) const {
@@ -103,6 +114,37 @@ std::uint32_t Bitmap::ValueOf(Rgb c) const {
   return static_cast<std::uint32_t>(best);
 }
 
+namespace {
+
+// Copies rows i0..i1 of lines j0..j1 of src to dst at (x, y), each source value turned
+// into a destination value by `convert`, which is asked once per run of equal values.
+template <class In, class Out, class Convert>
+void CopyRows(const Bitmap& src, Bitmap& dst, int x, int y, int i0, int i1, int j0, int j1, Convert convert) {
+  In lastIn = 0;
+  Out lastOut = convert(lastIn);
+  for (int j = j0; j < j1; ++j) {
+    const In* in;
+    Out* out;
+    if constexpr (sizeof(In) == 1)
+      in = src.IndexPixels(j);
+    else
+      in = src.ColorPixels(j);
+    if constexpr (sizeof(Out) == 1)
+      out = dst.IndexPixels(y + j) + x;
+    else
+      out = dst.ColorPixels(y + j) + x;
+    for (int i = i0; i < i1; ++i) {
+      if (in[i] != lastIn) {
+        lastIn = in[i];
+        lastOut = convert(lastIn);
+      }
+      out[i] = lastOut;
+    }
+  }
+}
+
+}  // namespace
+
 void CopyPixels(Bitmap& dst, const Bitmap& src, int x, int y) {
   const int i0 = std::max(0, -x), j0 = std::max(0, -y);
   const int i1 = std::min(src.Width(), dst.Width() - x), j1 = std::min(src.Height(), dst.Height() - y);
@@ -110,28 +152,23 @@ void CopyPixels(Bitmap& dst, const Bitmap& src, int x, int y) {
   if (src.Indexed()) {
     // One lookup per palette entry; an index beyond the palette reads as black, as ColorAt says.
     const std::uint32_t black = dst.ValueOf(Rgb{});
-    std::vector<std::uint32_t> map(std::size_t{1} << src.Depth(), black);
+    std::vector<std::uint32_t> map(256, black);
     for (std::size_t k = 0; k < src.Palette().size() && k < map.size(); ++k)
       map[k] = dst.ValueOf(src.Palette()[k]);
-    for (int j = j0; j < j1; ++j) {
-      const std::uint32_t* in = src.Row(j);
-      std::uint32_t* out = dst.Row(y + j) + x;
-      for (int i = i0; i < i1; ++i) out[i] = in[i] < map.size() ? map[in[i]] : black;
-    }
+    if (dst.Indexed())
+      CopyRows<std::uint8_t, std::uint8_t>(src, dst, x, y, i0, i1, j0, j1,
+                                           [&](std::uint8_t v) { return static_cast<std::uint8_t>(map[v]); });
+    else
+      CopyRows<std::uint8_t, std::uint32_t>(src, dst, x, y, i0, i1, j0, j1,
+                                            [&](std::uint8_t v) { return map[v]; });
     return;
   }
-  std::uint32_t lastIn = 0, lastOut = dst.ValueOf(ToRgb(0));
-  for (int j = j0; j < j1; ++j) {
-    const std::uint32_t* in = src.Row(j);
-    std::uint32_t* out = dst.Row(y + j) + x;
-    for (int i = i0; i < i1; ++i) {
-      if (in[i] != lastIn) {
-        lastIn = in[i];
-        lastOut = dst.ValueOf(ToRgb(in[i]));
-      }
-      out[i] = lastOut;
-    }
-  }
+  const auto convert = [&](std::uint32_t v) { return dst.ValueOf(ToRgb(v)); };
+  if (dst.Indexed())
+    CopyRows<std::uint32_t, std::uint8_t>(src, dst, x, y, i0, i1, j0, j1,
+                                          [&](std::uint32_t v) { return static_cast<std::uint8_t>(convert(v)); });
+  else
+    CopyRows<std::uint32_t, std::uint32_t>(src, dst, x, y, i0, i1, j0, j1, convert);
 }
 
 }  // namespace setrix::raster

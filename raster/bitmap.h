@@ -1,6 +1,7 @@
 #pragma once
 // A device-independent bitmap: width, height, pixel depth, palette and rows.
 // Depths 1, 4 and 8 are indexed through the palette; 24 holds RGB per pixel.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -57,17 +58,22 @@ class Bitmap {
   void IndexRow(int y, std::uint8_t* out) const;
   void RgbRow(int y, std::uint8_t* out) const;
 
-  // Row access: one value per pixel (palette index, or 0xRRGGBB for 24-bit).
-  const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-  std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  // Row access. An indexed bitmap holds one byte per pixel (its palette index), a 24-bit
+  // one a 0xRRGGBB value per pixel; each accessor is for its kind only.
+  const std::uint8_t* IndexPixels(int y) const { return indices_.data() + Offset(y); }
+  std::uint8_t* IndexPixels(int y) { return indices_.data() + Offset(y); }
+  const std::uint32_t* ColorPixels(int y) const { return colors_.data() + Offset(y); }
+  std::uint32_t* ColorPixels(int y) { return colors_.data() + Offset(y); }
 
   friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
  private:
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  std::size_t Offset(int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_); }
   int width_ = 0, height_ = 0, depth_ = 24;
   std::vector<Rgb> palette_;
-  std::vector<std::uint32_t> pixels_;
+  std::vector<std::uint8_t> indices_;  // indexed depths
+  std::vector<std::uint32_t> colors_;  // 24 bits
 };
 
 // Sets every pixel of src into dst with src's top-left corner at (x, y), clipped to dst:

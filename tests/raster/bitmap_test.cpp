@@ -80,7 +80,7 @@ TEST(Bitmap, CopyPixelsMatchesSetColorPixelByPixel) {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
         if (b.Indexed())
-          b.Row(y)[x] = static_cast<std::uint32_t>((x * 7 + y * 3) % (1 << depth));
+          b.SetIndex(x, y, static_cast<std::uint8_t>((x * 7 + y * 3) % (1 << depth)));
         else
           b.SetColor(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 60), 90});
       }
