@@ -195,13 +195,18 @@ void DrawModuleFront(QPainter& p, QRectF r, const QString& name, int topFirst, i
 
 namespace {
 QPixmap DrawBackground();
+
+// A picture that does not change, drawn on first use and shared by every screen from then on
+// (kept for the whole run: never destroyed after the application object is gone).
+template <class Draw>
+QPixmap Once(Draw draw) {
+  static const QPixmap* const picture = new QPixmap(draw());
+  return *picture;
 }
+}  // namespace
 
 QPixmap Background() {
-  // Drawn once: every screen shares the same picture.
-  // (kept for the whole run; never destroyed after the application object is gone).
-  static const QPixmap* const background = new QPixmap(DrawBackground());
-  return *background;
+  return Once([] { return DrawBackground(); });
 }
 
 namespace {
@@ -246,7 +251,8 @@ QPixmap DrawBackground() {
 }
 }  // namespace
 
-QPixmap DcBoard() {
+namespace {
+QPixmap DrawDcBoard() {
   QPixmap pm = Blank(kDcBoardSize);
   QPainter p(&pm);
   Antialiased(p);
@@ -287,8 +293,14 @@ QPixmap DcBoard() {
   p.drawText(QRectF(379, 182, 50, 18), Qt::AlignCenter, QStringLiteral("Span"));
   return pm;
 }
+}  // namespace
 
-QPixmap ThermoBoard() {
+QPixmap DcBoard() {
+  return Once([] { return DrawDcBoard(); });
+}
+
+namespace {
+QPixmap DrawThermoBoard() {
   QPixmap pm = Blank(kThermoBoardSize);
   QPainter p(&pm);
   Antialiased(p);
@@ -304,8 +316,14 @@ QPixmap ThermoBoard() {
   DrawBankPlace(p, kThermoBankS2, QSizeF(71, 39));
   return pm;
 }
+}  // namespace
 
-QPixmap ThermoTerminalPlan() {
+QPixmap ThermoBoard() {
+  return Once([] { return DrawThermoBoard(); });
+}
+
+namespace {
+QPixmap DrawThermoTerminalPlan() {
   QPixmap pm = Blank(kThermoPlanSize);
   QPainter p(&pm);
   Antialiased(p);
@@ -313,8 +331,14 @@ QPixmap ThermoTerminalPlan() {
                   6);
   return pm;
 }
+}  // namespace
 
-QPixmap FrqBoard() {
+QPixmap ThermoTerminalPlan() {
+  return Once([] { return DrawThermoTerminalPlan(); });
+}
+
+namespace {
+QPixmap DrawFrqBoard() {
   QPixmap pm = Blank(kFrqBoardSize);
   QPainter p(&pm);
   Antialiased(p);
@@ -326,14 +350,25 @@ QPixmap FrqBoard() {
   DrawBankPlace(p, kFrqBankS2, QSizeF(71, 39));
   return pm;
 }
+}  // namespace
 
-QPixmap FrqTerminalPlan() {
+QPixmap FrqBoard() {
+  return Once([] { return DrawFrqBoard(); });
+}
+
+namespace {
+QPixmap DrawFrqTerminalPlan() {
   QPixmap pm = Blank(kFrqPlanSize);
   QPainter p(&pm);
   Antialiased(p);
   DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kFrqPlanSize) - QSizeF(2, 2)), QStringLiteral("FRQ"), 1, 4, 5,
                   4);
   return pm;
+}
+}  // namespace
+
+QPixmap FrqTerminalPlan() {
+  return Once([] { return DrawFrqTerminalPlan(); });
 }
 
 QPixmap NameLogo(QSize size) {
@@ -369,7 +404,8 @@ QPixmap NameLogo(QSize size) {
   return pm;
 }
 
-QPixmap MakerLogo() {
+namespace {
+QPixmap DrawMakerLogo() {
   QPixmap pm = Blank(kMakerLogoSize);
   QPainter p(&pm);
   Antialiased(p);
@@ -393,6 +429,11 @@ QPixmap MakerLogo() {
   p.drawText(QRectF(mark.right() + 6, 0, kMakerLogoSize.width() - mark.right() - 6, kMakerLogoSize.height()),
              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ZANTREL"));
   return pm;
+}
+}  // namespace
+
+QPixmap MakerLogo() {
+  return Once([] { return DrawMakerLogo(); });
 }
 
 QPixmap TitlePicture(int language) {
