@@ -172,6 +172,11 @@ void TForm1::FitWindow() {
   // cannot be resized.
   const QSize client(pictures::kScreenSize.width() * zoom_ / 100, pictures::kScreenSize.height() * zoom_ / 100);
   zoomView_->setFixedSize(client);
+  // The status line takes its height from its font only when it handles a layout request,
+  // which a font change merely posts: handle it now, or the window keeps the height of the
+  // zoom before.
+  QEvent request(QEvent::LayoutRequest);
+  QCoreApplication::sendEvent(statusBar(), &request);
   setFixedSize(client.width(),
                client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }

@@ -144,7 +144,7 @@ class WindowTest : public QObject {
   void ZoomScalesTheWholeWindowAndIsKept() {
     MemorySettingsStore store;
     SeedRegularRun(store, 1);
-    std::array<int, 4> widths{};
+    std::array<int, 4> widths{}, heights{};
     {
       auto w = MakeWindow(store);
       QCOMPARE(w->Zoom(), 100);
@@ -153,8 +153,10 @@ class WindowTest : public QObject {
       const int menuHeight = w->height() - 518;
       for (std::size_t i = 0; i < 4; ++i) {
         if (i > 0) w->MenuZoomIn->trigger();
+        QTest::qWait(10);  // laid out and painted at each zoom, as a user sees it
         QCOMPARE(w->Zoom(), TForm1::kZoomLevels[i]);
         widths[i] = w->width();
+        heights[i] = w->height();
         QCOMPARE(w->ZoomView()->width(), 751 * TForm1::kZoomLevels[i] / 100);
         QCOMPARE(w->ZoomView()->height(), 518 * TForm1::kZoomLevels[i] / 100);
         QVERIFY(w->height() > w->ZoomView()->height());
@@ -164,8 +166,10 @@ class WindowTest : public QObject {
       QVERIFY(w->zoomItems[3]->isChecked());
       w->MenuZoomIn->trigger();  // the largest stays
       QCOMPARE(w->Zoom(), 200);
+      QTest::qWait(10);
       w->MenuZoomOut->trigger();
       QCOMPARE(w->Zoom(), 150);
+      QCOMPARE(w->height(), heights[2]);  // the status line's height follows the zoom at once
       QVERIFY(menuHeight > 0);
       w->close();
     }
@@ -176,6 +180,7 @@ class WindowTest : public QObject {
     again->MenuZoomReset->trigger();
     QCOMPARE(again->Zoom(), 100);
     QCOMPARE(again->width(), widths[0]);
+    QCOMPARE(again->height(), heights[0]);
   }
 
   // The zoom keys work while the typing goes into an entry of a screen.
