@@ -2,7 +2,6 @@
 // pictures of the bank drawing, and the refusals.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,25 +11,14 @@
 
 #include "raster/bitmap_io.h"
 
+#include "run_cli.h"
+
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;  // standard output and standard error
-};
+using setrix::test::CliRun;
 
-RunResult RunCli(const std::string& args) {
-  const std::string command = std::string("\"") + SETRIX_CLI_PATH + "\" " + args + " 2>&1";
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+// Standard output and standard error together.
+CliRun RunCli(const std::string& args) { return setrix::test::RunCli(args, true); }
 
 std::string Reference(const std::string& name) {
   return std::string(SETRIX_TEST_DIR) + "/../dipswitch/data/" + name;
@@ -60,7 +48,7 @@ TEST(BankCommand, WritesEachModeInEachFormat) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
     const std::string out = TempFile(c.out);
-    const RunResult run = RunCli(std::string("bank ") + c.args + " --out " + out);
+    const CliRun run = RunCli(std::string("bank ") + c.args + " --out " + out);
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.output, out + ": " + std::to_string(c.width) + " x " + std::to_string(c.height) + " pixels\n");
     const auto bytes = setrix::raster::ReadFileBytes(out);
@@ -89,7 +77,7 @@ TEST(BankCommand, BadCommandLinesNameTheOptionAndWhatItAccepts) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args);
-    const RunResult run = RunCli("bank " + c.args);
+    const CliRun run = RunCli("bank " + c.args);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
   }
@@ -97,7 +85,7 @@ TEST(BankCommand, BadCommandLinesNameTheOptionAndWhatItAccepts) {
 }
 
 TEST(BankCommand, WriteFailureGivesTheReasonAndStatusOne) {
-  const RunResult run = RunCli("bank --count 8 --alignment 0 --value 1 --out /nonexistent-setrix-dir/bank.bmp");
+  const CliRun run = RunCli("bank --count 8 --alignment 0 --value 1 --out /nonexistent-setrix-dir/bank.bmp");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.output,
             "setrix-cli bank: cannot write /nonexistent-setrix-dir/bank.bmp: No such file or directory\n");
@@ -115,7 +103,7 @@ TEST(BankCommand, ReplacesPicturesSafely) {
   std::ofstream(archived) << "old picture";
   fs::permissions(archived, fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink("archive/s1.bmp", dir / "s1.bmp");
-  RunResult run = RunCli(args + (dir / "s1.bmp").string());
+  CliRun run = RunCli(args + (dir / "s1.bmp").string());
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_TRUE(fs::is_symlink(dir / "s1.bmp"));
   EXPECT_EQ(setrix::raster::ReadFileBytes(archived.string())[0], 'B');

@@ -14,6 +14,8 @@
 #include "cli/batch.h"
 #include "configfile/device.h"
 
+#include "run_cli.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,14 +34,7 @@ std::string Slurp(const fs::path& p) {
   return s.str();
 }
 
-std::string Shell(const std::string& command) {
-  std::string out;
-  FILE* p = ::popen(command.c_str(), "r");
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  ::pclose(p);
-  return out;
-}
+using setrix::test::Shell;
 
 class Batch : public ::testing::Test {
  protected:

@@ -1,36 +1,25 @@
 // setrix-cli dc: what the DC screen shows for a task (instructions, two steps, service tables).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "run_cli.h"
+
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;  // standard output and, with `withErrors`, standard error
-};
+using setrix::test::CliRun;
 
+// With the locale's separator ".".
 CliRun RunCli(const std::string& args, bool withErrors = false) {
-  const std::string command =
-      std::string("env LC_ALL=C \"") + SETRIX_CLI_PATH + "\" " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return setrix::test::RunCli(args, withErrors, "LC_ALL=C");
 }
 
 nlohmann::json Json(const std::string& args) {
   const CliRun run = RunCli("dc " + args + " --json");
-  EXPECT_EQ(run.status, 0) << run.out;
-  return nlohmann::json::parse(run.out);
+  EXPECT_EQ(run.status, 0) << run.output;
+  return nlohmann::json::parse(run.output);
 }
 
 const std::string kSpanTask = "--in-min 0 --in-max 7 --in-unit V --out-min 0 --out-max 10 --out-unit V";
@@ -84,8 +73,8 @@ TEST(DcScreenCommand, LanguageChoosesTheScreenTexts) {
 
   const CliRun bad = RunCli("dc " + kSpanTask + " --lang fr", true);
   EXPECT_EQ(bad.status, 2);
-  EXPECT_NE(bad.out.find("--lang"), std::string::npos) << bad.out;
-  EXPECT_NE(bad.out.find("de|en|it|es"), std::string::npos) << bad.out;
+  EXPECT_NE(bad.output.find("--lang"), std::string::npos) << bad.output;
+  EXPECT_NE(bad.output.find("de|en|it|es"), std::string::npos) << bad.output;
 }
 
 TEST(DcScreenCommand, TwoStepTaskCarriesBothSteps) {
@@ -140,29 +129,29 @@ TEST(DcScreenCommand, RefusedEntriesBringTheMessageBox) {
 TEST(DcScreenCommand, ReadableOutputWordsTheInstructionsAsTheScreen) {
   const CliRun span = RunCli("dc " + kSpanTask);
   ASSERT_EQ(span.status, 0);
-  EXPECT_NE(span.out.find("On the screen:\n"
-                          "  Settings\n"
-                          "  1. Adjust switches\n"
-                          "  2. Apply 7 V to the terminals 3 (+) and 4 (-).\n"
-                          "     Adjust SPAN pot until 10 V are measured\n"
-                          "     across the terminals 5 (+) and 6 (-).\n"
-                          "  Terminals 7 and 8: Power supply 20 .. 253 V AC/DC\n"),
+  EXPECT_NE(span.output.find("On the screen:\n"
+                             "  Settings\n"
+                             "  1. Adjust switches\n"
+                             "  2. Apply 7 V to the terminals 3 (+) and 4 (-).\n"
+                             "     Adjust SPAN pot until 10 V are measured\n"
+                             "     across the terminals 5 (+) and 6 (-).\n"
+                             "  Terminals 7 and 8: Power supply 20 .. 253 V AC/DC\n"),
             std::string::npos)
-      << span.out;
+      << span.output;
 
   const CliRun steps = RunCli("dc " + kTwoStepTask + " --lang it");
   ASSERT_EQ(steps.status, 0);
-  EXPECT_EQ(steps.out.find('\r'), std::string::npos);
-  EXPECT_NE(steps.out.find("in two steps"), std::string::npos) << steps.out;
-  EXPECT_EQ(steps.out.find("Sorry"), std::string::npos) << steps.out;
+  EXPECT_EQ(steps.output.find('\r'), std::string::npos);
+  EXPECT_NE(steps.output.find("in two steps"), std::string::npos) << steps.output;
+  EXPECT_EQ(steps.output.find("Sorry"), std::string::npos) << steps.output;
   for (const char* part :
        {"La configurazione desiderata richiede due step.", "1. Passo\n", "2. Passo\n",
         "  - Impostare switch S1, S2 e switch S3 come\n    indicato a sinistra. \n",
         "  - Applicare 10 mA al polo 1 (+) e 4 (-).\n", "  - Applicare 4 mA al polo 1 (+) e 4 (-).\n",
         "S1 (value 15)", "S1 (value 143)", "S2 (value 17)", "S2 (value 1)", "S3 (value 3)"})
-    EXPECT_NE(steps.out.find(part), std::string::npos) << part << "\n" << steps.out;
+    EXPECT_NE(steps.output.find(part), std::string::npos) << part << "\n" << steps.output;
 
   const CliRun illegal = RunCli("dc --in-min x --in-max 5 --in-unit V --out-min 0 --out-max 10 --out-unit V");
-  EXPECT_NE(illegal.out.find("message box \"Error\": Incomplete or illegal input"), std::string::npos)
-      << illegal.out;
+  EXPECT_NE(illegal.output.find("message box \"Error\": Incomplete or illegal input"), std::string::npos)
+      << illegal.output;
 }

@@ -1,34 +1,19 @@
 // setrix-cli decode and the --found-s1/--found-s2/--found-s3 check, run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "run_cli.h"
+
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-RunResult RunCli(const std::string& args, bool withErrors = false) {
-  const std::string command =
-      std::string("\"") + SETRIX_CLI_PATH + "\" " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using setrix::test::CliRun;
+using setrix::test::RunCli;
 
 nlohmann::json RunJson(const std::string& args) {
-  const RunResult run = RunCli(args + " --json");
+  const CliRun run = RunCli(args + " --json");
   EXPECT_EQ(run.status, 0) << args;
   return nlohmann::json::parse(run.output);
 }
@@ -78,7 +63,7 @@ TEST(DecodeCommand, BadCommandLinesExitWithStatusTwoAndSayWhatIsAccepted) {
       {"thermo --type K --found-s1 300 --found-s2 0", "--found-s1"},
   };
   for (const Case& c : cases) {
-    const RunResult run = RunCli(c.args, true);
+    const CliRun run = RunCli(c.args, true);
     EXPECT_EQ(run.status, 2) << c.args;
     EXPECT_NE(run.output.find(c.option), std::string::npos) << c.args << "\n" << run.output;
     EXPECT_NE(run.output.find("on:1,2,3"), std::string::npos) << c.args << "\n" << run.output;
@@ -88,7 +73,7 @@ TEST(DecodeCommand, BadCommandLinesExitWithStatusTwoAndSayWhatIsAccepted) {
 }
 
 TEST(DecodeCommand, AnImpossiblePatternIsAnAnswer) {
-  const RunResult run = RunCli("decode dc --s1 0x67 --s2 26 --s3 7");
+  const CliRun run = RunCli("decode dc --s1 0x67 --s2 26 --s3 7");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("Output:              ?\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("No setting of the program gives these switches:\n"
@@ -130,7 +115,7 @@ TEST(FoundOptions, ModuleCommandsCheckTheTaskAgainstTheSwitchesFound) {
   const auto off = RunJson(dc + "--found-s1 on:1,2,3,4,5 --found-s2 25 --found-s3 7");
   EXPECT_EQ(off["check"]["levers"], (nlohmann::json::array({{{"bank", 1}, {"switch", 5}, {"set", "OFF"}}})));
 
-  const RunResult text = RunCli(dc + "--found-s1 31 --found-s2 25 --found-s3 7");
+  const CliRun text = RunCli(dc + "--found-s1 31 --found-s2 25 --found-s3 7");
   EXPECT_EQ(text.status, 0);
   EXPECT_NE(text.output.find("\nSwitches found: S1 = 31, S2 = 25, S3 = 7\nLevers to move:\n"
                              "  S1 switch 5: set to OFF\n"),

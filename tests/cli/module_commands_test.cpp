@@ -1,36 +1,20 @@
 // setrix-cli thermo, rtd and frq, run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "run_cli.h"
+
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-// Runs setrix-cli with `args`; standard error is kept apart unless `withErrors`.
-RunResult RunCli(const std::string& args, bool withErrors = false) {
-  const std::string command =
-      std::string("\"") + SETRIX_CLI_PATH + "\" " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using setrix::test::CliRun;
+using setrix::test::RunCli;
 
 nlohmann::json RunJson(const std::string& args) {
-  const RunResult run = RunCli(args + " --json");
+  const CliRun run = RunCli(args + " --json");
   EXPECT_EQ(run.status, 0) << args;
   return nlohmann::json::parse(run.output);
 }
@@ -84,7 +68,7 @@ TEST(ModuleCommands, ValuesNotOfferedAreCommandLineErrors) {
       {"frq --output 0-24mA", {"--output", "4-20mA"}},
   };
   for (const Case& c : cases) {
-    const RunResult run = RunCli(c.args, true);
+    const CliRun run = RunCli(c.args, true);
     EXPECT_EQ(run.status, 2) << c.args << "\n" << run.output;
     for (const char* part : c.mentions)
       EXPECT_NE(run.output.find(part), std::string::npos) << c.args << ": " << part << "\n" << run.output;
@@ -149,7 +133,7 @@ TEST(FrqCommand, IncompleteTasks) {
 }
 
 TEST(ModuleCommands, ReadableOutputShowsListsBanksAndInstructions) {
-  RunResult run = RunCli("thermo --type K --start 0 --end 400 --output 4-20mA --filter on");
+  CliRun run = RunCli("thermo --type K --start 0 --end 400 --output 4-20mA --filter on");
   ASSERT_EQ(run.status, 0);
   for (const char* part : {"Input: Thermocouple type K", "offered:", "S1", "Settings",
                            "Terminal 1: Thermocouple type K; positive branch\n"})

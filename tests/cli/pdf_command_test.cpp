@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "run_cli.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,23 +20,11 @@ struct Result {
 };
 
 Result Cli(const std::string& args) {
-  Result r;
-  FILE* p = ::popen((std::string(SETRIX_CLI_PATH) + " " + args + " 2>&1").c_str(), "r");
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-  const int rc = ::pclose(p);
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  return r;
+  const setrix::test::CliRun run = setrix::test::RunCli(args, true);
+  return {run.status, run.output};
 }
 
-std::string Shell(const std::string& command) {
-  std::string out;
-  FILE* p = ::popen(command.c_str(), "r");
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  ::pclose(p);
-  return out;
-}
+using setrix::test::Shell;
 
 class PdfCommand : public ::testing::Test {
  protected:

@@ -1,6 +1,5 @@
 // setrix-cli texts, run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -8,34 +7,19 @@
 
 #include "texts/texts.h"
 
+#include "run_cli.h"
+
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-// Runs setrix-cli with `args` and returns its exit status and standard output
-// (and standard error, when `withErrors`).
-RunResult RunCli(const std::string& args, bool withErrors = false) {
-  const std::string command = std::string("\"") + SETRIX_CLI_PATH + "\" " + args + (withErrors ? " 2>&1" : "");
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using setrix::test::CliRun;
+using setrix::test::RunCli;
 
 }  // namespace
 
 using namespace setrix::texts;
 
 TEST(TextsCommand, JsonHoldsEveryEntryOfTheChosenLanguage) {
-  const RunResult run = RunCli("texts --lang it --json");
+  const CliRun run = RunCli("texts --lang it --json");
   ASSERT_EQ(run.status, 0) << run.output;
   const auto json = nlohmann::ordered_json::parse(run.output);  // throws on invalid JSON
   ASSERT_TRUE(json.is_object());
@@ -67,7 +51,7 @@ TEST(TextsCommand, JsonHoldsEveryEntryOfTheChosenLanguage) {
 }
 
 TEST(TextsCommand, DefaultsToEnglish) {
-  const RunResult run = RunCli("texts --json");
+  const CliRun run = RunCli("texts --json");
   ASSERT_EQ(run.status, 0);
   const auto json = nlohmann::json::parse(run.output);
   EXPECT_EQ(json["txError"], "Error");
@@ -75,7 +59,7 @@ TEST(TextsCommand, DefaultsToEnglish) {
 }
 
 TEST(TextsCommand, ReadableListingShowsLineBreaksAndBlanks) {
-  const RunResult run = RunCli("texts --lang de");
+  const CliRun run = RunCli("texts --lang de");
   ASSERT_EQ(run.status, 0);
   EXPECT_NE(
       run.output.find("txTerminalsPower10\n  \"Klemme 10: Hilfsenergie +18 .. 30 V DC\\r\\nKlemme 11: Masse\"\n"),
@@ -86,10 +70,10 @@ TEST(TextsCommand, ReadableListingShowsLineBreaksAndBlanks) {
 }
 
 TEST(TextsCommand, UnknownLanguageIsABadCommandLine) {
-  const RunResult quiet = RunCli("texts --lang fr --json 2>/dev/null");
+  const CliRun quiet = RunCli("texts --lang fr --json 2>/dev/null");
   EXPECT_EQ(quiet.status, 2);
   EXPECT_EQ(quiet.output, "");  // no listing on a bad command line
-  const RunResult run = RunCli("texts --lang fr --json", true);
+  const CliRun run = RunCli("texts --lang fr --json", true);
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.output.find("--lang"), std::string::npos) << run.output;
   for (const char* code : {"de", "en", "it", "es"})
