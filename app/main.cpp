@@ -1,14 +1,10 @@
 // SETRIX, the desktop program.
 #include <QApplication>
-#include <QIcon>
-#include <QTextStream>
 #include <cstdio>
 #include <cstring>
 
-#include "app/ini_settings_store.h"
-#include "app/main_window.h"
+#include "app/program.h"
 #include "app/startup.h"
-#include "app/style.h"
 
 namespace {
 
@@ -54,20 +50,5 @@ int main(int argc, char* argv[]) {
   if (AnswerInformationOptions(argc, argv)) return 0;
   setrix::app::CatchTerminationSignals();
   QApplication app(argc, argv);
-  // The installed menu entry and icon, for window managers that look them up.
-  QGuiApplication::setDesktopFileName(QStringLiteral("example.zantrel.setrix"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.zantrel.setrix")));
-  setrix::app::SetupApplication(app);
-  setrix::app::SetupLocale();
-
-  const setrix::app::StartOptions options = setrix::app::ParseStartOptions(app.arguments());
-  // A settings problem is shown in the window's status line.
-  setrix::app::IniSettingsStore store(options.settingsFile);
-
-  setrix::app::TForm1 window(store, options.arguments);
-  setrix::app::CloseOnTerminationSignals(window);
-  window.show();
-  const int rc = app.exec();
-  if (!store.Flush()) QTextStream(stderr) << "setrix: " << store.ProblemText() << "\n";
-  return rc;
+  return setrix::app::RunProgram(app);
 }
