@@ -18,34 +18,35 @@ constexpr std::string_view kUnchanged = "nothing chosen";
 
 std::vector<Value> DcValues() {
   return {
-      {"Top", VT::Integer, "the window's top in pixels", "0"},
-      {"Left", VT::Integer, "the window's left in pixels", "0"},
-      {"Language", VT::Integer, "0 German, 1 English, 2 Italian, 3 Spanish (another number: German)",
+      {"Top", VT::Integer, "", "the window's top in pixels", "0"},
+      {"Left", VT::Integer, "", "the window's left in pixels", "0"},
+      {"Language", VT::Integer, "", "0 German, 1 English, 2 Italian, 3 Spanish (another number: German)",
        "the first-run language screen"},
-      {"UserText", VT::Text, kNote, kEmptyNote},
-      {"Bandwidth", VT::Integer, "0 \"< 10 Hz\", any other number \"> 10 kHz\"", "\"> 10 kHz\""},
-      {"InMin", VT::Text, "the input start as typed", "an empty entry"},
-      {"InMax", VT::Text, "the input end as typed", "an empty entry"},
-      {"OutMin", VT::Text, "the output start as typed", "an empty entry"},
-      {"OutMax", VT::Text, "the output end as typed", "an empty entry"},
-      {"InValue", VT::Integer, "the input unit: 0 mA, 1 mV, 2 V (another number: mA)", "mA"},
-      {"OutValue", VT::Integer, "the output unit: 0 mA, 1 V (another number: mA)",
+      {"UserText", VT::Text, "", kNote, kEmptyNote},
+      {"Bandwidth", VT::Integer, "bandwidth", "0 \"< 10 Hz\", any other number \"> 10 kHz\"", "\"> 10 kHz\""},
+      {"InMin", VT::Text, "in-min", "the input start as typed", "an empty entry"},
+      {"InMax", VT::Text, "in-max", "the input end as typed", "an empty entry"},
+      {"OutMin", VT::Text, "out-min", "the output start as typed", "an empty entry"},
+      {"OutMax", VT::Text, "out-max", "the output end as typed", "an empty entry"},
+      {"InValue", VT::Integer, "in-unit", "the input unit: 0 mA, 1 mV, 2 V (another number: mA)", "mA"},
+      {"OutValue", VT::Integer, "out-unit", "the output unit: 0 mA, 1 V (another number: mA)",
        "mA, and the other modules are not restored"},
-      {"Zoom", VT::Integer, "the window's zoom in percent: 100, 125, 150 or 200", "100"},
-      {"SavePath", VT::Text, "the last saved DC documentation file", "the documents folder", -1, true},
+      {"Zoom", VT::Integer, "", "the window's zoom in percent: 100, 125, 150 or 200", "100"},
+      {"SavePath", VT::Text, "", "the last saved DC documentation file", "the documents folder", -1, true},
   };
 }
 
-std::vector<Value> TemperatureValues(std::string_view fifth, std::string_view module) {
+std::vector<Value> TemperatureValues(std::string_view fifth, std::string_view fifthChoice,
+                                     std::string_view module) {
   return {
-      {"UserText", VT::Text, kNote, kEmptyNote},
-      {"Input", VT::Integer, kListIndex, kUnchanged},
-      {"Min", VT::Integer, kListIndex, kUnchanged},
-      {"Max", VT::Integer, kListIndex, kUnchanged},
-      {fifth, VT::Integer, kListIndex, kUnchanged},
-      {"Out", VT::Integer, kListIndex, kUnchanged},
-      {"Manual", VT::Integer, kListIndex, "\"off\""},
-      {"SavePath", VT::Text, module, "the documents folder", -1, true},
+      {"UserText", VT::Text, "", kNote, kEmptyNote},
+      {"Input", VT::Integer, "type", kListIndex, kUnchanged},
+      {"Min", VT::Integer, "start", kListIndex, kUnchanged},
+      {"Max", VT::Integer, "end", kListIndex, kUnchanged},
+      {fifth, VT::Integer, fifthChoice, kListIndex, kUnchanged},
+      {"Out", VT::Integer, "output", kListIndex, kUnchanged},
+      {"Manual", VT::Integer, "manual", kListIndex, "\"off\""},
+      {"SavePath", VT::Text, "", module, "the documents folder", -1, true},
   };
 }
 
@@ -55,14 +56,14 @@ constexpr int kMaxFrqEntry = 32;
 
 std::vector<Value> FrqValues() {
   return {
-      {"UserText", VT::Text, kNote, kEmptyNote},
-      {"Mode", VT::Integer, kListIndex, kUnchanged},
-      {"Min", VT::Text, "the lower frequency as typed (digits, \",\" and \".\", at most 32 characters)",
+      {"UserText", VT::Text, "", kNote, kEmptyNote},
+      {"Mode", VT::Integer, "mode", kListIndex, kUnchanged},
+      {"Min", VT::Text, "lower", "the lower frequency as typed (digits, \",\" and \".\", at most 32 characters)",
        "an empty entry", kMaxFrqEntry},
-      {"Max", VT::Text, "the upper frequency as typed (digits, \",\" and \".\", at most 32 characters)",
+      {"Max", VT::Text, "upper", "the upper frequency as typed (digits, \",\" and \".\", at most 32 characters)",
        "an empty entry", kMaxFrqEntry},
-      {"Out", VT::Integer, kListIndex, kUnchanged},
-      {"SavePath", VT::Text, "the last saved frequency documentation file", "the documents folder", -1, true},
+      {"Out", VT::Integer, "output", kListIndex, kUnchanged},
+      {"SavePath", VT::Text, "", "the last saved frequency documentation file", "the documents folder", -1, true},
   };
 }
 
@@ -74,8 +75,8 @@ std::vector<Value> ConfigurationValues() {
   }();
   std::vector<Value> values;
   for (const std::string& name : names)
-    values.push_back({name, VT::Text, "a recently used configuration file, newest first", "none"});
-  values.push_back({"QrOnPaper", VT::Integer, "1: every sheet carries the configuration as a QR code", "0"});
+    values.push_back({name, VT::Text, "", "a recently used configuration file, newest first", "none"});
+  values.push_back({"QrOnPaper", VT::Integer, "", "1: every sheet carries the configuration as a QR code", "0"});
   return values;
 }
 
@@ -99,8 +100,9 @@ const Value* Key::Find(std::string_view name) const {
 const std::vector<Key>& Schema() {
   static const std::vector<Key> keys = {
       {kKeyDC, "dc", DcValues()},
-      {kKeyThermo, "thermo", TemperatureValues("Filter", "the last saved thermocouple documentation file")},
-      {kKeyRTD, "rtd", TemperatureValues("Response", "the last saved RTD documentation file")},
+      {kKeyThermo, "thermo",
+       TemperatureValues("Filter", "filter", "the last saved thermocouple documentation file")},
+      {kKeyRTD, "rtd", TemperatureValues("Response", "response", "the last saved RTD documentation file")},
       {kKeyFrequency, "frq", FrqValues()},
       {"\\Software\\Zantrel\\Setrix\\Configuration", "", ConfigurationValues()},
   };

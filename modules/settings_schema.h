@@ -27,6 +27,9 @@ enum class ValueType { Integer, Text };
 struct Value {
   std::string_view name;  // "InMin"
   ValueType type;
+  // The choice of the module's command and configuration file it holds ("in-min"); "" for
+  // the note and the window's values.
+  std::string_view choice;
   std::string_view meaning;  // what it holds, and the accepted form
   std::string_view missing;  // what a missing value leaves
   // A stored text longer than this (in UTF-16 units, as the entry counts) is not used; -1: any.

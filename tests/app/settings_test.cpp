@@ -16,6 +16,8 @@
 #include "app/list_pages.h"
 #include "app/startup.h"
 #include "app_fixture.h"
+#include "devices/settings_file.h"
+#include "modules/settings_schema.h"
 
 using namespace setrix;
 using namespace setrix::app;
@@ -572,6 +574,44 @@ class SettingsTest : public QObject {
     QCOMPARE(w->TS_FRQ->Ed_FRQLower->text(), QStringLiteral("50"));
     QCOMPARE(w->TS_FRQ->Ed_FRQUpper->text(), QStringLiteral("1230"));
     QVERIFY(w->MenuSpeichern->isEnabled());
+  }
+
+  // The command line reads the settings file without Qt: every value of the schema reads
+  // as the program's own store reads it, for the fixture and for texts that need quoting
+  // and escapes.
+  void TheCommandLineReadsTheFileAsTheProgramDoes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fixture") << QString();
+    for (const char* t : {" blanks around ", "a, b,c", "\"quoted\" and \\ back", "semi; colon = equals",
+                          "@at the start", "@@two", "tab\there\nline", "ümläut €uro 𝄞", "\x01\x7f x1f", ";", ","})
+      QTest::newRow(t) << QString::fromUtf8(t);
+  }
+  void TheCommandLineReadsTheFileAsTheProgramDoes() {
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    WriteFile(file, ReadFile(QStringLiteral(SETRIX_TEST_DIR "/fixtures/setrix.ini")));
+    if (!text.isNull()) {
+      IniSettingsStore writer(file);
+      for (const settings::Key& key : settings::Schema()) {
+        writer.OpenKey(key.path);
+        for (const settings::Value& v : key.values)
+          if (v.type == settings::ValueType::Text) writer.WriteString(v.name, text.toStdString());
+      }
+      QVERIFY(writer.Flush());
+    }
+    IniSettingsStore program(file);
+    devices::SettingsFileStore cli(file.toStdString());
+    for (const settings::Key& key : settings::Schema()) {
+      QVERIFY(program.OpenKey(key.path) && cli.OpenKey(key.path));
+      for (const settings::Value& v : key.values) {
+        const QByteArray what = QByteArray(key.path.data(), key.path.size()) + "/" + v.name.data();
+        QVERIFY2(program.HasValue(v.name) == cli.HasValue(v.name), what);
+        QVERIFY2(program.ReadInteger(v.name) == cli.ReadInteger(v.name), what);
+        QVERIFY2(program.ReadString(v.name) == cli.ReadString(v.name),
+                 what + ": " + QByteArray::fromStdString(cli.ReadString(v.name).value_or("(none)")));
+      }
+    }
   }
 
   void TheProgramWritesItsFileWhenClosing() {
