@@ -37,7 +37,6 @@ namespace setrix::app {
 namespace {
 
 // The configuration files' settings: the recent files and the QR code on the paper.
-constexpr std::string_view kKeyConfiguration = "\\Software\\Zantrel\\Setrix\\Configuration";
 
 QString Utf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string Path(const QString& file) { return QFile::encodeName(file).toStdString(); }
@@ -200,25 +199,19 @@ void TForm1::ApplyConfigurationTexts() {
 }
 
 void TForm1::LoadConfigurationSettings() {
-  store_.OpenKey(kKeyConfiguration);
+  const settings::ConfigurationSettings stored = settings::LoadConfiguration(store_);
   recentFiles_.clear();
-  for (int i = 1; i <= kMaxRecentFiles; ++i) {
-    const std::optional<std::string> file = store_.ReadString("Recent" + std::to_string(i));
-    if (file && !file->empty() && !recentFiles_.contains(Utf8(*file))) recentFiles_ << Utf8(*file);
-  }
+  for (const std::string& file : stored.recentFiles) recentFiles_ << Utf8(file);
   const QSignalBlocker block(MenuQrOnPaper);
-  MenuQrOnPaper->setChecked(store_.ReadInteger("QrOnPaper").value_or(0) == 1);
-  store_.CloseKey();
+  MenuQrOnPaper->setChecked(stored.qrOnPaper);
   FillRecentMenu();
 }
 
 void TForm1::StoreConfigurationSettings() {
-  store_.OpenKey(kKeyConfiguration);
-  for (int i = 1; i <= kMaxRecentFiles; ++i)
-    store_.WriteString("Recent" + std::to_string(i),
-                       i <= recentFiles_.size() ? recentFiles_.at(i - 1).toStdString() : std::string());
-  store_.WriteInteger("QrOnPaper", MenuQrOnPaper->isChecked() ? 1 : 0);
-  store_.CloseKey();
+  settings::ConfigurationSettings c;
+  for (const QString& file : recentFiles_) c.recentFiles.push_back(file.toStdString());
+  c.qrOnPaper = MenuQrOnPaper->isChecked();
+  settings::StoreConfiguration(store_, c);
 }
 
 void TForm1::AddRecentFile(const QString& file) {

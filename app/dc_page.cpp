@@ -13,7 +13,6 @@ namespace setrix::app {
 namespace {
 
 constexpr std::array<DcEdit, 4> kEdits = {DcEdit::EditEMin, DcEdit::EditEMax, DcEdit::EditAMin, DcEdit::EditAMax};
-constexpr std::array<const char*, 4> kEditStoreNames = {"InMin", "InMax", "OutMin", "OutMax"};
 
 QLabel* CardLabel(QWidget* parent, const char* name, QPoint at, int pixelSize = 12, bool bold = false) {
   auto* l = new QLabel(parent);
@@ -333,33 +332,6 @@ void DcPage::Btn_DCStepOneClick() {
 void DcPage::Btn_DCStepTwoClick() {
   model_.Btn_DCStepTwoClick();
   AfterEvent();
-}
-
-// --- settings -----------------------------------------------------------------------------
-
-void DcPage::LoadSettings(SettingsStore& s) {
-  if (s.HasValue("Bandwidth")) {
-    if (const std::optional<int> v = s.ReadInteger("Bandwidth"))
-      model_.RBtnGrenzClick(*v == 0 ? DcBandwidthButton::RBtn10Hz : DcBandwidthButton::RBtn10kHz);
-  }
-  for (std::size_t i = 0; i < 4; ++i) {
-    // Taken whole, also when longer than the entry lets the user type.
-    if (const std::optional<std::string> text = s.ReadString(kEditStoreNames[i]))
-      model_.EditChange(kEdits[i], *text);
-  }
-  if (const std::optional<int> v = s.ReadInteger("InValue"))
-    model_.RadioBtnClick(*v == 1 ? DcUnitButton::RBtnEmV : *v == 2 ? DcUnitButton::RBtnEV : DcUnitButton::RBtnEmA);
-  if (const std::optional<int> v = s.ReadInteger("OutValue"))
-    model_.RadioBtnClick(*v == 1 ? DcUnitButton::RBtnAV : DcUnitButton::RBtnAmA);
-  Sync();
-}
-
-void DcPage::StoreSettings(SettingsStore& s) const {
-  const DcConfig& c = model_.Config();
-  s.WriteInteger("Bandwidth", c.bandwidth == 0 ? 0 : 1);
-  for (std::size_t i = 0; i < 4; ++i) s.WriteString(kEditStoreNames[i], model_.EditText(kEdits[i]));
-  s.WriteInteger("InValue", c.inUnit);
-  s.WriteInteger("OutValue", c.outUnit);
 }
 
 }  // namespace setrix::app

@@ -9,7 +9,6 @@
 #include "app/dip_switch.h"
 #include "app/module_page.h"
 #include "modules/dc_screen.h"
-#include "modules/settings_store.h"
 
 namespace setrix::app {
 
@@ -24,10 +23,6 @@ class DcPage : public ModulePage {
   void Sync() override;
   void TS_DCEnter();
   void ResetDcDisplay();
-
-  // Restores "Bandwidth", the four entries and "InValue", "OutValue" from the open DC key.
-  void LoadSettings(SettingsStore& store);
-  void StoreSettings(SettingsStore& store) const;
 
   // Events as the widgets forward them (public for tests).
   void EditChange(DcEdit edit, const QString& text);

@@ -261,21 +261,4 @@ void FrqPage::ShowHelp() {
   FRQ_RichHelp->moveCursor(QTextCursor::Start);
 }
 
-void FrqPage::LoadSettings(SettingsStore& s, const TextReader& readText) {
-  FrqStoredChoices stored;
-  stored.mode = s.ReadInteger("Mode");
-  if (auto t = readText("Min")) stored.min = t->toStdString();
-  if (auto t = readText("Max")) stored.max = t->toStdString();
-  stored.out = s.ReadInteger("Out");
-  FrqRestore(model_, stored);
-  Sync();
-}
-
-void FrqPage::StoreSettings(SettingsStore& s) const {
-  s.WriteInteger("Mode", model_.mode.index);
-  s.WriteString("Min", model_.config.lowerText);
-  s.WriteString("Max", model_.config.upperText);
-  s.WriteInteger("Out", model_.output.index);
-}
-
 }  // namespace setrix::app

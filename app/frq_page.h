@@ -11,7 +11,6 @@
 #include "app/dip_switch.h"
 #include "app/module_page.h"
 #include "modules/frq.h"
-#include "modules/settings_store.h"
 
 namespace setrix::app {
 
@@ -25,12 +24,6 @@ class FrqPage : public ModulePage {
   void Enter() override { Update(); }
   void Sync() override;
   void Update();
-
-  // Restores "Mode", "Min", "Max", "Out" from the open Frequency key; `readText` reads an
-  // entry text (nothing when missing or unusable).
-  using TextReader = std::function<std::optional<QString>(std::string_view)>;
-  void LoadSettings(SettingsStore& store, const TextReader& readText);
-  void StoreSettings(SettingsStore& store) const;
 
   // Events as the widgets forward them (public for tests).
   void ComboChange(FrqList list, int index);

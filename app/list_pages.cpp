@@ -18,8 +18,6 @@ QStringList Texts(const ChoiceList& list) {
   return out;
 }
 
-std::optional<int> ReadIndex(const SettingsStore& s, std::string_view name) { return s.ReadInteger(name); }
-
 }  // namespace
 
 // --- shared layout ------------------------------------------------------------------------
@@ -171,27 +169,6 @@ void ThermoPage::Sync() {
                    c.outputTerminalsText, c.powerText);
 }
 
-void ThermoPage::LoadSettings(SettingsStore& s) {
-  ThermoStoredChoices stored;
-  stored.input = ReadIndex(s, "Input");
-  stored.min = ReadIndex(s, "Min");
-  stored.max = ReadIndex(s, "Max");
-  stored.filter = ReadIndex(s, "Filter");
-  stored.out = ReadIndex(s, "Out");
-  stored.manual = ReadIndex(s, "Manual");
-  ThermoRestore(model_, stored);
-  Sync();
-}
-
-void ThermoPage::StoreSettings(SettingsStore& s) const {
-  s.WriteInteger("Input", model_.type.index);
-  s.WriteInteger("Min", model_.start.index);
-  s.WriteInteger("Max", model_.end.index);
-  s.WriteInteger("Filter", model_.filter.index);
-  s.WriteInteger("Out", model_.output.index);
-  s.WriteInteger("Manual", model_.manual.index);
-}
-
 // --- RTD ----------------------------------------------------------------------------------
 
 namespace {
@@ -263,27 +240,6 @@ void RtdPage::Sync() {
   ShowInstructions(model_.helpPanelVisible, c.s1, c.s2, c.settingsCaption, c.switchesCaption, c.inputTerminalsText,
                    c.outputTerminalsText, c.powerText);
   ImageRTDHelp->setPixmap(WiringByName(c.wiringPicture));
-}
-
-void RtdPage::LoadSettings(SettingsStore& s) {
-  RtdStoredChoices stored;
-  stored.input = ReadIndex(s, "Input");
-  stored.min = ReadIndex(s, "Min");
-  stored.max = ReadIndex(s, "Max");
-  stored.response = ReadIndex(s, "Response");
-  stored.out = ReadIndex(s, "Out");
-  stored.manual = ReadIndex(s, "Manual");
-  RtdRestore(model_, stored);
-  Sync();
-}
-
-void RtdPage::StoreSettings(SettingsStore& s) const {
-  s.WriteInteger("Input", model_.type.index);
-  s.WriteInteger("Min", model_.start.index);
-  s.WriteInteger("Max", model_.end.index);
-  s.WriteInteger("Response", model_.response.index);
-  s.WriteInteger("Out", model_.output.index);
-  s.WriteInteger("Manual", model_.manual.index);
 }
 
 }  // namespace setrix::app

@@ -8,7 +8,6 @@
 #include "app/module_page.h"
 #include "modules/choice_list.h"
 #include "modules/rtd.h"
-#include "modules/settings_store.h"
 #include "modules/thermo.h"
 
 namespace setrix::app {
@@ -60,9 +59,6 @@ class ThermoPage : public ListPage {
   void LanguageChanged() override { Update(); }
   void Enter() override { Update(); }
   void Sync() override;
-  // Restores "Input", "Min", "Max", "Filter", "Out", "Manual" from the open Thermo key.
-  void LoadSettings(SettingsStore& store);
-  void StoreSettings(SettingsStore& store) const;
   // ThermoUpdate, then the widgets.
   void Update();
   void Choose(int list, int index) override;
@@ -79,9 +75,6 @@ class RtdPage : public ListPage {
   void LanguageChanged() override { Update(); }
   void Enter() override { Update(); }
   void Sync() override;
-  // Restores "Input", "Min", "Max", "Response", "Out", "Manual" from the open RTD key.
-  void LoadSettings(SettingsStore& store);
-  void StoreSettings(SettingsStore& store) const;
   void Update();
   void Choose(int list, int index) override;
 

@@ -29,6 +29,7 @@
 #include "app/service_pages.h"
 #include "app/style.h"
 #include "app/window_texts.h"
+#include "modules/settings_schema.h"
 #include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
@@ -520,7 +521,7 @@ int TForm1::Language() const { return texts::CurrentLanguage(); }
 
 QString TForm1::UserText(ModuleKind kind) const {
   switch (kind) {
-    case ModuleKind::DC: return dcUserText_;
+    case ModuleKind::DC: return FromUtf8(models_->dc.Config().userText);
     case ModuleKind::Thermo: return FromUtf8(models_->thermo.config.userText);
     case ModuleKind::RTD: return FromUtf8(models_->rtd.config.userText);
     case ModuleKind::FRQ: return FromUtf8(models_->frq.config.userText);
@@ -531,7 +532,7 @@ QString TForm1::UserText(ModuleKind kind) const {
 
 void TForm1::SetUserText(ModuleKind kind, const QString& text) {
   switch (kind) {
-    case ModuleKind::DC: dcUserText_ = text; break;
+    case ModuleKind::DC: models_->dc.SetUserText(text.toStdString()); break;
     case ModuleKind::Thermo: models_->thermo.config.userText = text.toStdString(); break;
     case ModuleKind::RTD: models_->rtd.config.userText = text.toStdString(); break;
     case ModuleKind::FRQ: models_->frq.config.userText = text.toStdString(); break;
@@ -712,102 +713,38 @@ void TForm1::LoadQtTranslation() {
 
 // --- settings -----------------------------------------------------------------------------
 
-namespace {
-
-// Longest frequency entry taken from the store; a longer one is not used (and the file is
-// kept as it was). Notes and DC entries are taken whole: they are limited only when typed.
-constexpr qsizetype kMaxFrqEntry = 32;
-
-std::optional<QString> ReadText(SettingsStore& store, std::string_view name, qsizetype maxLength = -1) {
-  std::optional<std::string> s = store.ReadString(name);
-  if (!s) return std::nullopt;
-  QString text = QString::fromStdString(*s);
-  if (maxLength >= 0 && text.size() > maxLength) {
-    store.KeepOriginal(name);
-    return std::nullopt;
-  }
-  return text;
-}
-
-}  // namespace
-
 void TForm1::LoadSettings() {
-  SettingsStore& s = store_;
-  // 1. Window position (0 for a missing value); a place on no screen falls back to 0.
-  s.OpenKey(kKeyDC);
-  int top = s.ReadInteger("Top").value_or(0);
-  int left = s.ReadInteger("Left").value_or(0);
+  const settings::Loaded loaded = settings::Load(store_, *models_);
+  // 1. Window position; a place on no screen falls back to 0.
+  int top = loaded.window.top;
+  int left = loaded.window.left;
   bool onScreen = false;
   for (QScreen* screen : QGuiApplication::screens())
     if (screen->virtualGeometry().contains(QPoint(left + 20, top + 10))) onScreen = true;
   if (!onScreen && !QGuiApplication::screens().isEmpty()) top = left = 0;
   move(left, top);
+  if (loaded.window.zoom) SetZoom(*loaded.window.zoom);
 
-  // The zoom of the window.
-  if (const std::optional<int> zoom = s.ReadInteger("Zoom")) SetZoom(*zoom);
+  // 2. Language: none stored is the first run.
+  firstRun_ = loaded.window.firstRun;
+  CheckLanguageItem(firstRun_ ? -1 : loaded.window.language);
 
-  // 2. Language.
-  if (s.HasValue("Language")) {
-    const std::optional<int> language = s.ReadInteger("Language");
-    const int l = language && *language >= 0 && *language <= 3 ? *language : 0;
-    texts::SetCurrentLanguage(l);
-    CheckLanguageItem(l);
-  } else {
-    firstRun_ = true;
-    texts::SetCurrentLanguage(0);
-    CheckLanguageItem(-1);
-  }
-
-  // 3. DC user text.
-  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::DC, *t);
-
-  // 4. DC choices and entries; each runs the DC screen's change handling.
-  TS_DC->LoadSettings(s);
-
-  // 5. The other modules only when "OutValue" exists.
-  if (!s.HasValue("OutValue")) return;
-
-  // 6. Thermocouple.
-  s.OpenKey(kKeyThermo);
-  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::Thermo, *t);
-  TS_Thermo->LoadSettings(s);
-
-  // 7. RTD.
-  s.OpenKey(kKeyRTD);
-  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::RTD, *t);
-  TS_RTD->LoadSettings(s);
-
-  // 8. Frequency.
-  s.OpenKey(kKeyFrequency);
-  if (auto t = ReadText(s, "UserText")) SetUserText(ModuleKind::FRQ, *t);
-  TS_FRQ->LoadSettings(s, [&s](std::string_view name) { return ReadText(s, name, kMaxFrqEntry); });
-  s.CloseKey();
+  // 3.-8. The screens show their restored models.
+  TS_DC->Sync();
+  if (loaded.modulesRestored)
+    for (ModulePage* page : std::initializer_list<ModulePage*>{TS_Thermo, TS_RTD, TS_FRQ}) page->Sync();
 }
 
 void TForm1::StoreSettings() {
-  SettingsStore& s = store_;
-  s.OpenKey(kKeyDC);
-  s.WriteInteger("Top", pos().y());
-  s.WriteInteger("Left", pos().x());
-  s.WriteInteger("Language", Language());
-  s.WriteString("UserText", UserText(ModuleKind::DC).toStdString());
-  TS_DC->StoreSettings(s);
-  s.WriteInteger("Zoom", zoom_);  // the window's zoom, after the values of the DC screen
-
-  s.OpenKey(kKeyThermo);
-  s.WriteString("UserText", UserText(ModuleKind::Thermo).toStdString());
-  TS_Thermo->StoreSettings(s);
-
-  s.OpenKey(kKeyRTD);
-  s.WriteString("UserText", UserText(ModuleKind::RTD).toStdString());
-  TS_RTD->StoreSettings(s);
-
-  s.OpenKey(kKeyFrequency);
-  s.WriteString("UserText", UserText(ModuleKind::FRQ).toStdString());
-  TS_FRQ->StoreSettings(s);
+  settings::WindowSettings window;
+  window.top = pos().y();
+  window.left = pos().x();
+  window.language = Language();
+  window.zoom = zoom_;
+  settings::Store(store_, window, *models_);
   StoreConfigurationSettings();
-  s.CloseKey();
-  s.Flush();
+  store_.CloseKey();
+  store_.Flush();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

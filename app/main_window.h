@@ -11,7 +11,7 @@
 
 #include "app/widgets.h"
 #include "configfile/device.h"
-#include "modules/settings_store.h"
+#include "modules/settings_schema.h"
 #include "raster/bitmap.h"
 
 class QAction;
@@ -188,7 +188,7 @@ class TForm1 : public QMainWindow {
   configfile::Device ScreenDevice() const;
   // The recent configuration files, newest first (at most kMaxRecentFiles).
   QStringList RecentFiles() const { return recentFiles_; }
-  static constexpr int kMaxRecentFiles = 8;
+  static constexpr int kMaxRecentFiles = settings::kRecentFiles;
   // File / QR code on the paper: every printed and PDF sheet carries the screen's
   // configuration as a QR code.
   bool QrOnPaper() const;
@@ -251,7 +251,6 @@ class TForm1 : public QMainWindow {
   SettingsStore& store_;
   std::unique_ptr<Models> models_;
   bool firstRun_ = false;
-  QString dcUserText_;  // the other modules keep their note in their records
   std::unique_ptr<sheets::TPDFForm> pdfForm_;
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<DocumentationDialogs> platformDialogs_;

@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "cli/commands.h"
+#include "devices/device_model.h"
+#include "devices/settings_file.h"
+#include "modules/settings_schema.h"
+#include "texts/texts.h"
 
 namespace setrix::cli {
 
@@ -71,6 +76,11 @@ void AddConfigOptions(CLI::App& command, ConfigOptions& options) {
       .add_option("--save-config", options.save,
                   "Write the task, the note and the tag as a one-device configuration file")
       ->type_name("FILE");
+  command
+      .add_option("--settings", options.settings,
+                  "Start from this module's choices and note stored in the desktop program's settings file; "
+                  "options given (and --config) override them")
+      ->type_name("FILE");
   command.add_option("--tag", options.tag, "The device's tag (loop or device name) kept in a configuration file")
       ->type_name("TEXT")
       ->check(CLI::Validator(
@@ -81,8 +91,9 @@ void AddConfigOptions(CLI::App& command, ConfigOptions& options) {
           ""));
 }
 
-void ApplyConfig(CLI::App& command, ConfigOptions& options) {
-  if (options.load.empty()) return;
+namespace {
+
+void ApplyConfigFile(CLI::App& command, ConfigOptions& options) {
   const std::string& file = options.load;
   configfile::DeviceList list;
   try {
@@ -127,6 +138,110 @@ void ApplyConfig(CLI::App& command, ConfigOptions& options) {
   if (!device.note.empty()) give("--note", device.note, "note");
   if (command.get_option("--tag")->count() == 0) options.tag = device.tag;
   options.extra = device.extra;
+}
+
+// The choices and the note of `module` as the desktop program shows them after loading.
+configfile::Device StoredDevice(const ModuleModels& m, std::string_view module) {
+  configfile::Device d;
+  if (module == "dc") {
+    d = devices::DeviceOf(m.dc);
+    d.note = m.dc.Config().userText;
+  } else if (module == "thermo") {
+    d = devices::DeviceOf(m.thermo);
+    d.note = m.thermo.config.userText;
+  } else if (module == "rtd") {
+    d = devices::DeviceOf(m.rtd);
+    d.note = m.rtd.config.userText;
+  } else {
+    d = devices::DeviceOf(m.frq);
+    d.note = m.frq.config.userText;
+  }
+  return d;
+}
+
+// "Thermo/Min", as the file names it.
+std::string ValueName(const settings::Key& key, std::string_view name) {
+  const std::string_view path = key.path;
+  return std::string(path.substr(path.rfind('\\') + 1)) + "/" + std::string(name);
+}
+
+std::string AcceptedForm(const settings::Value& v) {
+  return std::string(v.type == settings::ValueType::Integer ? "an integer: " : "a text: ") +
+         std::string(v.meaning);
+}
+
+void ApplySettingsFile(CLI::App& command, const std::string& file) {
+  const std::string module = command.get_name();
+  const settings::Key& key = *settings::KeyOf(module);
+  std::unique_ptr<devices::SettingsFileStore> store;
+  try {
+    store = std::make_unique<devices::SettingsFileStore>(file);
+  } catch (const devices::SettingsFileError& e) {
+    throw CLI::ValidationError("--settings", e.what());
+  }
+  ModuleModels models;
+  const int language = texts::CurrentLanguage();
+  const settings::Loaded loaded = settings::Load(*store, models);
+  texts::SetCurrentLanguage(language);
+  // A value of the module's key that the program would skip is an error here.
+  const std::string_view keyName = key.path.substr(key.path.rfind('\\') + 1);
+  for (const devices::SettingsFileStore::Unusable& u : store->Unusables()) {
+    const settings::Key* of = u.key == keyName ? &key : u.key == "DC" ? settings::KeyOf("dc") : nullptr;
+    const settings::Value* v = of ? of->Find(u.name) : nullptr;
+    // The module's choices and note, and the DC output unit that decides whether the other
+    // modules are restored; the window's values do not matter here.
+    const bool matters = v && (of == &key ? !v->choice.empty() || v->name == "UserText" : v->name == "OutValue");
+    if (!matters) continue;
+    throw CLI::ValidationError("--settings", file +
+                                                 (u.line > 0 ? " line " + std::to_string(u.line) : std::string()) +
+                                                 ", value " + ValueName(*of, u.name) + " = \"" + u.text +
+                                                 "\": cannot be used; it takes " + AcceptedForm(*v));
+  }
+  if (module != "dc" && !loaded.modulesRestored) {
+    std::cerr << "setrix-cli: warning: " << file << " holds no DC/OutValue; the desktop program then restores no "
+              << module << " choices, so none are taken\n";
+    return;
+  }
+  const configfile::Device device = StoredDevice(models, module);
+  const auto fail = [&](std::string_view choice, const std::string& why) {
+    std::string name = "UserText";
+    for (const settings::Value& v : key.values)
+      if (!choice.empty() && v.choice == choice) name = std::string(v.name);
+    throw CLI::ValidationError("--settings", file + ", value " + ValueName(key, name) + ": " + why);
+  };
+  // What the screen took but the command would refuse (an entry text that cannot be typed).
+  try {
+    ModuleModels check;
+    if (module == "dc")
+      devices::ApplyDevice(check.dc, device);
+    else if (module == "thermo")
+      devices::ApplyDevice(check.thermo, device);
+    else if (module == "rtd")
+      devices::ApplyDevice(check.rtd, device);
+    else
+      devices::ApplyDevice(check.frq, device);
+  } catch (const devices::DeviceError& e) {
+    fail(e.Field(), e.what());
+  }
+  const auto give = [&](const std::string& optionName, const std::string& text, std::string_view choice) {
+    CLI::Option* option = command.get_option_no_throw(optionName);
+    if (option == nullptr || option->count() != 0) return;  // given on the command line: that wins
+    option->add_result(text);
+    try {
+      option->run_callback();
+    } catch (const CLI::ParseError& e) {
+      fail(choice, e.what());
+    }
+  };
+  for (const auto& [name, text] : device.choices) give("--" + name, text, name);
+  if (!device.note.empty()) give("--note", device.note, "");
+}
+
+}  // namespace
+
+void ApplyConfig(CLI::App& command, ConfigOptions& options) {
+  if (!options.load.empty()) ApplyConfigFile(command, options);
+  if (!options.settings.empty()) ApplySettingsFile(command, options.settings);
 }
 
 configfile::Device DeviceOfCommand(const CLI::App& command, const std::string& tag) {

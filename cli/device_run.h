@@ -44,15 +44,17 @@ const std::vector<std::string>& TaskOptions(std::string_view module);
 // the command's own message.
 int RunDevice(const configfile::Device& device, const std::vector<std::string>& settings, ModuleSink& sink);
 
-// `--config FILE`, `--save-config FILE` and `--tag TEXT` of a module command.
+// `--config FILE`, `--save-config FILE`, `--tag TEXT` and `--settings FILE` of a module command.
 struct ConfigOptions {
   std::string load, save, tag;
+  std::string settings;                                             // the desktop program's settings file
   nlohmann::ordered_json extra = nlohmann::ordered_json::object();  // the loaded file's unknown fields
 };
 void AddConfigOptions(CLI::App& command, ConfigOptions& options);
 // First thing in a module command's callback: every task option, the note and the tag not
-// given on the command line are taken from --config. Bad files and values are command-line
-// errors naming the file and the field.
+// given on the command line are taken from --config, then what is still open from the
+// module's choices stored in --settings, as the desktop program restores them. Bad files and
+// values are command-line errors naming the file and the field or value.
 void ApplyConfig(CLI::App& command, ConfigOptions& options);
 // Last thing: writes --save-config, the task as given (with the note and the tag).
 void SaveConfig(const CLI::App& command, const ConfigOptions& options);

@@ -119,6 +119,8 @@ struct DcConfig {
   std::int32_t s1 = -1;
   std::int32_t s2 = -1;
   std::int32_t s3 = -1;
+
+  std::string userText;  // the module's note; never touched by the calculation
 };
 
 // The whole calculation: validation, then (only when that says Ok) matrix, list, choice and

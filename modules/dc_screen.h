@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "modules/dc_calc.h"
 #include "modules/dc_service.h"
@@ -115,6 +116,8 @@ class DcScreen {
   // Entries, units, bandwidth and the results of the last calculation; the bank values in
   // it are the banks the screen shows.
   const DcConfig& Config() const { return config_; }
+  // The note of the documentation; no event changes it.
+  void SetUserText(std::string text) { config_.userText = std::move(text); }
   const std::string& EditText(DcEdit edit) const;
   bool Armed() const { return armed_; }
   bool TwoStep() const { return twoStep_; }

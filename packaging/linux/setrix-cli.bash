@@ -80,6 +80,7 @@ _setrix_cli() {
         --json | -h | --help) ;;
         --pdf) files="pdf" ;;
         --config | --save-config) files="setrix" ;;
+        --settings) files="ini" ;;
         --note | --date | --tag | --in-min | --in-max | --out-min | --out-max | --lower | --upper | --value | \
             --s1 | --s2 | --s3 | --found-s1 | --found-s2 | --found-s3)
             COMPREPLY=()
@@ -144,7 +145,7 @@ _setrix_cli() {
     esac
 
     local pdf="--pdf --note --date"
-    local config="--config --save-config --tag"
+    local config="--config --save-config --tag --settings"
     local common="--lang --decimal-separator --json"
     case $command in
         "") words="dc thermo rtd frq decode batch texts bank --help --version" ;;

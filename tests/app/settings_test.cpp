@@ -16,6 +16,8 @@
 #include "app/list_pages.h"
 #include "app/startup.h"
 #include "app_fixture.h"
+#include "devices/settings_file.h"
+#include "modules/settings_schema.h"
 
 using namespace setrix;
 using namespace setrix::app;
@@ -503,6 +505,113 @@ class SettingsTest : public QObject {
     qunsetenv("SETRIX_SETTINGS");
     o = ParseStartOptions({"setrix"});
     QCOMPARE(o.settingsFile, QString());
+  }
+
+  // A settings file as the program writes it (tests/app/fixtures/setrix.ini: every key, a
+  // two-step DC task, notes with quotes, commas and umlauts, a recent file, the zoom).
+  // Loaded and stored again, the file is the same, byte for byte.
+  void TodaysFileReadsBackTheSame() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    const QByteArray fixture = ReadFile(QStringLiteral(SETRIX_TEST_DIR "/fixtures/setrix.ini"));
+    QVERIFY(fixture.contains("SavePath"));
+    WriteFile(file, fixture);
+    {
+      IniSettingsStore store(file);
+      auto w = MakeWindow(store);
+      QVERIFY(store.ProblemText().isEmpty());
+      w->close();
+      QVERIFY(store.Flush());
+    }
+    QCOMPARE(ReadFile(file), fixture);
+  }
+
+  // The same file shows the screens it showed when it was written.
+  void TodaysFileShowsTheSameScreens() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    WriteFile(file, ReadFile(QStringLiteral(SETRIX_TEST_DIR "/fixtures/setrix.ini")));
+    IniSettingsStore store(file);
+    auto w = MakeWindow(store);
+    QVERIFY(!w->FirstRun());
+    QCOMPARE(w->Language(), 2);
+    QVERIFY(w->languageItems[2]->isChecked());
+    QCOMPARE(w->Zoom(), 125);
+    QCOMPARE(w->pos(), QPoint(60, 40));
+    QVERIFY(w->QrOnPaper());
+    QCOMPARE(w->RecentFiles(), QStringList{QStringLiteral("/home/anna/Anlage/thermo.setrix")});
+    QCOMPARE(w->UserText(ModuleKind::DC), QString::fromUtf8("SN 4711, \"links\"; ä = 100 %"));
+    QCOMPARE(w->UserText(ModuleKind::Thermo), QStringLiteral("Kessel 3"));
+    QCOMPARE(w->UserText(ModuleKind::RTD), QString());
+    QCOMPARE(w->UserText(ModuleKind::FRQ), QString::fromUtf8("Zähler =  2 "));
+    const auto shown = [](const std::array<ChoiceBox*, 6>& combos) {
+      QStringList out;
+      for (ChoiceBox* c : combos) out << c->ShownText();
+      return out.join(QStringLiteral(" | "));
+    };
+
+    w->ProduktClick(0);
+    QStringList entries;
+    for (FilteredEdit* e : w->TS_DC->edits) entries << e->text();
+    QCOMPARE(entries.join(QLatin1Char(' ')), QStringLiteral("4 20 -10 10"));
+    QVERIFY(w->TS_DC->RBtnEmA->isChecked() && w->TS_DC->RBtnAV->isChecked() && w->TS_DC->RBtn10Hz->isChecked());
+    QVERIFY(w->TS_DC->Btn_DCStepOne->isVisibleTo(w->TS_DC));
+    QVERIFY(w->MenuSpeichern->isEnabled());
+
+    w->ProduktClick(2);
+    QCOMPARE(shown(w->TS_Thermo->combos),
+             QString::fromUtf8("Thermocoppia type J | 0°C | 250°C | 4 .. 20 mA | on | on"));
+    QCOMPARE(w->TS_Thermo->SW1->Value(), 254);
+    QCOMPARE(w->TS_Thermo->SW2->Value(), 199);
+    w->ProduktClick(1);
+    QCOMPARE(shown(w->TS_RTD->combos),
+             QString::fromUtf8("PT100 / 3-wire | -50°C | 100°C | 0 .. 10 V | lento 2.2s | off"));
+    QCOMPARE(w->TS_RTD->SW1->Value(), 78);
+    QCOMPARE(w->TS_RTD->SW2->Value(), 185);
+    w->ProduktClick(3);
+    QCOMPARE(w->TS_FRQ->Combo_FRQ_OpMode->ShownText(), QStringLiteral("fmin ..  fmax"));
+    QCOMPARE(w->TS_FRQ->Combo_FRQ_Out->ShownText(), QStringLiteral("0 .. 20 mA"));
+    QCOMPARE(w->TS_FRQ->Ed_FRQLower->text(), QStringLiteral("50"));
+    QCOMPARE(w->TS_FRQ->Ed_FRQUpper->text(), QStringLiteral("1230"));
+    QVERIFY(w->MenuSpeichern->isEnabled());
+  }
+
+  // The command line reads the settings file without Qt: every value of the schema reads
+  // as the program's own store reads it, for the fixture and for texts that need quoting
+  // and escapes.
+  void TheCommandLineReadsTheFileAsTheProgramDoes_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fixture") << QString();
+    for (const char* t : {" blanks around ", "a, b,c", "\"quoted\" and \\ back", "semi; colon = equals",
+                          "@at the start", "@@two", "tab\there\nline", "ümläut €uro 𝄞", "\x01\x7f x1f", ";", ","})
+      QTest::newRow(t) << QString::fromUtf8(t);
+  }
+  void TheCommandLineReadsTheFileAsTheProgramDoes() {
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("setrix.ini");
+    WriteFile(file, ReadFile(QStringLiteral(SETRIX_TEST_DIR "/fixtures/setrix.ini")));
+    if (!text.isNull()) {
+      IniSettingsStore writer(file);
+      for (const settings::Key& key : settings::Schema()) {
+        writer.OpenKey(key.path);
+        for (const settings::Value& v : key.values)
+          if (v.type == settings::ValueType::Text) writer.WriteString(v.name, text.toStdString());
+      }
+      QVERIFY(writer.Flush());
+    }
+    IniSettingsStore program(file);
+    devices::SettingsFileStore cli(file.toStdString());
+    for (const settings::Key& key : settings::Schema()) {
+      QVERIFY(program.OpenKey(key.path) && cli.OpenKey(key.path));
+      for (const settings::Value& v : key.values) {
+        const QByteArray what = QByteArray(key.path.data(), key.path.size()) + "/" + v.name.data();
+        QVERIFY2(program.HasValue(v.name) == cli.HasValue(v.name), what);
+        QVERIFY2(program.ReadInteger(v.name) == cli.ReadInteger(v.name), what);
+        QVERIFY2(program.ReadString(v.name) == cli.ReadString(v.name),
+                 what + ": " + QByteArray::fromStdString(cli.ReadString(v.name).value_or("(none)")));
+      }
+    }
   }
 
   void TheProgramWritesItsFileWhenClosing() {
