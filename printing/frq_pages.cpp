@@ -27,7 +27,7 @@ using pages::ScreenBank;
 using texts::Tx;
 
 // The layout form's frequency banks set to a step.
-std::vector<BoardBank> FrqBoardBanks(sheets::TPDFForm& form, FrqModel& frq, int step) {
+std::vector<BoardBank> FrqBoardBanks(sheets::TPDFForm& form, const FrqModel& frq, int step) {
   form.FrqDocumentBanks(frq, step);
   return {BoardBank{&form.SW2_FRQ, 2.1, 2.1, 1.6, "S2", NamePlace::RightOfTop},
           BoardBank{&form.SW1_FRQ, 2.1, 0.9, 4.0, "S1", NamePlace::RightOfTop}};
@@ -135,8 +135,8 @@ void PrintFrqSteps(Printout& out, const FrqModel& frq, double y) {
 
 }  // namespace
 
-void PrintFRQDocumentation(PageSink& printer, sheets::TPDFForm& form, FrqModel& frq, std::string_view userText,
-                           const PrintOptions& options) {
+void PrintFRQDocumentation(PageSink& printer, sheets::TPDFForm& form, const FrqModel& frq,
+                           std::string_view userText, const PrintOptions& options) {
   const int m = frq.config.modeIndex;
   const bool twoPages = m != kFrqModeZeroToMax;
   const Plan plan{"KP_FRQ", 0.8, Plan::Eight};

@@ -28,8 +28,8 @@ void PrintThermoDocumentation(PageSink& printer, const ThermoModel& thermo, std:
                               const PrintOptions& options);
 void PrintRTDDocumentation(PageSink& printer, const RtdModel& rtd, std::string_view userText,
                            const PrintOptions& options);
-// May rewrite a frequency entry with the value the switches really set, as the screen does.
-void PrintFRQDocumentation(PageSink& printer, sheets::TPDFForm& form, FrqModel& frq, std::string_view userText,
-                           const PrintOptions& options);
+// The frequency entries are printed as they stand (FrqSettleEntries first).
+void PrintFRQDocumentation(PageSink& printer, sheets::TPDFForm& form, const FrqModel& frq,
+                           std::string_view userText, const PrintOptions& options);
 
 }  // namespace setrix::printing

@@ -124,8 +124,9 @@ void PrintFrq(PageSink& sink, const PrintOptions& options, std::string_view note
 const Case kCases[] = {
     {"dc-4-20mA-0-10V-en", 1, '.', "SN 4711",
      [](PageSink& s, const PrintOptions& o, std::string_view n) {
-       PrintDc(s, o, n,
-               *Dc("4", "20", DcUnitButton::RBtnEmA, "0", "10", DcUnitButton::RBtnAV, DcBandwidthButton::RBtn10Hz));
+       PrintDc(
+           s, o, n,
+           *Dc("4", "20", DcUnitButton::RBtnEmA, "0", "10", DcUnitButton::RBtnAV, DcBandwidthButton::RBtn10Hz));
      }},
     {"dc-0-7V-de", 0, ',', "Prüfstand 3, Kanal 12 – eine sehr lange Notiz",
      [](PageSink& s, const PrintOptions& o, std::string_view n) {
@@ -134,20 +135,21 @@ const Case kCases[] = {
      }},
     {"dc-0-100mV-0-20mA-it", 2, ',', "",
      [](PageSink& s, const PrintOptions& o, std::string_view n) {
-       PrintDc(s, o, n,
-               *Dc("0", "100", DcUnitButton::RBtnEmV, "0", "20", DcUnitButton::RBtnAmA,
-                   DcBandwidthButton::RBtn10kHz));
+       PrintDc(
+           s, o, n,
+           *Dc("0", "100", DcUnitButton::RBtnEmV, "0", "20", DcUnitButton::RBtnAmA, DcBandwidthButton::RBtn10kHz));
      }},
     {"dc-two-step-en", 1, '.', "Pump 7",
      [](PageSink& s, const PrintOptions& o, std::string_view n) {
-       PrintDc(s, o, n,
-               *Dc("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV, DcBandwidthButton::RBtn10Hz));
+       PrintDc(
+           s, o, n,
+           *Dc("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV, DcBandwidthButton::RBtn10Hz));
      }},
     {"dc-two-step-de", 0, ',', "",
      [](PageSink& s, const PrintOptions& o, std::string_view n) {
-       PrintDc(s, o, n,
-               *Dc("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV,
-                   DcBandwidthButton::RBtn10kHz));
+       PrintDc(
+           s, o, n,
+           *Dc("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV, DcBandwidthButton::RBtn10kHz));
      }},
     {"thermo-K-de", 0, ',', "Kessel 3",
      [](PageSink& s, const PrintOptions& o, std::string_view n) {
@@ -236,7 +238,8 @@ TEST(PrintCalls, EveryCaseDrawsWhatItDrewBefore) {
     const auto it = golden.find(c.name);
     if (!update) {
       ASSERT_NE(it, golden.end()) << "no golden hash for " << c.name;
-      EXPECT_EQ(hash, it->second) << c.name << " draws other calls than before (SETRIX_PRINT_CALLS_DIR shows them)";
+      EXPECT_EQ(hash, it->second) << c.name
+                                  << " draws other calls than before (SETRIX_PRINT_CALLS_DIR shows them)";
     }
   }
   texts::SetCurrentLanguage(oldLanguage);
