@@ -133,10 +133,10 @@ void TForm1::MenuItemDruckenClick() {
     options.qr = SheetQr();
     printing::QtPrinterSink sink(*printer_);
     switch (kind) {
-      case ModuleKind::DC: printing::PrintDCDocumentation(sink, *pdfForm_, models_->dc, note, options); break;
+      case ModuleKind::DC: printing::PrintDCDocumentation(sink, models_->dc, note, options); break;
       case ModuleKind::Thermo: printing::PrintThermoDocumentation(sink, models_->thermo, note, options); break;
       case ModuleKind::RTD: printing::PrintRTDDocumentation(sink, models_->rtd, note, options); break;
-      case ModuleKind::FRQ: printing::PrintFRQDocumentation(sink, *pdfForm_, models_->frq, note, options); break;
+      case ModuleKind::FRQ: printing::PrintFRQDocumentation(sink, models_->frq, note, options); break;
       case ModuleKind::None: break;
     }
   });

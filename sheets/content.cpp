@@ -35,17 +35,6 @@ BoardBank Bank(const resources::BankPlace& place, int value) {
   return BoardBank{std::string(place.name), place.count, alignment, value, place};
 }
 
-// The terminal plans: eight terminals (DC, frequency) or twelve (thermocouple, RTD; the
-// thermocouple has no terminals 4 and 6).
-TerminalPlan EightTerminals(std::string picture, bool potentiometers) {
-  return {std::move(picture), 8, {{"7", "8"}, {"5", "6"}, {"1", "2"}, {"3", "4"}}, potentiometers};
-}
-TerminalPlan TwelveTerminals(std::string picture, bool thermocouple) {
-  TerminalPlan plan{std::move(picture), 12, {{"10", "12"}, {"7", "9"}, {"1", "3"}, {"4", "6"}}, true};
-  if (thermocouple) plan.rows[3] = {"", ""};
-  return plan;
-}
-
 Board MakeBoard(const Texts& tx, std::string picture, std::vector<BoardBank> banks, TerminalPlan plan,
                 int illustration) {
   Board b;
@@ -64,6 +53,16 @@ SettingsLine AdjustSwitches(const Texts& tx) {
 }
 
 }  // namespace
+
+TerminalPlan EightTerminals(std::string picture, bool potentiometers) {
+  return {std::move(picture), 8, {{"7", "8"}, {"5", "6"}, {"1", "2"}, {"3", "4"}}, potentiometers};
+}
+
+TerminalPlan TwelveTerminals(std::string picture, bool thermocouple) {
+  TerminalPlan plan{std::move(picture), 12, {{"10", "12"}, {"7", "9"}, {"1", "3"}, {"4", "6"}}, true};
+  if (thermocouple) plan.rows[3] = {"", ""};
+  return plan;
+}
 
 PageHeader MakePageHeader(std::string_view model, int language, std::string_view note, std::string_view date,
                           int page, int pageCount) {
@@ -113,9 +112,9 @@ Document DcDocument(const DcScreen& dc, const ContentOptions& o) {
                            {{start, n.inStart, inUnit, std::nullopt, true},
                             {end, n.inEnd, inUnit, std::nullopt, true},
                             {tx.Colon(texts::txBandwidth), below10Hz ? "<10" : ">10", below10Hz ? "Hz" : "kHz"}}});
-    task.groups.push_back({tx.Colon(texts::txOutput),
-                           {{start, n.outStart, outUnit, std::nullopt, true},
-                            {end, n.outEnd, outUnit, std::nullopt, true}}});
+    task.groups.push_back(
+        {tx.Colon(texts::txOutput),
+         {{start, n.outStart, outUnit, std::nullopt, true}, {end, n.outEnd, outUnit, std::nullopt, true}}});
     if (twoStep)
       task.settings = SettingsLine{tx.Colon(texts::txSettings), std::to_string(step) + ".", tx(texts::txStep)};
     else if (!l.Label2IndexDC.text.empty())
@@ -169,10 +168,9 @@ Document TemperatureDocument(const TemperatureRows& r, const ContentOptions& o) 
   p.header = MakePageHeader(r.model, o.language, o.note, o.date, 0, 0);
   TaskBlock task;
   task.style = TaskStyle::Lists;
-  task.groups.push_back({tx.Colon(texts::txInput),
-                         {r.type,
-                          {tx.Colon(texts::txStartValue), r.startText, ""},
-                          {tx.Colon(texts::txEndValue), r.endText, ""}}});
+  task.groups.push_back(
+      {tx.Colon(texts::txInput),
+       {r.type, {tx.Colon(texts::txStartValue), r.startText, ""}, {tx.Colon(texts::txEndValue), r.endText, ""}}});
   task.groups.push_back({tx.Colon(texts::txOutput),
                          {{tx(texts::txOutputVoltage, r.outputIndex), r.outputText, ""},
                           r.fifth,
@@ -250,8 +248,8 @@ Document FrqDocument(const FrqModel& frq, const ContentOptions& o) {
   const auto board = [&](int step) {
     const FrqBanks b = FrqStepSwitches(frq, step);
     const auto& places = resources::kFrqBankPlaces;
-    return MakeBoard(tx, "PCB_RTD", {Bank(places[0], b.s2), Bank(places[1], b.s1)}, EightTerminals("KP_FRQ", false),
-                     twoPages ? step : 0);
+    return MakeBoard(tx, "PCB_RTD", {Bank(places[0], b.s2), Bank(places[1], b.s1)},
+                     EightTerminals("KP_FRQ", false), twoPages ? step : 0);
   };
   const auto pinning = [&](bool withCaption) {
     Pinning pin;

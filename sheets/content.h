@@ -92,8 +92,8 @@ struct TerminalRow {
 };
 
 struct TerminalPlan {
-  std::string picture;  // "KP_DC", "KP_THERMO", "KP_RTD", "KP_FRQ"
-  int terminals = 8;    // 8 or 12: the plan's drawing and the rows of its numbers
+  std::string picture;            // "KP_DC", "KP_THERMO", "KP_RTD", "KP_FRQ"
+  int terminals = 8;              // 8 or 12: the plan's drawing and the rows of its numbers
   std::vector<TerminalRow> rows;  // four rows, top to bottom
   bool potentiometers = false;    // "Zero" and "Span" beside the plan
 };
@@ -164,6 +164,11 @@ Document DcDocument(const DcScreen& dc, const ContentOptions& options);
 Document ThermoDocument(const ThermoModel& thermo, const ContentOptions& options);
 Document RtdDocument(const RtdModel& rtd, const ContentOptions& options);
 Document FrqDocument(const FrqModel& frq, const ContentOptions& options);
+
+// The terminal plans: eight terminals (DC with its potentiometers, frequency) or twelve
+// (thermocouple without terminals 4 and 6, RTD; both with potentiometers).
+TerminalPlan EightTerminals(std::string picture, bool potentiometers);
+TerminalPlan TwelveTerminals(std::string picture, bool thermocouple);
 
 // A page header alone (the printed pages' header primitive).
 PageHeader MakePageHeader(std::string_view model, int language, std::string_view note, std::string_view date,

@@ -112,13 +112,11 @@ struct Case {
 };
 
 void PrintDc(PageSink& sink, const PrintOptions& options, std::string_view note, const DcScreen& dc) {
-  sheets::TPDFForm form;
-  PrintDCDocumentation(sink, form, dc, note, options);
+  PrintDCDocumentation(sink, dc, note, options);
 }
 
 void PrintFrq(PageSink& sink, const PrintOptions& options, std::string_view note, FrqModel frq) {
-  sheets::TPDFForm form;
-  PrintFRQDocumentation(sink, form, frq, note, options);
+  PrintFRQDocumentation(sink, frq, note, options);
 }
 
 const Case kCases[] = {
