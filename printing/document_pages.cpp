@@ -20,7 +20,8 @@ using pages::Caption;
 double ValueColumn(Printout& out, const sheets::TaskBlock& task) {
   double p = 0;
   for (const sheets::TaskGroup& g : task.groups)
-    for (const sheets::TaskRow& r : g.rows) p = std::max(p, kColumns[1] + out.TextWidth(r.room.value_or(r.label) + "    "));
+    for (const sheets::TaskRow& r : g.rows)
+      p = std::max(p, kColumns[1] + out.TextWidth(r.room.value_or(r.label) + "    "));
   return p;
 }
 
@@ -165,7 +166,7 @@ void PrintDocument(PageSink& printer, const sheets::Document& document, const Pr
       // Each further board is put together in a new scratch image.
       if (k > 0) out.CreateScratchImage();
       y = pages::PageBody(out, board, y).y;
-      if (board.illustration > 0) out.PrintCaption(board.illustration, y);
+      if (!board.caption.empty()) out.PrintCaption(board.caption, y);
     }
     const sheets::Instructions& in = page.instructions;
     if (!in.paragraphs.empty())

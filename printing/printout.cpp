@@ -358,13 +358,16 @@ void Printout::TerminalNumbers8(const PixelRect& plan, bool showPots) {
 }
 
 void Printout::PrintCaption(int n, double y) {
-  static constexpr std::string_view kNumbers[] = {" 1.)", " 2.)", " 3.)"};
   if (n < 1 || n > 3) throw std::out_of_range("PrintCaption -- illustration number must be 1, 2 or 3");
+  // txIllustration ends in its blank: "Illustration 1.)", as the saved document has it.
+  PrintCaption(Concat(texts::Tx(texts::txIllustration), std::to_string(n) + ".)"), y);
+}
+
+void Printout::PrintCaption(std::string_view caption, double y) {
   SetPrinterFont(8, true, false);
   SetAlign(TextAlign::LeftBaseline);
   // The y is converted without subtracting the printable area's offset.
-  sink_.TextOut(CmToPxX(2.3 - metrics_.offsetX), CmToPxY(y) - CmToPxY(2.8 * TextHeight("W")),
-                Concat(texts::Tx(texts::txIllustration), kNumbers[n - 1]));
+  sink_.TextOut(CmToPxX(2.3 - metrics_.offsetX), CmToPxY(y) - CmToPxY(2.8 * TextHeight("W")), caption);
 }
 
 std::string Printout::WrapToWidth(std::string_view text, double fraction) {

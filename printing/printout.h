@@ -128,7 +128,9 @@ class Printout {
   void TerminalNumbers(const PixelRect& rect, const sheets::TerminalPlan& plan);
   void TerminalNumbers12(const PixelRect& plan, bool thermocouple);
   void TerminalNumbers8(const PixelRect& plan, bool showPots);
-  // "Illustration n.)" under a board picture.
+  // "Illustration n.)" under a board picture: a document's caption, or the current
+  // language's for illustration n.
+  void PrintCaption(std::string_view caption, double y);
   void PrintCaption(int n, double y);
   // Breaks a text into lines by measured width: a blank met while the line is at least
   // `fraction` of the printable width wide ends the line.

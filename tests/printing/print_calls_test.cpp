@@ -16,6 +16,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "modules/numbers.h"
 #include "printing/module_pages.h"
@@ -243,6 +244,32 @@ TEST(PrintCalls, EveryCaseDrawsWhatItDrewBefore) {
   texts::SetCurrentLanguage(oldLanguage);
   SetDecimalSeparator(oldSeparator);
   if (update) std::ofstream(GoldenFile(), std::ios::binary) << updated.str();
+}
+
+// A document is printed in the language it was built in, whatever the current one is; its
+// captions read as the saved document's ("Illustration 1.)", one blank).
+TEST(PrintCalls, ADocumentPrintsInItsOwnLanguage) {
+  const int oldLanguage = texts::CurrentLanguage();
+  texts::SetCurrentLanguage(1);
+  SetDecimalSeparator('.');
+  const auto dc =
+      Dc("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV, DcBandwidthButton::RBtn10Hz);
+  for (const auto& [language, caption, note] :
+       {std::tuple{1, "Illustration ", "Note:"}, std::tuple{2, "Figura ", "Nota:"}}) {
+    test::SinkLog log;
+    test::RecordingSink sink(log, kCaps);
+    PrintOptions options;
+    options.date = "24.12.2026";
+    PrintDocument(sink, sheets::DcDocument(*dc, {language, "SN 1", options.date}), options);
+    for (int page = 1; page <= 2; ++page) {
+      const auto found = log.Find(std::string(caption) + std::to_string(page) + ".)");
+      ASSERT_EQ(found.size(), 1u) << caption << page;
+      EXPECT_EQ(found[0].page, page);
+    }
+    EXPECT_EQ(log.Find(note).size(), 2u) << note;
+  }
+  EXPECT_EQ(texts::CurrentLanguage(), 1);
+  texts::SetCurrentLanguage(oldLanguage);
 }
 
 }  // namespace
