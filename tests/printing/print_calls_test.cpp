@@ -21,7 +21,6 @@
 #include "modules/numbers.h"
 #include "printing/module_pages.h"
 #include "recording_sink.h"
-#include "sheets/pdf_layout.h"
 #include "texts/texts.h"
 
 namespace setrix::printing {
@@ -100,8 +99,6 @@ FrqModel Frq(int mode, const char* lower, const char* upper, int output) {
   FrqUpdate(m);
   return m;
 }
-
-using Print = std::function<void(PageSink&, const PrintOptions&)>;
 
 struct Case {
   const char* name;
