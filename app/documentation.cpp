@@ -117,8 +117,6 @@ void TForm1::ProduceDocument(Produce produce) {
   } catch (const std::exception& e) {
     ShowMessage(this, QStringLiteral("SETRIX"), QString::fromUtf8(e.what()));
   }
-  // The frequency documentation may have written a frequency as the switches set it.
-  TS_FRQ->Sync();
 }
 
 void TForm1::MenuItemDruckenClick() {
@@ -126,6 +124,8 @@ void TForm1::MenuItemDruckenClick() {
   const ModuleKind kind = ActiveModule();
   if (!QueryUserText(kind)) return;
   if (kind == ModuleKind::None) return;
+  // A frequency is documented as the switches set it; the screen shows the rewritten entry.
+  if (kind == ModuleKind::FRQ && FrqSettleEntries(models_->frq)) TS_FRQ->Sync();
   const std::string note = UserText(kind).toStdString();
   printing::PrintOptions options;
   options.date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
@@ -133,10 +133,10 @@ void TForm1::MenuItemDruckenClick() {
     options.qr = SheetQr();
     printing::QtPrinterSink sink(*printer_);
     switch (kind) {
-      case ModuleKind::DC: printing::PrintDCDocumentation(sink, *pdfForm_, models_->dc, note, options); break;
+      case ModuleKind::DC: printing::PrintDCDocumentation(sink, models_->dc, note, options); break;
       case ModuleKind::Thermo: printing::PrintThermoDocumentation(sink, models_->thermo, note, options); break;
       case ModuleKind::RTD: printing::PrintRTDDocumentation(sink, models_->rtd, note, options); break;
-      case ModuleKind::FRQ: printing::PrintFRQDocumentation(sink, *pdfForm_, models_->frq, note, options); break;
+      case ModuleKind::FRQ: printing::PrintFRQDocumentation(sink, models_->frq, note, options); break;
       case ModuleKind::None: break;
     }
   });
@@ -159,6 +159,7 @@ void TForm1::MenuSpeichernClick() {
   const ModuleKind kind = ActiveModule();
   if (kind == ModuleKind::None) return;
   if (!QueryUserText(kind)) return;
+  if (kind == ModuleKind::FRQ && FrqSettleEntries(models_->frq)) TS_FRQ->Sync();
   request.startLocation = start[static_cast<std::size_t>(kind)];
   request.proposedName = ProposedFileName();
   const QString file = dialogs_->ChooseSaveFile(this, request);

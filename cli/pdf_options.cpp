@@ -98,6 +98,7 @@ int WriteRtdPdf(const PdfOptions& options, const RtdModel& rtd) {
 
 int WriteFrqPdf(const PdfOptions& options, FrqModel& frq) {
   if (!frq.documentable) return Refuse("frq", FrqRefusal(frq));
+  FrqSettleEntries(frq);  // the entries as the switches set them, as the window documents them
   return Write("frq", options, [&](sheets::TPDFForm& form, const std::string& file) {
     form.SaveFRQDocumentation(file, frq, options.note);
   });

@@ -66,6 +66,7 @@ class BatchSink final : public DocumentSink {
         report_.steps.push_back({m.config.stepCount > 1 ? step : 0, Banks({{b.s1, 8}, {b.s2, 8}})});
       }
     }
+    FrqSettleEntries(m);
     Document(FrqRefusal(m), [&] { form_.SaveFRQDocumentation(path_, m, device_.note); });
   }
 

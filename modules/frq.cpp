@@ -416,6 +416,22 @@ FrqEntryEdit FrqEntryChanged(FrqModel& m, FrqEntry entry, std::string_view text,
   return edit;
 }
 
+bool FrqSettleEntries(FrqModel& m) {
+  bool changed = false;
+  const int mode = m.config.modeIndex;
+  for (int step = 1; step <= FrqModeStepCount(mode); ++step) {
+    const std::optional<FrqEntry> entry = StepEntry(mode, step);
+    if (!entry) continue;
+    const std::optional<double> value = FrqReadEntry(EntryText(m, *entry));
+    if (!value) continue;
+    const double q = FrqQuantize(*value).q;
+    if (q == *value) continue;
+    FrqEntryChanged(m, *entry, FrqFrequencyText(q), 0, 0);
+    changed = true;
+  }
+  return changed;
+}
+
 void FrqRestore(FrqModel& m, const FrqStoredChoices& stored) {
   FrqUpdate(m);  // the lists hold their items before an index is set
   if (stored.mode) m.mode.Select(*stored.mode);

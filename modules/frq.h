@@ -180,6 +180,12 @@ bool FrqShowStep(FrqModel& model, int step);
 // The banks of step 1, 2 or 3 for the model's mode, entries and output.
 FrqBanks FrqStepSwitches(const FrqModel& model, int step);
 
+// Before a document is made: every entry that a step of the mode uses and that does not hold
+// the value the switches really set is rewritten to it through the change handler, step by
+// step, as typing it would. Returns whether an entry changed (the screen then shows it anew).
+// An entry that is no number stays as it is; its step shows no setting.
+bool FrqSettleEntries(FrqModel& model);
+
 // The stored choices: "Mode" and "Out" as item indexes, "Min" and "Max" as entry texts.
 struct FrqStoredChoices {
   std::optional<int> mode;

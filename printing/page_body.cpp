@@ -1,43 +1,36 @@
 #include "printing/page_body.h"
 
+#include "dipswitch/dipswitch.h"
+
 namespace setrix::printing::pages {
 
-using dipswitch::TDIPAlignment;
-using dipswitch::TDIPSwitch;
+using resources::BankNamePlace;
 
-BoardBank ScreenBank(int count, TDIPAlignment alignment, int value, double width, double x, double y,
-                     const char* name, NamePlace place) {
-  auto bank = std::make_shared<TDIPSwitch>();
-  bank->SwitchSettings().SetCount(count);
-  bank->SwitchSettings().SetAlignment(alignment);
-  bank->SwitchSettings().SetValue(value);
-  return BoardBank{bank.get(), width, x, y, name, place, bank};
-}
-
-Printout::Placed PageBody(Printout& out, std::string_view board, std::vector<BoardBank>& banks, const Plan& plan,
-                          double y) {
-  out.PrepareBoard(board, 7.6);
-  for (BoardBank& b : banks) {
-    const PixelRect r = out.PaintBank(*b.bank, b.width, b.x, b.y);
+Printout::Placed PageBody(Printout& out, const sheets::Board& board, double y) {
+  out.PrepareBoard(board.picture, 7.6);
+  for (const sheets::BoardBank& b : board.banks) {
+    dipswitch::TDIPSwitch bank;
+    bank.SwitchSettings().SetCount(b.count);
+    bank.SwitchSettings().SetAlignment(b.alignment);
+    bank.SwitchSettings().SetValue(b.value);
+    const PixelRect r = out.PaintBank(bank, b.place.widthCm, b.place.xCm, b.place.yCm);
+    // The name 0.1 cm beside the bank.
     const int dx = out.CmToPxX(0.1), dy = out.CmToPxY(0.1);
-    switch (b.place) {
-      case NamePlace::RightOfTop: out.WriteBankName(b.name, TextAlign::LeftTop, r.Right() + dx, r.top); break;
-      case NamePlace::AboveLeft: out.WriteBankName(b.name, TextAlign::LeftBaseline, r.left, r.top - dy); break;
-      case NamePlace::RightOfBottom:
+    switch (b.place.namePlace) {
+      case BankNamePlace::RightOfTop: out.WriteBankName(b.name, TextAlign::LeftTop, r.Right() + dx, r.top); break;
+      case BankNamePlace::AboveLeft: out.WriteBankName(b.name, TextAlign::LeftBaseline, r.left, r.top - dy); break;
+      case BankNamePlace::RightOfBottom:
         out.WriteBankName(b.name, TextAlign::LeftBaseline, r.Right() + dx, r.Bottom());
         break;
     }
   }
   out.DrawBoard(2.3, y);
   out.SetPrinterFont(11, false, false);
-  out.SwitchLegend(y);
-  const Printout::Placed placed = out.PlaceImage(plan.name, plan.width, 2.3 + 7.6 + 0.6, y);
-  switch (plan.kind) {
-    case Plan::Eight: out.TerminalNumbers8(placed.rect, false); break;
-    case Plan::EightWithPots: out.TerminalNumbers8(placed.rect, true); break;
-    case Plan::Twelve: out.TerminalNumbers12(placed.rect, false); break;
-    case Plan::Thermocouple: out.TerminalNumbers12(placed.rect, true); break;
-  }
+  out.SwitchLegend(y, board.onWord, board.offWord);
+  // The plans of eight terminals are 0.8 cm wide, those of twelve 1.107 cm.
+  const double width = board.plan.terminals == 12 ? 1.107 : 0.8;
+  const Printout::Placed placed = out.PlaceImage(board.plan.picture, width, 2.3 + 7.6 + 0.6, y);
+  out.TerminalNumbers(placed.rect, board.plan);
   return placed;
 }
 

@@ -162,7 +162,12 @@ double Printout::TextAt(std::string_view text, double x, double y) {
 
 double Printout::PrintHeader(std::string_view model, std::string_view note, int pageNumber, int pageCount,
                              bool showNote) {
-  using texts::Tx;
+  return PrintHeader(
+      sheets::MakePageHeader(model, texts::CurrentLanguage(), note, options_.date, pageNumber, pageCount),
+      showNote);
+}
+
+double Printout::PrintHeader(const sheets::PageHeader& h, bool showNote) {
   const PageMetrics& m = metrics_;
   SetAlign(TextAlign::LeftBaseline);
 
@@ -176,11 +181,11 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
   TextAt("KIT", end + 0.1, 1.75);
 
   SetPrinterFont(12, true, false);
-  end = TextAt(Concat(Tx(texts::txSignalIsolator), " VORNEX"), 2.3, 2.5);
+  end = TextAt(h.productLine, 2.3, 2.5);
   SetPrinterFont(8, true, false);
   end = TextAt("TELIQ", end + 0.01, 2.5);
   SetPrinterFont(12, true, false);
-  TextAt(Concat("ZOR ", model), end + 0.2, 2.5);
+  TextAt(h.modelLine, end + 0.2, 2.5);
 
   // The logo: 0.8 x the height of "W" in Arial 16 pt high, its bottom at y = 1.75.
   {
@@ -196,34 +201,27 @@ double Printout::PrintHeader(std::string_view model, std::string_view note, int 
     }
   }
 
-  // The maker's address, one "|"-terminated line after the other, then date and page.
+  // The maker's address, one line after the other, then date and page.
   SetPrinterFont(7, false, false);
   const double x = m.paperWidth + m.offsetX - 5.5;
   double y = 4.6;
-  std::string rest(Tx(texts::txMakerAddressLines));
-  do {
-    const std::size_t bar = rest.find('|');
-    const std::string line = bar == std::string::npos ? std::string() : rest.substr(0, bar);
-    rest.erase(0, bar == std::string::npos ? 0 : bar + 1);
+  for (const std::string& line : h.address) {
     TextAt(line, x, y);
     y += 0.3;
-  } while (rest.find('|') != std::string::npos);
-  TextAt(Concat(Tx(texts::txDate), options_.date), x, y + 0.4);
-  if (pageNumber != 0) {
-    TextAt(std::string(Tx(texts::txPage)) + std::to_string(pageNumber) + " / " + std::to_string(pageCount), x,
-           y + 1.0);
   }
+  TextAt(h.dateLine, x, y + 0.4);
+  if (!h.pageLine.empty()) TextAt(h.pageLine, x, y + 1.0);
 
   double yNote = 4.8;
   if (showNote) {
     SetPrinterFont(11, true, false);
-    TextAt(Tx(texts::txNote), 2.3, 4.8);
+    TextAt(h.noteCaption, 2.3, 4.8);
     SetPrinterFont(11, false, false);
     // The note's column ends where the address block begins (less a gap) and is never wider
     // than the pages have always given it; the note wraps within it, every character kept.
     const double limit = std::min(m.paperWidth - ((m.paperWidth - 5.0) - 5.4), x - kNoteGapToAddress - 5.4);
     const std::vector<std::string> lines =
-        sheets::WrapNote(note, limit, [this](std::string_view l) { return TextWidth(l); });
+        sheets::WrapNote(h.note, limit, [this](std::string_view l) { return TextWidth(l); });
     for (std::size_t i = 0; i < lines.size(); ++i) {
       yNote = 4.8 + static_cast<double>(i) * m.lineHeight;
       TextAt(lines[i], 5.4, yNote);
@@ -303,14 +301,16 @@ double Printout::DrawBoard(double x, double y) {
   return y + PxToCmY(scratch.Height()) + 1.2 * TextHeight("W");
 }
 
-void Printout::SwitchLegend(double y) {
+void Printout::SwitchLegend(double y) { SwitchLegend(y, texts::Tx(texts::txOn), texts::Tx(texts::txOff)); }
+
+void Printout::SwitchLegend(double y, std::string_view on, std::string_view off) {
   auto legend = [&](std::string_view picture, std::string_view word, double top) {
     const PixelRect r = PlaceImage(picture, 0.5, 2.3 + 10.4, top).rect;
     SetAlign(TextAlign::LeftBaseline);
     sink_.TextOut(r.Right() + CmToPxY(0.2), r.top + r.height / 2, word);
   };
-  legend("BMP_ON", texts::Tx(texts::txOn), y);
-  legend("BMP_OFF", texts::Tx(texts::txOff), y + 1.65);
+  legend("BMP_ON", on, y);
+  legend("BMP_OFF", off, y + 1.65);
 }
 
 namespace {
@@ -324,62 +324,50 @@ struct PlanRows {
 
 }  // namespace
 
-void Printout::TerminalNumbers12(const PixelRect& plan, bool thermocouple) {
+void Printout::TerminalNumbers(const PixelRect& rect, const sheets::TerminalPlan& plan) {
+  const bool twelve = plan.terminals == 12;
   SetPrinterFont(8, false, false);
-  const PlanRows rows{plan.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2, plan.height};
+  const PlanRows rows{rect.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2, rect.height};
   const double blank = sink_.Measure(" ").width;
-  const int rightX = static_cast<int>(std::lround(plan.Right() + sink_.Measure("99").width + blank));
-  const int leftX = static_cast<int>(std::lround(plan.left - blank));
+  // The right-hand numbers end after room for the widest of them and a blank.
+  const int rightX =
+      static_cast<int>(std::lround(rect.Right() + sink_.Measure(twelve ? "99" : "9").width + blank));
+  const int leftX = static_cast<int>(std::lround(rect.left - blank));
   SetAlign(TextAlign::RightBaseline);
-  const struct {
-    const char* right;
-    const char* left;
-    int n;
-    bool both;
-  } kRows[] = {{"12", "10", 13, true}, {"9", "7", 32, true}, {"3", "1", 169, true}, {"6", "4", 189, false}};
-  for (const auto& row : kRows) {
-    if (!row.both && thermocouple) continue;
-    sink_.TextOut(rightX, rows.At(row.n), row.right);
-    sink_.TextOut(leftX, rows.At(row.n), row.left);
+  constexpr int kRows[] = {13, 32, 169, 189};  // of a plan drawn 202 pixels high
+  for (std::size_t i = 0; i < plan.rows.size() && i < 4; ++i) {
+    const sheets::TerminalRow& row = plan.rows[i];
+    if (row.left.empty() && row.right.empty()) continue;
+    sink_.TextOut(rightX, rows.At(kRows[i]), row.right);
+    sink_.TextOut(leftX, rows.At(kRows[i]), row.left);
   }
   SetAlign(TextAlign::LeftBaseline);
-  const int potX = static_cast<int>(std::lround(plan.Right() + blank));
-  sink_.TextOut(potX, rows.At(83), "Zero");
-  sink_.TextOut(potX, rows.At(107), "Span");
+  if (plan.potentiometers) {
+    const int potX = static_cast<int>(std::lround(rect.Right() + blank));
+    sink_.TextOut(potX, rows.At(twelve ? 83 : 110), "Zero");
+    sink_.TextOut(potX, rows.At(twelve ? 107 : 134), "Span");
+  }
+}
+
+void Printout::TerminalNumbers12(const PixelRect& plan, bool thermocouple) {
+  TerminalNumbers(plan, sheets::TwelveTerminals("", thermocouple));
 }
 
 void Printout::TerminalNumbers8(const PixelRect& plan, bool showPots) {
-  SetPrinterFont(8, false, false);
-  const PlanRows rows{plan.top + static_cast<int>(std::lround(sink_.Measure("Span").height)) / 2, plan.height};
-  const double blank = sink_.Measure(" ").width;
-  const int rightX = static_cast<int>(std::lround(plan.Right() + sink_.Measure("9").width + blank));
-  const int leftX = static_cast<int>(std::lround(plan.left - blank));
-  SetAlign(TextAlign::RightBaseline);
-  const struct {
-    const char* right;
-    const char* left;
-    int n;
-  } kRows[] = {{"8", "7", 13}, {"6", "5", 32}, {"2", "1", 169}, {"4", "3", 189}};
-  for (const auto& row : kRows) {
-    sink_.TextOut(rightX, rows.At(row.n), row.right);
-    sink_.TextOut(leftX, rows.At(row.n), row.left);
-  }
-  SetAlign(TextAlign::LeftBaseline);
-  if (showPots) {
-    const int potX = static_cast<int>(std::lround(plan.Right() + blank));
-    sink_.TextOut(potX, rows.At(110), "Zero");
-    sink_.TextOut(potX, rows.At(134), "Span");
-  }
+  TerminalNumbers(plan, sheets::EightTerminals("", showPots));
 }
 
 void Printout::PrintCaption(int n, double y) {
-  static constexpr std::string_view kNumbers[] = {" 1.)", " 2.)", " 3.)"};
   if (n < 1 || n > 3) throw std::out_of_range("PrintCaption -- illustration number must be 1, 2 or 3");
+  // txIllustration ends in its blank: "Illustration 1.)", as the saved document has it.
+  PrintCaption(Concat(texts::Tx(texts::txIllustration), std::to_string(n) + ".)"), y);
+}
+
+void Printout::PrintCaption(std::string_view caption, double y) {
   SetPrinterFont(8, true, false);
   SetAlign(TextAlign::LeftBaseline);
   // The y is converted without subtracting the printable area's offset.
-  sink_.TextOut(CmToPxX(2.3 - metrics_.offsetX), CmToPxY(y) - CmToPxY(2.8 * TextHeight("W")),
-                Concat(texts::Tx(texts::txIllustration), kNumbers[n - 1]));
+  sink_.TextOut(CmToPxX(2.3 - metrics_.offsetX), CmToPxY(y) - CmToPxY(2.8 * TextHeight("W")), caption);
 }
 
 std::string Printout::WrapToWidth(std::string_view text, double fraction) {

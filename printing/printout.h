@@ -15,6 +15,7 @@
 #include "dipswitch/dipswitch.h"
 #include "printing/page_sink.h"
 #include "raster/bitmap.h"
+#include "sheets/content.h"
 #include "sheets/doc_texts.h"
 
 namespace setrix::printing {
@@ -96,6 +97,8 @@ class Printout {
   // The page header: version line, maker's name and product line, logo, address block, date,
   // page line (pageNumber != 0) and the note. Returns the y below it.
   double PrintHeader(std::string_view model, std::string_view note, int pageNumber, int pageCount, bool showNote);
+  // The same from a document's page header (its texts in its language).
+  double PrintHeader(const sheets::PageHeader& header, bool showNote);
   // Prints the lines of a text at a column, one line height apart; returns the next y.
   double PrintLines(std::string_view text, int column, double y);
   // Prints "Terminal n: what" lines in two columns; returns the next y.
@@ -118,12 +121,16 @@ class Printout {
   // Copies the scratch image unscaled onto the page; returns the y below it.
   double DrawBoard(double x, double y);
 
-  // The ON and OFF lever pictures with their words.
+  // The ON and OFF lever pictures with their words (by default in the current language).
   void SwitchLegend(double y);
-  // Terminal numbers and potentiometer names beside a terminal plan.
+  void SwitchLegend(double y, std::string_view on, std::string_view off);
+  // Terminal numbers and potentiometer names beside a terminal plan of 8 or 12 terminals.
+  void TerminalNumbers(const PixelRect& rect, const sheets::TerminalPlan& plan);
   void TerminalNumbers12(const PixelRect& plan, bool thermocouple);
   void TerminalNumbers8(const PixelRect& plan, bool showPots);
-  // "Illustration n.)" under a board picture.
+  // "Illustration n.)" under a board picture: a document's caption, or the current
+  // language's for illustration n.
+  void PrintCaption(std::string_view caption, double y);
   void PrintCaption(int n, double y);
   // Breaks a text into lines by measured width: a blank met while the line is at least
   // `fraction` of the printable width wide ends the line.

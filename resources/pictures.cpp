@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "resources/board_banks.h"
 #include "resources/draw.h"
 
 namespace setrix::resources {
@@ -42,19 +43,11 @@ constexpr int kBoardWidth = 255, kBoardHeight = 196;
 // The printed documents stretch the board picture to 7.6 cm.
 constexpr double kBoardPixelsPerCm = kBoardWidth / 7.6;
 
-enum class NameAt { RightOfTop, AboveLeft, RightOfBottom };
-
-struct BankPlace {
-  int count;                 // switches: the bank picture is 8 x count + 5 long and 37 across
-  bool vertical;             // length running down the board
-  int left, top;             // in the PDF: picture pixels, the bank at its own size
-  double widthCm, xCm, yCm;  // in print: stretched to the width, in cm of the 7.6 cm board
-  NameAt name;
-};
+using NameAt = BankNamePlace;
 
 Rect BankArea(const BankPlace& b) {
   const int along = 8 * b.count + 5, across = 37;
-  const int w = b.vertical ? across : along, h = b.vertical ? along : across;
+  const int w = b.Vertical() ? across : along, h = b.Vertical() ? along : across;
   const Rect pdf{b.left, b.top, b.left + w - 1, b.top + h - 1};
   const double s = kBoardPixelsPerCm;
   const double pw = b.widthCm * s, ph = pw * h / w;
@@ -66,7 +59,7 @@ Rect BankArea(const BankPlace& b) {
 
 // Room for the bank's name ("S1", 8 pt bold: about 20 x 10 picture pixels) beside it.
 Rect NameArea(const BankPlace& b, Rect bank) {
-  switch (b.name) {
+  switch (b.namePlace) {
     case NameAt::RightOfTop: return {bank.right + 1, bank.top, bank.right + 24, bank.top + 12};
     case NameAt::AboveLeft: return {bank.left, bank.top - 13, bank.left + 22, bank.top - 1};
     case NameAt::RightOfBottom: return {bank.right + 1, bank.bottom - 12, bank.right + 22, bank.bottom + 1};
@@ -74,20 +67,10 @@ Rect NameArea(const BankPlace& b, Rect bank) {
   return {};
 }
 
-// DC isolator: S1 (10, vertical), S2 (5, horizontal), S3 (3, vertical).
-const std::array<BankPlace, 3> kDcBanks{{
-    {10, true, 31, 97, 1.05, 0.95, 2.9, NameAt::RightOfTop},
-    {5, false, 83, 60, 1.3, 2.6, 1.85, NameAt::AboveLeft},
-    {3, true, 143, 51, 1.05, 4.3, 1.5, NameAt::AboveLeft},
-}};
-// Thermocouple and RTD converters (S2 above S1), then the frequency converter,
-// whose banks sit elsewhere on the same board.
-const std::array<BankPlace, 4> kRtdBanks{{
-    {8, false, 91, 26, 2.1, 2.7, 0.8, NameAt::RightOfBottom},
-    {8, false, 91, 72, 2.1, 2.7, 2.1, NameAt::RightOfBottom},
-    {8, false, 70, 55, 2.1, 2.1, 1.6, NameAt::RightOfTop},
-    {8, false, 30, 135, 2.1, 0.9, 4.0, NameAt::RightOfTop},
-}};
+// The frequency converter's banks sit elsewhere on the board of the thermocouple and RTD
+// converters: that board keeps all four places clear.
+const std::array<BankPlace, 4> kRtdBanks{
+    {kTemperatureBankPlaces[0], kTemperatureBankPlaces[1], kFrqBankPlaces[0], kFrqBankPlaces[1]}};
 
 // Everything the documents paint or write onto the board.
 template <std::size_t N>
@@ -452,7 +435,7 @@ int PictureNumber(std::string_view name) {
 
 raster::Bitmap DrawNumber(int i) {
   switch (i) {
-    case 0: return Board(kDcBanks, DrawDcParts);
+    case 0: return Board(kDcBankPlaces, DrawDcParts);
     case 1: return Board(kRtdBanks, DrawRtdParts);
     case 2: return Plan({26, 2, true, 1, {110, 134}, false});
     case 3: return Plan({26, 2, true, -1, {}, true});

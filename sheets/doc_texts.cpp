@@ -99,9 +99,12 @@ std::vector<std::string> WrapNote(std::string_view utf8, double maxWidth,
   return lines;
 }
 
-std::vector<std::string> MakerAddressLines() {
+std::vector<std::string> MakerAddressLines() { return MakerAddressLines(texts::CurrentLanguage()); }
+
+std::vector<std::string> MakerAddressLines(int language) {
   // Every line ends with "|".
   std::vector<std::string> lines;
+  (void)language;  // the same in every language
   std::string_view rest = Tx(texts::txMakerAddressLines);
   for (auto bar = rest.find('|'); bar != std::string_view::npos; bar = rest.find('|')) {
     lines.emplace_back(rest.substr(0, bar));
@@ -136,17 +139,23 @@ std::string DcInputUnit(int inUnit) {
 
 std::string DcOutputUnit(int outUnit) { return outUnit == kDcOutMilliAmpere ? "mA" : "V"; }
 
-std::string DcTwoStepTextA(int step) {
-  const std::string a = ReplaceExact(Tx(texts::txAdjustSwitchesS1S2S3), "%S", Tx(texts::txShownIllustration));
+std::string DcTwoStepTextA(int step) { return DcTwoStepTextA(step, texts::CurrentLanguage()); }
+
+std::string DcTwoStepTextA(int step, int language) {
+  const std::string a =
+      ReplaceExact(Tx(texts::txAdjustSwitchesS1S2S3, language), "%S", Tx(texts::txShownIllustration, language));
   return ReplaceExact(a, "%A", std::to_string(step));
 }
 
-std::string DcTwoStepTextB(int step) {
-  std::string b(step == 1 ? Tx(texts::txSpanAdjustInstruction) : Tx(texts::txZeroAdjustInstruction));
+std::string DcTwoStepTextB(int step) { return DcTwoStepTextB(step, texts::CurrentLanguage()); }
+
+std::string DcTwoStepTextB(int step, int language) {
+  std::string b(step == 1 ? Tx(texts::txSpanAdjustInstruction, language)
+                          : Tx(texts::txZeroAdjustInstruction, language));
   b = ReplaceExact(b, "%I", step == 1 ? "10 mA" : "4 mA");
-  b = ReplaceExact(b, "$I", Tx(texts::txPolarityInputPlus, 0));
+  b = ReplaceExact(b, "$I", Tx(texts::txPolarityInputPlus, 0, language));
   b = ReplaceExact(b, "%O", step == 1 ? "10 V" : "-10 V");
-  return ReplaceExact(b, "$O", Tx(texts::txPolarityOutputPlus));
+  return ReplaceExact(b, "$O", Tx(texts::txPolarityOutputPlus, language));
 }
 
 std::string FrqRangeText(int outputIndex) {
@@ -166,7 +175,12 @@ std::string FrqRangeUnit(int outputIndex) {
 }
 
 std::vector<FrqStepText> FrqDocumentSteps(int modeIndex) {
-  const auto switches = [](int k) {
+  return FrqDocumentSteps(modeIndex, texts::CurrentLanguage());
+}
+
+std::vector<FrqStepText> FrqDocumentSteps(int modeIndex, int language) {
+  const auto Tx = [language](const texts::PerLanguage& e) { return texts::Tx(e, language); };
+  const auto switches = [&](int k) {
     const std::string s = ReplaceExact(Tx(texts::txAdjustSwitchesS1S2), "%S", Tx(texts::txShownIllustration));
     return ReplaceExact(s, "%A", std::to_string(k));
   };
@@ -189,18 +203,30 @@ std::vector<FrqStepText> FrqDocumentSteps(int modeIndex) {
   return {};
 }
 
-std::vector<std::string> FrqPinningTerminals() {
-  const std::string t(Tx(texts::txTerminal));
+std::vector<std::string> FrqPinningTerminals() { return FrqPinningTerminals(texts::CurrentLanguage()); }
+
+std::vector<std::string> FrqPinningTerminals(int language) {
+  const std::string t(Tx(texts::txTerminal, language));
   return {t + " 1:", t + " 2:", t + " 3:", t + " 4:", "", t + " 5:", t + " 6:", "", t + " 7:", t + " 8:"};
 }
 
 std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit) {
-  std::vector<std::string> lines = SplitLines(Tx(texts::txFrqInputTerminalNames));
-  lines.emplace_back();
-  for (auto& l : SplitLines(texts::ReplaceAll(Tx(texts::txOutputGnd), "$O", rangeAndUnit))) lines.push_back(l);
-  lines.emplace_back();
-  for (auto& l : SplitLines(Tx(texts::txPowerSupplyGnd8))) lines.push_back(l);
+  return FrqPinningMeanings(rangeAndUnit, texts::CurrentLanguage());
+}
+
+std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit, int language) {
+  std::vector<std::string> lines;
+  for (const std::string& group : FrqPinningMeaningGroups(rangeAndUnit, language)) {
+    if (!lines.empty()) lines.emplace_back();
+    for (auto& l : SplitLines(group)) lines.push_back(l);
+  }
   return lines;
+}
+
+std::vector<std::string> FrqPinningMeaningGroups(std::string_view rangeAndUnit, int language) {
+  return {std::string(Tx(texts::txFrqInputTerminalNames, language)),
+          texts::ReplaceAll(Tx(texts::txOutputGnd, language), "$O", rangeAndUnit),
+          std::string(Tx(texts::txPowerSupplyGnd8, language))};
 }
 
 }  // namespace setrix::sheets

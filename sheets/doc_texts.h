@@ -1,6 +1,6 @@
 #pragma once
-// Texts that both documentations (printed and PDF) build from the module screens, in the
-// current language, UTF-8.
+// Texts that both documentations (printed and PDF) build from the module screens, UTF-8; each
+// in a given language, or (the overloads without one) in the current language.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -24,6 +24,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 
 // The maker's address block, one line per entry.
 std::vector<std::string> MakerAddressLines();
+std::vector<std::string> MakerAddressLines(int language);
 
 // ---- the note -----------------------------------------------------------------------------
 
@@ -58,6 +59,8 @@ std::string DcOutputUnit(int outUnit);
 // potentiometer line with its test values and terminals.
 std::string DcTwoStepTextA(int step);
 std::string DcTwoStepTextB(int step);
+std::string DcTwoStepTextA(int step, int language);
+std::string DcTwoStepTextB(int step, int language);
 
 // ---- frequency converter ----------------------------------------------------------------
 
@@ -74,10 +77,16 @@ struct FrqStepText {
 };
 // The steps of mode 1 (two) and mode 2 (three); none for mode 0.
 std::vector<FrqStepText> FrqDocumentSteps(int modeIndex);
+std::vector<FrqStepText> FrqDocumentSteps(int modeIndex, int language);
 
 // The pinning block: terminal names (column 1) and what they carry (column 2), with the
 // output range in `rangeAndUnit` ("4 .. 20 mA").
 std::vector<std::string> FrqPinningTerminals();
 std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit);
+std::vector<std::string> FrqPinningTerminals(int language);
+std::vector<std::string> FrqPinningMeanings(std::string_view rangeAndUnit, int language);
+// The three groups of the pinning's second column (input, output, power supply), each with
+// CR LF line breaks.
+std::vector<std::string> FrqPinningMeaningGroups(std::string_view rangeAndUnit, int language);
 
 }  // namespace setrix::sheets

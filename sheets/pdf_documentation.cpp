@@ -13,6 +13,7 @@
 #include "modules/rtd.h"
 #include "modules/thermo.h"
 #include "resources/pictures.h"
+#include "sheets/content.h"
 #include "sheets/doc_texts.h"
 #include "sheets/pdf_layout.h"
 #include "texts/texts.h"
@@ -104,17 +105,6 @@ class Layout {
   bool NoteIsWide(std::string_view note, const pdf::TPRText& column) const {
     return Measure(W(note)) > static_cast<float>(column.Width());
   }
-  // The address column: address, a blank line, the date, optionally the page line.
-  void AddressColumn(pdf::TPRText& text, int page, int count) const {
-    Lines lines = MakerAddressLines();
-    lines.emplace_back(" ");
-    lines.push_back(S(Tx(texts::txDate)) + f.DateText());
-    if (page > 0) {
-      lines.emplace_back(" ");
-      lines.push_back(S(Tx(texts::txPage)) + std::to_string(page) + " / " + std::to_string(count));
-    }
-    SetLines(text, lines);
-  }
   // The note keeps its width of 305 points unless that would reach into the address column.
   static int NoteWidth(const pdf::TPRText& note, const pdf::TPRText& address) {
     return NoteWidth(note.Left(), address);
@@ -152,250 +142,225 @@ class Layout {
   TPDFForm& f;
 };
 
+// Lines of a text block: each text cut at its line breaks, a blank line between two texts.
+Lines TaskLabels(const TaskBlock& task) {
+  Lines lines;
+  for (const TaskGroup& g : task.groups) {
+    if (!lines.empty()) lines.emplace_back("");
+    for (const TaskRow& r : g.rows) lines.push_back(r.label);
+  }
+  if (task.settings) {
+    lines.emplace_back("");
+    lines.push_back(task.settings->Joined());
+  }
+  return lines;
+}
+
+Lines TaskValues(const TaskBlock& task) {
+  Lines lines;
+  for (const TaskGroup& g : task.groups) {
+    if (!lines.empty()) lines.emplace_back("");
+    for (const TaskRow& r : g.rows) lines.push_back(r.value);
+  }
+  return lines;
+}
+
+Lines TaskUnits(const TaskBlock& task) {
+  Lines lines;
+  for (const TaskGroup& g : task.groups) {
+    if (!lines.empty()) lines.emplace_back("");
+    for (const TaskRow& r : g.rows) lines.push_back(r.unit);
+  }
+  return lines;
+}
+
+// The captions that the label column is as wide as: the note's, the groups', the settings'.
+Lines LabelCaptions(const PageHeader& h, const TaskBlock& task) {
+  Lines captions{h.noteCaption};
+  for (const TaskGroup& g : task.groups) captions.push_back(g.caption);
+  if (task.settings) captions.push_back(task.settings->caption);
+  return captions;
+}
+
+// The bold label column: the note, each group's caption level with its first row, the
+// settings caption level with the settings line.
+Lines LabelColumn(const PageHeader& h, const TaskBlock& task, int noteExtra) {
+  Lines lines{h.noteCaption, ""};
+  lines.insert(lines.end(), static_cast<std::size_t>(noteExtra), "");
+  for (std::size_t i = 0; i < task.groups.size(); ++i) {
+    lines.push_back(task.groups[i].caption);
+    if (i + 1 < task.groups.size() || task.settings) lines.insert(lines.end(), task.groups[i].rows.size(), "");
+  }
+  if (task.settings) lines.push_back(task.settings->caption);
+  return lines;
+}
+
+// The address column: address, a blank line, the date, optionally the page line.
+Lines AddressLines(const PageHeader& h) {
+  Lines lines = h.address;
+  lines.emplace_back(" ");
+  lines.push_back(h.dateLine);
+  if (!h.pageLine.empty()) {
+    lines.emplace_back(" ");
+    lines.push_back(h.pageLine);
+  }
+  return lines;
+}
+
+// Paints the banks of a board into its picture and places their name labels (found by the
+// bank's name) relative to the board element.
+void PaintBoard(raster::Bitmap& board, const pdf::TPRImage& image, const std::vector<BoardBank>& banks,
+                const std::function<pdf::TPRLabel&(const BoardBank&)>& label) {
+  const double sx = 225.0 / board.Width(), sy = 172.0 / board.Height();
+  for (const BoardBank& b : banks) {
+    dipswitch::TDIPSwitch bank;
+    ConfigureBank(bank, b.count, b.alignment, b.value);
+    const pdf::TRect r = PaintBank(board, bank, b.place.left, b.place.top);
+    pdf::TPRLabel& l = label(b);
+    switch (b.place.namePlace) {
+      case resources::BankNamePlace::RightOfTop:
+        l.SetLeft(Round(r.Right * sx) + image.Left() + b.place.pdfNameGap);
+        l.SetTop(Round(r.Top * sy) + image.Top());
+        break;
+      case resources::BankNamePlace::AboveLeft:
+        l.SetLeft(Round(r.Left * sx) + image.Left());
+        l.SetTop(Round(r.Top * sy) + image.Top() - l.Height());
+        break;
+      case resources::BankNamePlace::RightOfBottom:
+        l.SetLeft(Round(r.Right * sx) + image.Left() + b.place.pdfNameGap);
+        l.SetTop(Round(r.Bottom * sy) + image.Top() - l.Height());
+        break;
+    }
+  }
+}
+
+// The plan's numbers in the layout's label order: left and right of the rows 169, 188, 32
+// and 13 (of 202).
+std::array<std::string, 8> PlanNumbers(const TerminalPlan& plan) {
+  const auto& r = plan.rows;
+  return {r[2].left, r[2].right, r[3].left, r[3].right, r[1].left, r[1].right, r[0].left, r[0].right};
+}
+
+// A terminal plan's width in points: 23 for the eight-terminal plans, 32 for twelve.
+int PlanWidth(const TerminalPlan& plan) { return plan.terminals == 12 ? 32 : 23; }
+
 // ==== page PDFPage: DC, thermocouple, RTD =============================================
 
 struct PdfPageFiller : Layout {
   using Layout::Layout;
   int noteExtra = 0;  // lines the blocks move down for the note
 
-  void Header(std::string_view model, int page, int count, std::string_view note) {
-    const int language = texts::CurrentLanguage();
-    f.PDFReport.SetTitle(W("SETRIX" + S(kVersionCaption) + " " + S(Tx(texts::txSignalIsolator)) + " " + S(model)));
+  void Header(const PageHeader& h, const Board& board, const TaskBlock& task) {
+    f.PDFReport.SetTitle(W(h.title));
     f.Image("ZTImage").SetPicture(Pic("ZTLOGO"));
     auto& head1 = f.Label("LabelHead1");
-    head1.SetCaption(W(S(Tx(texts::txSignalIsolator)) + " VORNEX"));
+    head1.SetCaption(W(h.productLine));
     head1.SetLeft(57);
     auto& head2 = f.Label("LabelHead2");
     auto& head3 = f.Label("LabelHead3");
-    head3.SetCaption(W("ZOR " + S(model)));
-    PlaceHeadLine(f.Label("PRLabel3"), f.Label("PRLabel4"), head1, head2, head3, language);
+    head3.SetCaption(W(h.modelLine));
+    PlaceHeadLine(f.Label("PRLabel3"), f.Label("PRLabel4"), head1, head2, head3, h.language);
 
-    AddressColumn(f.Text("TextZT"), page, count);
-    if (page > 0) f.Label("IlluLabel").SetCaption(W(S(Tx(texts::txIllustration)) + std::to_string(page) + ".)"));
-    const Lines captions{S(Tx(texts::txNote)), S(Tx(texts::txInput)) + ":", S(Tx(texts::txOutput)) + ":",
-                         S(Tx(texts::txSettings)) + ":"};
-    const Lines noteLines = NoteLines(note, ValueLeft(f.Text("InOutTxt"), captions), f.Text("TextZT"));
+    SetLines(f.Text("TextZT"), AddressLines(h));
+    if (!board.caption.empty()) f.Label("IlluLabel").SetCaption(W(board.caption));
+    const Lines noteLines =
+        NoteLines(h.note, ValueLeft(f.Text("InOutTxt"), LabelCaptions(h, task)), f.Text("TextZT"));
     SetNote(f.Text("NoteTxt"), noteLines);
 
     // Vertical placement.
     auto& block1 = f.Text("InOutBlock1");
-    noteExtra = NoteExtraLines(NoteIsWide(note, block1), noteLines);
+    noteExtra = NoteExtraLines(NoteIsWide(h.note, block1), noteLines);
     const int down = noteExtra * kHW;
     auto& pcb = f.Image("ImagePCB");
     auto& result1 = f.Text("ResultBlock1");
     block1.SetTop(165 - kHW + down);
     pcb.SetTop(308 - kHW + down);
-    result1.SetTop((page > 0 ? 520 : 503) - kHW + down);
+    result1.SetTop((h.page > 0 ? 520 : 503) - kHW + down);
     f.Label("IlluLabel").SetTop(pcb.Top() + 176);
     for (const char* name : {"DCInOutBlock", "InOutBlock2", "InOutBlock3"}) f.Element(name).SetTop(block1.Top());
     for (const char* name : {"SWPan", "ImageKP"}) f.Element(name).SetTop(pcb.Top());
     f.Text("ResultBlock2").SetTop(result1.Top());
 
-    f.Label("LblOn").SetCaption(W(Tx(texts::txOn)));
-    f.Label("LblOff").SetCaption(W(Tx(texts::txOff)));
+    f.Label("LblOn").SetCaption(W(board.onWord));
+    f.Label("LblOff").SetCaption(W(board.offWord));
     f.Image("ImageSwOn").SetPicture(Pic("BMP_ON"));
     f.Image("ImageSWOff").SetPicture(Pic("BMP_OFF"));
   }
 
-  // The bold label column: the note, the input and output captions, the settings caption.
-  // The DC output block has two lines, the others three; the settings caption stays level
-  // with the settings line.
-  void LabelColumn(std::string_view input, std::string_view output, int outputLines) {
-    Lines lines{S(Tx(texts::txNote)), ""};
-    lines.insert(lines.end(), static_cast<std::size_t>(noteExtra), "");
-    lines.emplace_back(input);
-    lines.insert(lines.end(), 3, "");
-    lines.emplace_back(output);
-    lines.insert(lines.end(), static_cast<std::size_t>(outputLines), "");
-    lines.push_back(S(Tx(texts::txSettings)) + ":");
-    SetLines(f.Text("InOutTxt"), lines);
-  }
-
-  void DcTaskBlock(const DcScreen& dc, int step) {
-    const DcConfig& c = dc.Config();
-    const std::string input = S(Tx(texts::txInput)) + ":", output = S(Tx(texts::txOutput)) + ":";
-    LabelColumn(input, output, 2);
-    const std::string inUnit = DcInputUnit(c.inUnit), outUnit = DcOutputUnit(c.outUnit);
-    const DcNumberTexts n = DcDocumentNumbers(dc);
-    const bool below10Hz = c.bandwidth == kDcBandwidthBelow10Hz;
-    const std::string start = S(Tx(texts::txStartValue)) + ":", end = S(Tx(texts::txEndValue)) + ":";
-    std::string settings;
-    if (dc.TwoStep())
-      settings = std::to_string(step) + ". " + S(Tx(texts::txStep));
-    else if (!dc.Labels().Label2IndexDC.text.empty())
-      settings = "1. " + S(Tx(texts::txAdjustSwitches));
-    else
-      settings = dc.Labels().Label1HelpDC.text;
-    SetLines(f.Text("InOutBlock1"),
-             {start, end, DcScreenCaptions().LabelGrenzfrequenz + ":", "", start, end, "", settings});
-    f.Label("InOutLbl1").SetCaption(W(n.inStart));
-    f.Label("InOutLbl2").SetCaption(W(n.inEnd));
-    f.Label("InOutLbl3").SetCaption(below10Hz ? "<10" : ">10");
-    f.Label("InOutLbl4").SetCaption(W(n.outStart));
-    f.Label("InOutLbl5").SetCaption(W(n.outEnd));
-    SetLines(f.Text("InOutBlock3"), {inUnit, inUnit, below10Hz ? "Hz" : "kHz", "", outUnit, outUnit});
-  }
-
-  // Thermocouple (thermo set) or RTD task block.
-  void TemperatureTaskBlock(const ThermoModel* thermo, const RtdModel* rtd) {
-    const std::string input = S(Tx(texts::txInput)) + ":", output = S(Tx(texts::txOutput)) + ":";
-    LabelColumn(input, output, 3);
-    const std::string start = S(Tx(texts::txStartValue)) + ":", end = S(Tx(texts::txEndValue)) + ":";
-    const std::string manual = S(Tx(texts::txFineCalibration));
-    if (thermo) {
-      const ThermoConfig& c = thermo->config;
-      const std::string type = thermo->type.ItemText();
-      const std::string typeName = type.size() >= 2 ? type.substr(0, type.size() - 2) : type;
-      const std::string typeLetter = type.empty() ? "" : type.substr(type.size() - 1);
-      SetLines(f.Text("InOutBlock1"),
-               {typeName + ":", start, end, "", S(Tx(texts::txOutputVoltage, c.outputIndex)),
-                S(Tx(texts::txFilter)) + ":", manual, "", S(Tx(texts::txAdjustSwitches))});
-      SetLines(f.Text("InOutBlock2"),
-               {typeLetter, thermo->start.ItemText(), thermo->end.ItemText(), "", thermo->output.ItemText(),
-                thermo->filter.ItemText(), thermo->manual.ItemText()});
+  void Task(const PageHeader& h, const TaskBlock& task) {
+    SetLines(f.Text("InOutTxt"), LabelColumn(h, task, noteExtra));
+    SetLines(f.Text("InOutBlock1"), TaskLabels(task));
+    if (task.style == TaskStyle::Numbers) {
+      // The numbers right-aligned in labels of their own, the units beside them.
+      int i = 1;
+      for (const TaskGroup& g : task.groups)
+        for (const TaskRow& r : g.rows) f.Label("InOutLbl" + std::to_string(i++)).SetCaption(W(r.value));
+      SetLines(f.Text("InOutBlock3"), TaskUnits(task));
     } else {
-      const RtdConfig& c = rtd->config;
-      SetLines(f.Text("InOutBlock1"),
-               {S(Tx(texts::txType)), start, end, "", S(Tx(texts::txOutputVoltage, c.outputIndex)),
-                S(Tx(texts::txResponseTime)), manual, "", S(Tx(texts::txAdjustSwitches))});
-      SetLines(f.Text("InOutBlock2"), {rtd->type.ItemText(), rtd->start.ItemText(), rtd->end.ItemText(), "",
-                                       rtd->output.ItemText(), rtd->response.ItemText(), rtd->manual.ItemText()});
+      SetLines(f.Text("InOutBlock2"), TaskValues(task));
     }
   }
 
-  void DcBoard(const DcScreen& dc, int step) {
-    using dipswitch::TDIPAlignment;
-    raster::Bitmap board = resources::Picture("PCB_DC");
-    const double sx = 225.0 / board.Width(), sy = 172.0 / board.Height();
-    dipswitch::TDIPSwitch screen1, screen2, screen3;
-    dipswitch::TDIPSwitch *s1 = &screen1, *s2 = &screen2, *s3 = &screen3;
-    if (dc.TwoStep()) {
-      // The layout's own banks with the fixed presets; switch 3 of S3 follows the bandwidth.
-      s1 = &f.SW1_DC;
-      s2 = &f.SW2_DC;
-      s3 = &f.SW3_DC;
-      s1->SwitchSettings().SetValue(step == 1 ? 15 : 143);
-      s2->SwitchSettings().SetValue(step == 1 ? 17 : 1);
-      s3->SwitchSettings().SetValue(3);
-      s3->SwitchSettings().SetSwitch(3, dc.Config().bandwidth == kDcBandwidthBelow10Hz);
-    } else {
-      const DcBanks banks = dc.Banks();
-      ConfigureBank(screen1, 10, TDIPAlignment::Deg_90, banks.s1);
-      ConfigureBank(screen2, 5, TDIPAlignment::Deg_0, banks.s2);
-      ConfigureBank(screen3, 3, TDIPAlignment::Deg_90, banks.s3);
-    }
-    const pdf::TRect r1 = PaintBank(board, *s1, 31, 97);
-    const pdf::TRect r2 = PaintBank(board, *s2, 83, 60);
-    const pdf::TRect r3 = PaintBank(board, *s3, 143, 51);
-
+  void PaintBoardOf(const Board& b) {
+    raster::Bitmap board = resources::Picture(b.picture);
     auto& pcb = f.Image("ImagePCB");
-    auto& l1 = f.Label("LblSW1");
-    auto& l2 = f.Label("LblSW2");
-    auto& l3 = f.Label("LblSW3");
-    for (pdf::TPRLabel* l : {&l1, &l2, &l3}) l->SetPrintable(true);
-    l1.SetLeft(Round(r1.Right * sx) + pcb.Left() + 2);
-    l1.SetTop(Round(r1.Top * sy) + pcb.Top());
-    l2.SetLeft(Round(r2.Left * sx) + pcb.Left());
-    l2.SetTop(Round(r2.Top * sy) + pcb.Top() - l2.Height());
-    l3.SetLeft(Round(r3.Left * sx) + pcb.Left());
-    l3.SetTop(Round(r3.Top * sy) + pcb.Top() - l3.Height());
+    bool s3 = false;
+    for (const BoardBank& bank : b.banks) s3 = s3 || bank.name == "S3";
+    for (const char* name : {"LblSW1", "LblSW2"}) f.Label(name).SetPrintable(true);
+    f.Label("LblSW3").SetPrintable(s3);
+    PaintBoard(board, pcb, b.banks,
+               [&](const BoardBank& bank) -> pdf::TPRLabel& { return f.Label("LblSW" + bank.name.substr(1)); });
     pcb.SetPicture(std::move(board));
 
     auto& plan = f.Image("ImageKP");
-    plan.SetWidth(23);
-    plan.SetPicture(Pic("KP_DC"));
-    const char* numbers[] = {"2", "3", "4", "5", "6", "7", "8"};
-    for (int i = 0; i < 7; ++i) f.Label("Num" + std::to_string(i + 2)).SetCaption(numbers[i]);
-  }
-
-  void TemperatureBoard(int s1Value, int s2Value, bool thermocouple) {
-    using dipswitch::TDIPAlignment;
-    raster::Bitmap board = resources::Picture("PCB_RTD");
-    const double sx = 225.0 / board.Width(), sy = 172.0 / board.Height();
-    dipswitch::TDIPSwitch s1, s2;
-    ConfigureBank(s1, 8, TDIPAlignment::Deg_180, s1Value);
-    ConfigureBank(s2, 8, TDIPAlignment::Deg_180, s2Value);
-    const pdf::TRect r2 = PaintBank(board, s2, 91, 26);
-    const pdf::TRect r1 = PaintBank(board, s1, 91, 72);
-
-    auto& pcb = f.Image("ImagePCB");
-    auto& l1 = f.Label("LblSW1");
-    auto& l2 = f.Label("LblSW2");
-    l1.SetPrintable(true);
-    l2.SetPrintable(true);
-    f.Label("LblSW3").SetPrintable(false);
-    l2.SetLeft(Round(r2.Right * sx) + pcb.Left() + 2);
-    l2.SetTop(Round(r2.Bottom * sy) + pcb.Top() - l2.Height());
-    l1.SetLeft(Round(r1.Right * sx) + pcb.Left() + 2);
-    l1.SetTop(Round(r1.Bottom * sy) + pcb.Top() - l1.Height());
-    pcb.SetPicture(std::move(board));
-
-    auto& plan = f.Image("ImageKP");
-    plan.SetWidth(32);
-    plan.SetPicture(Pic(thermocouple ? "KP_THERMO" : "KP_RTD"));
-    const Lines numbers =
-        thermocouple ? Lines{"3", "", "", "7", "9", "10", "12"} : Lines{"3", "4", "6", "7", "9", "10", "12"};
-    for (int i = 0; i < 7; ++i)
-      f.Label("Num" + std::to_string(i + 2)).SetCaption(numbers[static_cast<std::size_t>(i)]);
+    plan.SetWidth(PlanWidth(b.plan));
+    plan.SetPicture(Pic(b.plan.picture));
+    const std::array<std::string, 8> numbers = PlanNumbers(b.plan);
+    for (int i = 1; i < 8; ++i)
+      f.Label("Num" + std::to_string(i + 1)).SetCaption(W(numbers[static_cast<std::size_t>(i)]));
   }
 
   // The instruction lines of the DC screen in two columns that stay level.
-  void DcInstructions(const DcScreen& dc) {
+  void DcInstructions(const std::vector<InstructionLine>& lines) {
     auto& r1 = f.Text("ResultBlock1");
     auto& r2 = f.Text("ResultBlock2");
     r1.Lines().clear();
     r2.Lines().clear();
-    const DcInstructionLabels& l = dc.Labels();
-    if (l.Label2HelpDC.text.empty()) return;
+    if (lines.empty()) return;
     const auto addBlock = [](pdf::TPRText& t, std::string_view text) {
       for (const std::string& line : SplitLines(text)) Append(t, line);
     };
-    const auto blank = [&] {
-      Append(r1, "");
-      Append(r2, "");
-    };
-    if (l.Label2IndexDC.text.empty()) {
-      addBlock(r1, l.Label2HelpDC.text);
-      Append(r1, "");
-    } else {
-      addBlock(r1, l.Label2IndexDC.text);
-      const Lines help = SplitLines(l.Label2HelpDC.text);
-      for (std::size_t i = 1; i < help.size(); ++i) Append(r1, "");
-      addBlock(r2, l.Label2HelpDC.text);
-      blank();
-    }
-    if (!l.Label3HelpDC.text.empty()) {
-      if (l.Label3IndexDC.text.empty()) {
-        addBlock(r1, l.Label3HelpDC.text);
+    bool numbered = false;  // a line above has a number: the last line goes to the text column
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+      const InstructionLine& l = lines[i];
+      if (l.index.empty()) {
+        addBlock(r1, l.text);
         Append(r1, "");
       } else {
-        addBlock(r1, l.Label3IndexDC.text);
-        const Lines help = SplitLines(l.Label3HelpDC.text);
-        for (std::size_t i = 1; i < help.size(); ++i) Append(r1, "");
-        addBlock(r2, l.Label3HelpDC.text);
-        blank();
+        numbered = true;
+        addBlock(r1, l.index);
+        const Lines help = SplitLines(l.text);
+        for (std::size_t k = 1; k < help.size(); ++k) Append(r1, "");
+        addBlock(r2, l.text);
+        Append(r1, "");
+        Append(r2, "");
       }
     }
-    const bool toLeft = l.Label3IndexDC.text.empty() && l.Label2IndexDC.text.empty();
-    addBlock(toLeft ? r1 : r2, l.Label4HelpDC.text);
+    addBlock(numbered ? r2 : r1, lines.back().text);
   }
 
-  void DcTwoStepInstructions(int step) {
+  void Paragraphs(const std::vector<std::string>& paragraphs) {
     f.Text("ResultBlock2").Lines().clear();
     Lines lines;
-    const auto add = [&](std::string_view text) {
+    for (const std::string& text : paragraphs) {
       if (!lines.empty()) lines.insert(lines.end(), 2, "");
       for (std::string& l : SplitLines(text)) lines.push_back(std::move(l));
-    };
-    add(DcTwoStepTextA(step));
-    add(DcTwoStepTextB(step));
-    add(Tx(texts::txTerminalsPowerWide));
-    if (step == 2) add(Tx(texts::txFurtherFineAdjustmentNecessary));
+    }
     SetLines(f.Text("ResultBlock1"), lines);
   }
 
   // Terminal lists of the thermocouple and RTD screens, split after the first ":".
-  void TerminalInstructions(const std::array<std::string, 3>& captions) {
+  void TerminalInstructions(const std::vector<std::string>& captions) {
     auto& r1 = f.Text("ResultBlock1");
     auto& r2 = f.Text("ResultBlock2");
     r1.Lines().clear();
@@ -412,14 +377,15 @@ struct PdfPageFiller : Layout {
         Append(r1, head);
         Append(r2, TrimLeadingBlanks(rest));
       }
-      if (i < 2) {
+      if (i + 1 < captions.size()) {
         Append(r1, "");
         Append(r2, "");
       }
     }
   }
 
-  void Columns(bool dc) {
+  void Columns(bool numbers, const TerminalPlan& terminalPlan) {
+    const bool eight = terminalPlan.terminals == 8;
     const float gap = Gap();
     auto& labels = f.Text("InOutTxt");
     auto& note = f.Text("NoteTxt");
@@ -436,7 +402,7 @@ struct PdfPageFiller : Layout {
     block2.SetLeft(block1.Left() + Ceil(Widest(block1, true) + gap));
     dcBlock.SetLeft(block2.Left());
     const char* numberLabels[] = {"InOutLbl1", "InOutLbl2", "InOutLbl3", "InOutLbl4", "InOutLbl5"};
-    if (dc) {
+    if (numbers) {
       float widest = 0;
       for (const char* n : numberLabels) widest = std::max(widest, Measure(f.Label(n).Caption()));
       const int w = Ceil(widest + gap);
@@ -461,7 +427,7 @@ struct PdfPageFiller : Layout {
     for (const char* n : {"Num2", "Num4", "Num6", "Num8"}) {
       auto& l = f.Label(n);
       l.SetLeft(rightColumn);
-      l.SetAlignment(dc ? pdf::TPdfAlignment::taLeftJustify : pdf::TPdfAlignment::taRightJustify);
+      l.SetAlignment(eight ? pdf::TPdfAlignment::taLeftJustify : pdf::TPdfAlignment::taRightJustify);
     }
     const std::pair<const char*, int> rows[] = {{"Num3", 188},
                                                 {"Num4", 188},
@@ -471,8 +437,8 @@ struct PdfPageFiller : Layout {
                                                 {"Num6", 32},
                                                 {"Num7", 13},
                                                 {"Num8", 13},
-                                                {"LblZero", dc ? 110 : 83},
-                                                {"LblSpan", dc ? 134 : 107}};
+                                                {"LblZero", eight ? 110 : 83},
+                                                {"LblSpan", eight ? 134 : 107}};
     for (const auto& [name, n] : rows) PlaceOnPlanRow(f.Label(name), plan, n);
     f.Label("LblZero").SetLeft(rightColumn);
     f.Label("LblSpan").SetLeft(rightColumn);
@@ -484,39 +450,42 @@ struct PdfPageFiller : Layout {
 struct FrqFiller : Layout {
   using Layout::Layout;
 
-  void Fill(FrqModel& frq, std::string_view note) {
-    const int m = frq.config.modeIndex;
-    const int language = texts::CurrentLanguage();
-    const std::string range = FrqRangeText(frq.config.outputIndex), unit = FrqRangeUnit(frq.config.outputIndex);
+  // m: 0 for the one-page document, 1 with two boards, 2 with three (page 2 has two).
+  void Fill(const Document& d) {
+    const Page& page1 = d.pages.front();
+    const Page* page2 = d.pages.size() > 1 ? &d.pages[1] : nullptr;
+    const int m = page2 == nullptr ? 0 : page2->boards.size() > 1 ? 2 : 1;
+    const PageHeader& h1 = page1.header;
+    const TaskBlock& task = *page1.task;
+    const std::string_view note = h1.note;
 
     // 1. Header of both pages.
-    f.PDFReport.SetTitle(W("SETRIX" + S(kVersionCaption) + " " + S(Tx(texts::txSignalIsolator)) + " FREQUENCY"));
+    f.PDFReport.SetTitle(W(h1.title));
     for (const char* p : {"_P1", "_P2"}) {
       const std::string s(p);
       f.Image("FRQ_ZTImage" + s).SetPicture(Pic("ZTLOGO"));
       auto& head1 = f.Label("FRQ_LabelHead1" + s);
-      head1.SetCaption(W(S(Tx(texts::txSignalIsolator)) + " VORNEX"));
+      head1.SetCaption(W(h1.productLine));
       head1.SetLeft(57);
       auto& head2 = f.Label("FRQ_LabelHead2" + s);
       auto& head3 = f.Label("FRQ_LabelHead3" + s);
-      head3.SetCaption("ZOR FREQUENCY");
+      head3.SetCaption(W(h1.modelLine));
       PlaceHeadLine(f.Label(s == "_P1" ? "PRLabel1" : "PRLabel28"), f.Label(s == "_P1" ? "PRLabel2" : "PRLabel29"),
-                    head1, head2, head3, language);
+                    head1, head2, head3, h1.language);
     }
-    AddressColumn(f.Text("FRQ_TextZT_P1"), m != 0 ? 1 : 0, 2);
-    AddressColumn(f.Text("FRQ_TextZT_P2"), m != 0 ? 2 : 0, 2);
-    if (m != 0)
-      for (int i = 1; i <= 3; ++i)
-        f.Label("FRQ_Illu_" + std::to_string(i))
-            .SetCaption(W(S(Tx(texts::txIllustration)) + std::to_string(i) + ".)"));
+    SetLines(f.Text("FRQ_TextZT_P1"), AddressLines(h1));
+    SetLines(f.Text("FRQ_TextZT_P2"), AddressLines(page2 ? page2->header : h1));
+    std::vector<const Board*> boards{&page1.boards.front()};
+    if (page2)
+      for (const Board& b : page2->boards) boards.push_back(&b);
+    for (const Board* b : boards)
+      if (!b->caption.empty()) f.Label("FRQ_Illu_" + std::to_string(b->illustration)).SetCaption(W(b->caption));
     // The note on both pages, so that a loose page 2 still names its device.
-    Lines captions{S(Tx(texts::txNote)), S(Tx(texts::txInput)) + ":", S(Tx(texts::txOutput)) + ":"};
-    if (m == 0) captions.push_back(S(Tx(texts::txSettings)) + ":");
     const Lines noteLines =
-        NoteLines(note, ValueLeft(f.Text("FRQ_InOutTxt_P1"), captions), f.Text("FRQ_TextZT_P1"));
+        NoteLines(note, ValueLeft(f.Text("FRQ_InOutTxt_P1"), LabelCaptions(h1, task)), f.Text("FRQ_TextZT_P1"));
     SetNote(f.Text("FRQ_NoteTxt_P1"), noteLines);
     SetNote(f.Text("FRQ_NoteTxt_P2"), noteLines);
-    SetLines(f.Text("FRQ_InOutTxt_P2"), {S(Tx(texts::txNote))});
+    SetLines(f.Text("FRQ_InOutTxt_P2"), {h1.noteCaption});
 
     // 2. Vertical placement.
     auto& block1 = f.Text("FRQ_InOutBlock1_P1");
@@ -553,45 +522,20 @@ struct FrqFiller : Layout {
     // 3. Legends.
     for (const char* p : {"_P1", "_1_P2", "_2_P2"}) {
       const std::string s(p);
-      f.Label("FRQ_LblOn" + s).SetCaption(W(Tx(texts::txOn)));
-      f.Label("FRQ_LblOff" + s).SetCaption(W(Tx(texts::txOff)));
+      f.Label("FRQ_LblOn" + s).SetCaption(W(boards.front()->onWord));
+      f.Label("FRQ_LblOff" + s).SetCaption(W(boards.front()->offWord));
       f.Image("FRQ_ImageSwOn" + s).SetPicture(Pic("BMP_ON"));
       f.Image("FRQ_ImageSwOff" + s).SetPicture(Pic("BMP_OFF"));
     }
 
     // 4. Task block.
-    Lines labels{S(Tx(texts::txNote)), ""};
-    labels.insert(labels.end(), static_cast<std::size_t>(extra), "");
-    labels.push_back(S(Tx(texts::txInput)) + ":");
-    labels.insert(labels.end(), 3, "");
-    labels.push_back(S(Tx(texts::txOutput)) + ":");
-    if (m == 0) {
-      labels.emplace_back("");
-      labels.push_back(S(Tx(texts::txSettings)) + ":");
-    }
-    SetLines(f.Text("FRQ_InOutTxt_P1"), labels);
-    const std::string output = S(Tx(texts::txOutputVoltage, std::max(frq.config.outputIndex - 1, 0)));
-    Lines values{S(Tx(texts::txOperatingMode)) + ":", S(Tx(texts::txLowerFrequency)) + ":",
-                 S(Tx(texts::txUpperFrequency)) + ":", "", output};
-    if (m == 0) {
-      values.emplace_back("");
-      values.push_back(S(Tx(texts::txAdjustSwitches)));
-    }
-    SetLines(block1, values);
-    std::string lower, upper;
-    if (m == 0) {
-      lower = "0";
-      upper = NormalizeNumberText(frq.config.upperText, false);
-    } else if (m == 1) {
-      lower = NormalizeNumberText(frq.config.lowerText, false);
-      upper = NormalizeNumberText(frq.config.upperText, false);
-    } else {
-      lower = upper = S(Tx(texts::txUserDefined));
-    }
-    SetLines(f.Text("FRQ_InOutBlock2_P1"), {frq.mode.ItemText(), lower, upper, "", range});
-    f.Label("FRQ_Out1Lbl").SetCaption(m == 2 ? "" : "Hz");
-    f.Label("FRQ_Out2Lbl").SetCaption(m == 2 ? "" : "Hz");
-    f.Label("FRQ_Out3Lbl").SetCaption(W(unit));
+    SetLines(f.Text("FRQ_InOutTxt_P1"), LabelColumn(h1, task, extra));
+    SetLines(block1, TaskLabels(task));
+    SetLines(f.Text("FRQ_InOutBlock2_P1"), TaskValues(task));
+    const std::vector<TaskRow>& inputRows = task.groups[0].rows;
+    f.Label("FRQ_Out1Lbl").SetCaption(W(inputRows[1].unit));
+    f.Label("FRQ_Out2Lbl").SetCaption(W(inputRows[2].unit));
+    f.Label("FRQ_Out3Lbl").SetCaption(W(task.groups[1].rows[0].unit));
 
     // 5. Boards, one per step.
     struct Step {
@@ -606,28 +550,29 @@ struct FrqFiller : Layout {
       auto& plan = f.Image(s.plan);
       plan.SetBounds(plan.Left(), plan.Top(), 23, 184);
     }
-    const int stepCount = m == 2 ? 3 : m == 1 ? 2 : 1;
-    for (int k = 1; k <= stepCount; ++k) {
-      const Step& s = steps[k - 1];
-      raster::Bitmap board = resources::Picture("PCB_RTD");
-      const double sx = 225.0 / board.Width(), sy = 172.0 / board.Height();
-      f.FrqDocumentBanks(frq, k);
-      const pdf::TRect r1 = PaintBank(board, f.SW1_FRQ, 30, 135);
-      const pdf::TRect r2 = PaintBank(board, f.SW2_FRQ, 70, 55);
+    for (std::size_t k = 0; k < boards.size(); ++k) {
+      const Step& s = steps[k];
+      const Board& b = *boards[k];
+      raster::Bitmap board = resources::Picture(b.picture);
       auto& image = f.Image(s.board);
-      auto& l1 = f.Label(s.label1);
-      auto& l2 = f.Label(s.label2);
-      l1.SetLeft(Round(r1.Right * sx) + image.Left() + 4);
-      l1.SetTop(Round(r1.Top * sy) + image.Top());
-      l2.SetLeft(Round(r2.Right * sx) + image.Left() + 4);
-      l2.SetTop(Round(r2.Top * sy) + image.Top());
+      PaintBoard(board, image, b.banks, [&](const BoardBank& bank) -> pdf::TPRLabel& {
+        return f.Label(bank.name == "S1" ? s.label1 : s.label2);
+      });
       image.SetPicture(std::move(board));
-      f.Image(s.plan).SetPicture(Pic("KP_FRQ"));
+      f.Image(s.plan).SetPicture(Pic(b.plan.picture));
     }
 
     // 6. Instructions.
-    const Lines pinningTerminals = FrqPinningTerminals();
-    const Lines pinningMeanings = FrqPinningMeanings(range + " " + unit);
+    const Pinning& pinning = *d.pages.back().instructions.pinning;
+    Lines pinningTerminals, pinningMeanings;
+    for (const PinGroup& g : pinning.groups) {
+      if (!pinningTerminals.empty()) {
+        pinningTerminals.emplace_back("");
+        pinningMeanings.emplace_back("");
+      }
+      pinningTerminals.insert(pinningTerminals.end(), g.terminals.begin(), g.terminals.end());
+      for (std::string& l : SplitLines(g.meanings)) pinningMeanings.push_back(std::move(l));
+    }
     auto& caption2 = f.Label("FRQ_Caption2");
     auto& caption3 = f.Label("FRQ_Caption3");
     auto& result3 = f.Text("FRQ_ResultBlock3_P1");
@@ -643,7 +588,7 @@ struct FrqFiller : Layout {
       SetLines(result1, pinningTerminals);
       SetLines(result2, pinningMeanings);
     } else {
-      const std::vector<FrqStepText> texts = FrqDocumentSteps(m);
+      const std::vector<FrqStepText>& texts = page1.instructions.steps;
       const auto below = [](const pdf::TControl& above) { return above.Top() + above.Height() + kHW; };
       caption1.SetPrintable(true);
       caption1.SetCaption(W(texts[0].heading));
@@ -668,7 +613,7 @@ struct FrqFiller : Layout {
         result4.Lines().clear();
       }
       auto& caption4 = f.Label("FRQ_Caption4");
-      caption4.SetCaption(W(Tx(texts::txPinning)));
+      caption4.SetCaption(W(pinning.caption));
       caption4.SetTop(below(f.Label(m == 2 ? "FRQ_Illu_3" : "FRQ_Illu_2")));
       auto& pin1 = f.Text("FRQ_ResultBlock1_P2");
       auto& pin2 = f.Text("FRQ_ResultBlock2_P2");
@@ -750,28 +695,33 @@ void Write(TPDFForm& form, Sink sink, Produce produce) {
   }
 }
 
-void WriteDc(TPDFForm& form, const DcScreen& dc, std::string_view note, Sink sink) {
+// DC, thermocouple and RTD: one page layout, filled and printed once per page.
+void WritePdfPages(TPDFForm& form, const Document& d, Sink sink) {
   Write(form, sink, [&] {
     PdfPageFiller p(form);
-    const bool twoStep = dc.TwoStep();
-    const auto fill = [&](int step) {
-      p.Header("DC", twoStep ? step : 0, twoStep ? 2 : 0, note);
-      p.DcTaskBlock(dc, step);
-      p.DcBoard(dc, step);
-      if (twoStep)
-        p.DcTwoStepInstructions(step);
+    const auto fill = [&](const Page& page) {
+      const Board& board = page.boards.front();
+      const TaskBlock& task = *page.task;
+      p.Header(page.header, board, task);
+      p.Task(page.header, task);
+      p.PaintBoardOf(board);
+      const Instructions& in = page.instructions;
+      if (!in.paragraphs.empty())
+        p.Paragraphs(in.paragraphs);
+      else if (!in.terminalLists.empty())
+        p.TerminalInstructions(in.terminalLists);
       else
-        p.DcInstructions(dc);
-      p.Columns(true);
+        p.DcInstructions(in.lines);
+      p.Columns(task.style == TaskStyle::Numbers, board.plan);
     };
-    form.Label("IlluLabel").SetPrintable(twoStep);
-    fill(1);
+    form.Label("IlluLabel").SetPrintable(d.pages.front().boards.front().illustration > 0);
+    fill(d.pages.front());
     form.PDFReport.OpenDocument();
     form.PDFReport.PrintPage(form.PDFPage);
-    if (twoStep) {
-      // The board of step 2 carries other banks: it must not reuse the picture embedded
-      // for page 1 under the same name.
-      fill(2);
+    for (std::size_t i = 1; i < d.pages.size(); ++i) {
+      // The board of a further page carries other banks: it must not reuse the picture
+      // embedded for page 1 under the same name.
+      fill(d.pages[i]);
       auto& board = form.Image("ImagePCB");
       board.SetSharedImage(false);
       try {
@@ -785,38 +735,16 @@ void WriteDc(TPDFForm& form, const DcScreen& dc, std::string_view note, Sink sin
   });
 }
 
-void WriteTemperature(TPDFForm& form, const ThermoModel* thermo, const RtdModel* rtd, std::string_view note,
-                      Sink sink) {
-  Write(form, sink, [&] {
-    PdfPageFiller p(form);
-    form.Label("IlluLabel").SetPrintable(false);
-    p.Header(thermo ? "THERMO" : "RTD", 0, 0, note);
-    p.TemperatureTaskBlock(thermo, rtd);
-    if (thermo) {
-      p.TemperatureBoard(thermo->config.s1, thermo->config.s2, true);
-      p.TerminalInstructions(
-          {thermo->config.inputTerminalsText, thermo->config.outputTerminalsText, thermo->config.powerText});
-    } else {
-      p.TemperatureBoard(rtd->config.s1, rtd->config.s2, false);
-      p.TerminalInstructions(
-          {rtd->config.inputTerminalsText, rtd->config.outputTerminalsText, rtd->config.powerText});
-    }
-    p.Columns(false);
-    form.PDFReport.OpenDocument();
-    form.PDFReport.PrintPage(form.PDFPage);
-  });
-}
-
-void WriteFrq(TPDFForm& form, FrqModel& frq, std::string_view note, Sink sink) {
+void WriteFrq(TPDFForm& form, const Document& d, Sink sink) {
   Write(form, sink, [&] {
     FrqFiller p(form);
-    p.Fill(frq, note);
-    const int m = frq.config.modeIndex;
+    p.Fill(d);
+    const bool twoPages = d.pages.size() > 1;
     form.PDFReport.OpenDocument();
-    form.Label("FRQ_Illu_1").SetPrintable(m > 0);
+    form.Label("FRQ_Illu_1").SetPrintable(twoPages);
     form.PDFReport.PrintPage(form.FRQ_PDFPage1);
-    if (m != 0) {
-      p.ThirdIllustrationPrintable(m == 2);
+    if (twoPages) {
+      p.ThirdIllustrationPrintable(d.pages[1].boards.size() > 1);
       form.PDFReport.PrintPage(form.FRQ_PDFPage2);
     }
   });
@@ -826,58 +754,57 @@ void WriteFrq(TPDFForm& form, FrqModel& frq, std::string_view note, Sink sink) {
 
 // ---- public entry points ----------------------------------------------------------------
 
+ContentOptions TPDFForm::Options(std::string_view note) const {
+  return ContentOptions{texts::CurrentLanguage(), std::string(note), DateText()};
+}
+
+void TPDFForm::Save(const std::string& fileName, const Document& document) {
+  if (document.model == "FREQUENCY")
+    WriteFrq(*this, document, {&fileName, nullptr});
+  else
+    WritePdfPages(*this, document, {&fileName, nullptr});
+}
+
+std::string TPDFForm::Write(const Document& document) {
+  std::string out;
+  if (document.model == "FREQUENCY")
+    WriteFrq(*this, document, {nullptr, &out});
+  else
+    WritePdfPages(*this, document, {nullptr, &out});
+  return out;
+}
+
 void TPDFForm::SaveDCDocumentation(const std::string& fileName, const DcScreen& dc, std::string_view note) {
-  WriteDc(*this, dc, note, {&fileName, nullptr});
+  Save(fileName, DcDocument(dc, Options(note)));
 }
 void TPDFForm::SaveThermoDocumentation(const std::string& fileName, const ThermoModel& thermo,
                                        std::string_view note) {
-  WriteTemperature(*this, &thermo, nullptr, note, {&fileName, nullptr});
+  Save(fileName, ThermoDocument(thermo, Options(note)));
 }
 void TPDFForm::SaveRTDDocumentation(const std::string& fileName, const RtdModel& rtd, std::string_view note) {
-  WriteTemperature(*this, nullptr, &rtd, note, {&fileName, nullptr});
+  Save(fileName, RtdDocument(rtd, Options(note)));
 }
-void TPDFForm::SaveFRQDocumentation(const std::string& fileName, FrqModel& frq, std::string_view note) {
-  WriteFrq(*this, frq, note, {&fileName, nullptr});
+void TPDFForm::SaveFRQDocumentation(const std::string& fileName, const FrqModel& frq, std::string_view note) {
+  Save(fileName, FrqDocument(frq, Options(note)));
 }
 
 std::string TPDFForm::DCDocumentation(const DcScreen& dc, std::string_view note) {
-  std::string out;
-  WriteDc(*this, dc, note, {nullptr, &out});
-  return out;
+  return Write(DcDocument(dc, Options(note)));
 }
 std::string TPDFForm::ThermoDocumentation(const ThermoModel& thermo, std::string_view note) {
-  std::string out;
-  WriteTemperature(*this, &thermo, nullptr, note, {nullptr, &out});
-  return out;
+  return Write(ThermoDocument(thermo, Options(note)));
 }
 std::string TPDFForm::RTDDocumentation(const RtdModel& rtd, std::string_view note) {
-  std::string out;
-  WriteTemperature(*this, nullptr, &rtd, note, {nullptr, &out});
-  return out;
+  return Write(RtdDocument(rtd, Options(note)));
 }
-std::string TPDFForm::FRQDocumentation(FrqModel& frq, std::string_view note) {
-  std::string out;
-  WriteFrq(*this, frq, note, {nullptr, &out});
-  return out;
+std::string TPDFForm::FRQDocumentation(const FrqModel& frq, std::string_view note) {
+  return Write(FrqDocument(frq, Options(note)));
 }
 
 std::string TPDFForm::FrqRangeText(const FrqModel& frq) { return sheets::FrqRangeText(frq.config.outputIndex); }
 std::string TPDFForm::FrqRangeUnit(const FrqModel& frq) { return sheets::FrqRangeUnit(frq.config.outputIndex); }
 
-void TPDFForm::FrqDocumentBanks(FrqModel& frq, int step) {
-  // The entry a step uses is rewritten to the value the switches set, as after typing.
-  const int m = frq.config.modeIndex;
-  std::optional<FrqEntry> entry;
-  if (m == kFrqModeZeroToMax && step == 1) entry = FrqEntry::Upper;
-  if (m == kFrqModeMinToMax && step == 1) entry = FrqEntry::Lower;
-  if (m == kFrqModeMinToMax && step == 2) entry = FrqEntry::Upper;
-  if (entry) {
-    const std::string& text = *entry == FrqEntry::Lower ? frq.config.lowerText : frq.config.upperText;
-    if (const std::optional<double> value = FrqReadEntry(text)) {
-      const double q = FrqQuantize(*value).q;
-      if (q != *value) FrqEntryChanged(frq, *entry, FrqFrequencyText(q), 0, 0);
-    }
-  }
+void TPDFForm::FrqDocumentBanks(const FrqModel& frq, int step) {
   const FrqBanks banks = FrqStepSwitches(frq, step);
   SW1_FRQ.SwitchSettings().SetValue(banks.s1);
   SW2_FRQ.SwitchSettings().SetValue(banks.s2);

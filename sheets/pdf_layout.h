@@ -12,6 +12,7 @@
 
 #include "dipswitch/dipswitch.h"
 #include "pdf/report.h"
+#include "sheets/content.h"
 
 namespace setrix {
 class DcScreen;
@@ -98,21 +99,26 @@ class TPDFForm {
   dipswitch::TDIPSwitch& Bank(std::string_view name);
 
   // ---- the documentation (pdf_documentation.cpp) ----
-  // Each fills the pages from the module's screen model and writes the file: complete or
+  // Each builds the document's content from the module's screen model in the current
+  // language and with DateText, and writes the file: complete or
   // not at all (pdf::EFileError names the file and the system's reason). `note` is the
   // module's user text. Texts are UTF-8; they are written in Windows-1252, characters
   // outside it as "?".
   void SaveDCDocumentation(const std::string& fileName, const DcScreen& dc, std::string_view note);
   void SaveThermoDocumentation(const std::string& fileName, const ThermoModel& thermo, std::string_view note);
   void SaveRTDDocumentation(const std::string& fileName, const RtdModel& rtd, std::string_view note);
-  // May rewrite a frequency entry with the value the switches actually set.
-  void SaveFRQDocumentation(const std::string& fileName, FrqModel& frq, std::string_view note);
+  // The frequency entries are documented as they stand (FrqSettleEntries first).
+  void SaveFRQDocumentation(const std::string& fileName, const FrqModel& frq, std::string_view note);
+
+  // A document's content (content.h) laid out and written to a file, or into memory.
+  void Save(const std::string& fileName, const Document& document);
+  std::string Write(const Document& document);
 
   // The same documents written into memory.
   std::string DCDocumentation(const DcScreen& dc, std::string_view note);
   std::string ThermoDocumentation(const ThermoModel& thermo, std::string_view note);
   std::string RTDDocumentation(const RtdModel& rtd, std::string_view note);
-  std::string FRQDocumentation(FrqModel& frq, std::string_view note);
+  std::string FRQDocumentation(const FrqModel& frq, std::string_view note);
 
   // The date shown in the address column; by default today in the user's short date
   // format. Tests and the command line fix it.
@@ -122,7 +128,10 @@ class TPDFForm {
   static std::string FrqRangeText(const FrqModel& frq);
   static std::string FrqRangeUnit(const FrqModel& frq);
   // Sets SW1_FRQ and SW2_FRQ to the banks of step 1 to 3 of the frequency converter.
-  void FrqDocumentBanks(FrqModel& frq, int step);
+  void FrqDocumentBanks(const FrqModel& frq, int step);
+
+  // The content options of a document in the current language: the note and DateText.
+  ContentOptions Options(std::string_view note) const;
 
  private:
   template <class T>

@@ -187,6 +187,33 @@ TEST_F(FrqTest, WorkedExampleFminToFmax) {
   EXPECT_TRUE(m.stepButtonVisible[1]);
 }
 
+TEST_F(FrqTest, SettleEntriesRewritesWhatTheStepsUse) {
+  // Entries as a store or a script might leave them, not rewritten by typing.
+  struct Case {
+    int mode;
+    const char *lower, *upper;
+    bool changed;
+    const char *lowerAfter, *upperAfter;
+  };
+  const Case cases[] = {
+      {kFrqModeZeroToMax, "1234", "1234", true, "1234", "1230"},  // mode 0 does not use the lower entry
+      {kFrqModeMinToMax, "1.96", "1234", true, "2", "1230"},
+      {kFrqModeMinToMax, "50", "abc", false, "50", "abc"},       // no number: left for the step to show nothing
+      {kFrqModeSpecial, "1234", "1234", false, "1234", "1234"},  // the special range is taught, not typed
+      {kFrqModeMinToMax, "50", "1230", false, "50", "1230"},
+  };
+  for (const Case& c : cases) {
+    FrqChoose(m, FrqList::Mode, c.mode);
+    FrqChoose(m, FrqList::Output, 0);
+    m.config.lowerText = c.lower;
+    m.config.upperText = c.upper;
+    EXPECT_EQ(FrqSettleEntries(m), c.changed) << c.mode << " " << c.lower << " " << c.upper;
+    EXPECT_EQ(m.config.lowerText, c.lowerAfter) << c.mode << " " << c.lower;
+    EXPECT_EQ(m.config.upperText, c.upperAfter) << c.mode << " " << c.upper;
+    EXPECT_FALSE(FrqSettleEntries(m)) << "a second pass changes nothing";
+  }
+}
+
 TEST_F(FrqTest, EntryRewriteKeepsCaretAndSelection) {
   FrqChoose(m, FrqList::Mode, kFrqModeMinToMax);
   struct Case {

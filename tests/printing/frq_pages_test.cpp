@@ -54,7 +54,7 @@ class FrqPagesTest : public testing::Test {
     {
       auto printer = test::PdfPrinter(file, 600, QMarginsF(4, 4, 4, 4));
       QtPrinterSink sink(*printer);
-      PrintFRQDocumentation(sink, form, frq, note, options);
+      PrintFRQDocumentation(sink, frq, note, options);
     }
     form.SaveFRQDocumentation((test::OutputDir() / (name + "_saved.pdf")).string(), frq, note);
     return test::ReadPdfText(file);

@@ -243,7 +243,7 @@ TEST_F(PrintoutTest, BoardBanksLegendAndCaption) {
 
   // The caption's y is converted without the printable area's offset.
   out.PrintCaption(2, 12.0);
-  const DrawnText caption = log.Find("Illustration  2.)").at(0);
+  const DrawnText caption = log.Find("Illustration 2.)").at(0);
   EXPECT_EQ(caption.x, 180);
   EXPECT_EQ(caption.y, 1200 - out.CmToPxY(2.8 * 0.322));
   EXPECT_TRUE(caption.font.bold);

@@ -373,12 +373,13 @@ TEST_F(PdfDocumentation, FrequencyBanksFollowEachStep) {
     }
 }
 
-TEST_F(PdfDocumentation, FrequencyEntryIsRewrittenToTheValueTheSwitchesSet) {
+TEST_F(PdfDocumentation, FrequencyDocumentLeavesTheModelAlone) {
   LanguageScope scope(1);
   FrqModel frq = Frq(0, "", "1230", 3);
   frq.config.upperText = "1234";  // as if typed without the screen's rewriting
+  form_.FRQDocumentation(frq, "");
+  EXPECT_EQ(frq.config.upperText, "1234");
   form_.FrqDocumentBanks(frq, 1);
-  EXPECT_EQ(frq.config.upperText, "1230");
   EXPECT_EQ(form_.SW1_FRQ.SwitchSettings().Value(), FrqStepSwitches(frq, 1).s1);
   frq.config.upperText = "abc";  // not a number: banks without levers
   form_.FrqDocumentBanks(frq, 1);
