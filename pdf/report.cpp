@@ -386,11 +386,15 @@ void TPRImage::Render(TPRCanvas& canvas, const TRect& rect) {
     }
   }
   if (create) {
-    if (bytesOf_ != picture_) {
-      bytes_ = PrepareImageBytes(*picture_);
-      bytesOf_ = picture_;
+    auto hit = std::find_if(converted_.begin(), converted_.end(),
+                            [this](const Converted& c) { return c.picture == picture_; });
+    if (hit == converted_.end()) {
+      if (converted_.size() == kConvertedKept) converted_.pop_back();
+      converted_.insert(converted_.begin(), {picture_, PrepareImageBytes(*picture_)});
+    } else {
+      std::rotate(converted_.begin(), hit, hit + 1);
     }
-    doc.AddImage(name, MakeImage(bytes_));
+    doc.AddImage(name, MakeImage(converted_.front().bytes));
   }
 
   const auto h = static_cast<float>(pdf->MediaHeight());

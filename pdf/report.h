@@ -450,11 +450,16 @@ class TPRImage final : public TPRItem {
 
  private:
   std::shared_ptr<const raster::Bitmap> picture_;
-  // The image bytes of the picture last embedded, kept while the same picture stays set,
-  // so that a picture that never changes is converted once and not for every document.
-  // Holding the picture keeps its address from being reused by another one.
-  std::shared_ptr<const raster::Bitmap> bytesOf_;
-  TPdfImageBytes bytes_;
+  // The image bytes of the pictures last embedded, newest first, so that a picture that
+  // comes again (one that never changes, or the boards of a two-step document by turns) is
+  // converted once and not for every document. Holding a picture keeps its address from
+  // being reused by another one.
+  struct Converted {
+    std::shared_ptr<const raster::Bitmap> picture;
+    TPdfImageBytes bytes;
+  };
+  static constexpr std::size_t kConvertedKept = 4;
+  std::vector<Converted> converted_;
   bool shared_ = true;
   bool stretch_ = true;
 };

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dipswitch/dipswitch.h"
@@ -49,6 +50,15 @@ enum class TaskStyle {
 };
 
 struct TaskRow {
+  TaskRow() = default;
+  TaskRow(std::string label, std::string value, std::string unit, std::optional<std::string> room = std::nullopt,
+          bool entered = false)
+      : label(std::move(label)),
+        value(std::move(value)),
+        unit(std::move(unit)),
+        room(std::move(room)),
+        entered(entered) {}
+
   std::string label;  // "Start value:"
   std::string value;  // "4.0", "Thermocouple type K": "K"
   std::string unit;   // "mA", "Hz", or empty

@@ -207,15 +207,53 @@ Lines AddressLines(const PageHeader& h) {
   return lines;
 }
 
-// Paints the banks of a board into its picture and places their name labels (found by the
-// bank's name) relative to the board element.
-void PaintBoard(raster::Bitmap& board, const pdf::TPRImage& image, const std::vector<BoardBank>& banks,
-                const std::function<pdf::TPRLabel&(const BoardBank&)>& label) {
-  const double sx = 225.0 / board.Width(), sy = 172.0 / board.Height();
-  for (const BoardBank& b : banks) {
+// The key of a board picture: the picture and every bank's count, alignment, value and place.
+std::string BoardKey(const Board& board) {
+  std::string key = board.picture;
+  for (const BoardBank& b : board.banks) {
+    key += '|';
+    for (int v : {b.count, static_cast<int>(b.alignment), b.value, b.place.left, b.place.top}) {
+      key += std::to_string(v);
+      key += ',';
+    }
+  }
+  return key;
+}
+
+// The board picture with its banks painted in, and where each bank lies on it. The form
+// keeps the boards it painted last: a board shown again (the two steps of a DC two-step
+// document, the next document of the same task) is the same picture, drawn once, whose
+// image bytes the page element has kept as well.
+const TPDFForm::PaintedBoard& PaintedBoardOf(TPDFForm& form, const Board& board) {
+  std::vector<TPDFForm::PaintedBoard>& kept = form.PaintedBoards;
+  std::string key = BoardKey(board);
+  const auto hit = std::find_if(kept.begin(), kept.end(), [&](const auto& p) { return p.key == key; });
+  if (hit != kept.end()) {
+    std::rotate(kept.begin(), hit, hit + 1);
+    return kept.front();
+  }
+  raster::Bitmap picture = resources::Picture(board.picture);
+  std::vector<pdf::TRect> banks;
+  for (const BoardBank& b : board.banks) {
     dipswitch::TDIPSwitch bank;
     ConfigureBank(bank, b.count, b.alignment, b.value);
-    const pdf::TRect r = PaintBank(board, bank, b.place.left, b.place.top);
+    banks.push_back(PaintBank(picture, bank, b.place.left, b.place.top));
+  }
+  if (kept.size() == TPDFForm::kPaintedBoardsKept) kept.pop_back();
+  kept.insert(kept.begin(),
+              {std::move(key), std::make_shared<const raster::Bitmap>(std::move(picture)), std::move(banks)});
+  return kept.front();
+}
+
+// Puts the board with its banks into the image element and places the banks' name labels
+// (found by the bank's name) relative to it.
+void PaintBoard(TPDFForm& form, pdf::TPRImage& image, const Board& board,
+                const std::function<pdf::TPRLabel&(const BoardBank&)>& label) {
+  const TPDFForm::PaintedBoard& painted = PaintedBoardOf(form, board);
+  const double sx = 225.0 / painted.picture->Width(), sy = 172.0 / painted.picture->Height();
+  for (std::size_t i = 0; i < board.banks.size(); ++i) {
+    const BoardBank& b = board.banks[i];
+    const pdf::TRect& r = painted.banks[i];
     pdf::TPRLabel& l = label(b);
     switch (b.place.namePlace) {
       case resources::BankNamePlace::RightOfTop:
@@ -232,6 +270,7 @@ void PaintBoard(raster::Bitmap& board, const pdf::TPRImage& image, const std::ve
         break;
     }
   }
+  image.SetPicture(painted.picture);
 }
 
 // The plan's numbers in the layout's label order: left and right of the rows 169, 188, 32
@@ -302,15 +341,13 @@ struct PdfPageFiller : Layout {
   }
 
   void PaintBoardOf(const Board& b) {
-    raster::Bitmap board = resources::Picture(b.picture);
     auto& pcb = f.Image("ImagePCB");
     bool s3 = false;
     for (const BoardBank& bank : b.banks) s3 = s3 || bank.name == "S3";
     for (const char* name : {"LblSW1", "LblSW2"}) f.Label(name).SetPrintable(true);
     f.Label("LblSW3").SetPrintable(s3);
-    PaintBoard(board, pcb, b.banks,
+    PaintBoard(f, pcb, b,
                [&](const BoardBank& bank) -> pdf::TPRLabel& { return f.Label("LblSW" + bank.name.substr(1)); });
-    pcb.SetPicture(std::move(board));
 
     auto& plan = f.Image("ImageKP");
     plan.SetWidth(PlanWidth(b.plan));
@@ -553,12 +590,10 @@ struct FrqFiller : Layout {
     for (std::size_t k = 0; k < boards.size(); ++k) {
       const Step& s = steps[k];
       const Board& b = *boards[k];
-      raster::Bitmap board = resources::Picture(b.picture);
       auto& image = f.Image(s.board);
-      PaintBoard(board, image, b.banks, [&](const BoardBank& bank) -> pdf::TPRLabel& {
+      PaintBoard(f, image, b, [&](const BoardBank& bank) -> pdf::TPRLabel& {
         return f.Label(bank.name == "S1" ? s.label1 : s.label2);
       });
-      image.SetPicture(std::move(board));
       f.Image(s.plan).SetPicture(Pic(b.plan.picture));
     }
 
@@ -767,11 +802,15 @@ void TPDFForm::Save(const std::string& fileName, const Document& document) {
 
 std::string TPDFForm::Write(const Document& document) {
   std::string out;
+  Write(document, out);
+  return out;
+}
+
+void TPDFForm::Write(const Document& document, std::string& out) {
   if (document.model == "FREQUENCY")
     WriteFrq(*this, document, {nullptr, &out});
   else
     WritePdfPages(*this, document, {nullptr, &out});
-  return out;
 }
 
 void TPDFForm::SaveDCDocumentation(const std::string& fileName, const DcScreen& dc, std::string_view note) {

@@ -269,6 +269,14 @@ TPDFForm::TPDFForm() : PDFReport(), DateText(LocalShortDate) {
   BuildPage(PDFPage, kPdfPage);
   BuildPage(FRQ_PDFPage1, kFrqPage1);
   BuildPage(FRQ_PDFPage2, kFrqPage2);
+  // Every element by name, as a search of the pages in this order finds it first: the
+  // documents look elements up by name hundreds of times each.
+  const std::pair<const pdf::TPRPage*, std::span<const LayoutElement>> pages[] = {
+      {&PDFPage, kPdfPage}, {&FRQ_PDFPage1, kFrqPage1}, {&FRQ_PDFPage2, kFrqPage2}};
+  for (const auto& [page, elements] : pages)
+    for (const LayoutElement& e : elements)
+      if (!elements_.contains(e.name))
+        if (pdf::TControl* c = page->FindControl(e.name)) elements_.emplace(std::string(e.name), c);
 
   for (const ScratchBank& b : kScratchBanks) {
     dipswitch::TDIPSwitchObject& s = Bank(b.name).SwitchSettings();
@@ -280,8 +288,7 @@ TPDFForm::TPDFForm() : PDFReport(), DateText(LocalShortDate) {
 }
 
 pdf::TControl& TPDFForm::Element(std::string_view name) const {
-  for (const pdf::TPRPage* page : {&PDFPage, &FRQ_PDFPage1, &FRQ_PDFPage2})
-    if (pdf::TControl* c = page->FindControl(name)) return *c;
+  if (const auto it = elements_.find(name); it != elements_.end()) return *it->second;
   throw std::out_of_range("layout: no element " + std::string(name));
 }
 

@@ -6,9 +6,12 @@
 // pdf_documentation.h). What a save changes stays changed for the next save.
 #include <array>
 #include <functional>
+#include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dipswitch/dipswitch.h"
 #include "pdf/report.h"
@@ -113,12 +116,25 @@ class TPDFForm {
   // A document's content (content.h) laid out and written to a file, or into memory.
   void Save(const std::string& fileName, const Document& document);
   std::string Write(const Document& document);
+  // Into `out`, replacing what it held; a caller that writes many documents keeps one
+  // buffer and so does not have its memory allocated and given back for every one.
+  void Write(const Document& document, std::string& out);
 
   // The same documents written into memory.
   std::string DCDocumentation(const DcScreen& dc, std::string_view note);
   std::string ThermoDocumentation(const ThermoModel& thermo, std::string_view note);
   std::string RTDDocumentation(const RtdModel& rtd, std::string_view note);
   std::string FRQDocumentation(const FrqModel& frq, std::string_view note);
+
+  // The board pictures painted last, newest first (pdf_documentation.cpp): a board with the
+  // same banks is drawn once and embedded from the same picture.
+  struct PaintedBoard {
+    std::string key;
+    std::shared_ptr<const raster::Bitmap> picture;
+    std::vector<pdf::TRect> banks;  // each bank's rectangle on the picture
+  };
+  static constexpr std::size_t kPaintedBoardsKept = 8;
+  std::vector<PaintedBoard> PaintedBoards;
 
   // The date shown in the address column; by default today in the user's short date
   // format. Tests and the command line fix it.
@@ -136,6 +152,7 @@ class TPDFForm {
  private:
   template <class T>
   T& Find(std::string_view name) const;
+  std::map<std::string, pdf::TControl*, std::less<>> elements_;
 };
 
 }  // namespace setrix::sheets

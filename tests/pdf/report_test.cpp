@@ -258,6 +258,18 @@ TEST(ReportImage, EveryDocumentEmbedsThePictureSetWhenItIsPrinted) {
     image.SetPicture(*made);
     EXPECT_EQ(print(f), fresh(std::make_shared<const raster::Bitmap>(*made)));
   }
+  // Pictures by turns, more of them than the element keeps converted.
+  std::vector<std::shared_ptr<const raster::Bitmap>> turns;
+  for (int k = 1; k < 7; ++k) {
+    raster::Bitmap p = Picture(4, 3);
+    p.SetIndex(k % 4, k / 4, 1);
+    turns.push_back(std::make_shared<const raster::Bitmap>(p));
+  }
+  for (int round = 0; round < 2; ++round)
+    for (const auto& picture : turns) {
+      image.SetPicture(picture);
+      EXPECT_EQ(print(f), fresh(picture));
+    }
 }
 
 TEST(ReportImage, UnsharedImagesTakeTheNextFreeNumberFromARandomStart) {

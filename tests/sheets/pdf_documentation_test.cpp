@@ -424,6 +424,35 @@ TEST_F(PdfDocumentation, StateCarriedFromOneSaveToTheNext) {
   EXPECT_NE(form_.DCDocumentation(*dc, "").find("(S3) Tj"), std::string::npos);
 }
 
+// The form keeps the boards it painted last: whatever came before, each document carries
+// the boards of its own task, as a new form draws them.
+TEST_F(PdfDocumentation, KeptBoardsAreTheBoardsOfTheDocumentWritten) {
+  LanguageScope scope(1);
+  const auto fixed = [](TPDFForm& form) {
+    form.DateText = [] { return "24.12.2026"; };
+    form.PDFReport.SetRandom([](int) { return 7; });
+  };
+  fixed(form_);
+  std::vector<std::unique_ptr<DcScreen>> tasks;
+  tasks.push_back(DcTwoStep());
+  tasks.push_back(DcTwoStep(true));                                         // one switch of S3 differs
+  const char* ends[] = {"1", "2", "3", "5", "7", "10", "20", "50", "100"};  // more boards than are kept
+  for (const char* end : ends)
+    tasks.push_back(DcTask("0", end, DcUnitButton::RBtnEV, "0", "10", DcUnitButton::RBtnAV));
+  for (int round = 0; round < 2; ++round)
+    for (const auto& dc : tasks) {
+      TPDFForm fresh;
+      fixed(fresh);
+      EXPECT_EQ(form_.DCDocumentation(*dc, ""), fresh.DCDocumentation(*dc, "")) << round;
+    }
+  for (int mode = 0; mode < 3; ++mode) {
+    const FrqModel frq = Frq(mode, "50", "1230", 3);
+    TPDFForm fresh;
+    fixed(fresh);
+    EXPECT_EQ(form_.FRQDocumentation(frq, ""), fresh.FRQDocumentation(frq, "")) << mode;
+  }
+}
+
 TEST_F(PdfDocumentation, DcScreenWithoutInstructionsPrintsNone) {
   LanguageScope scope(1);
   DcScreen dc;  // entries typed, not calculated: no instruction lines
