@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "devices/device_model.h"
+#include "devices/module_screen.h"
 #include "devices/settings_file.h"
 #include "modules/settings_schema.h"
 #include "texts/texts.h"
@@ -140,25 +141,6 @@ void ApplyConfigFile(CLI::App& command, ConfigOptions& options) {
   options.extra = device.extra;
 }
 
-// The choices and the note of `module` as the desktop program shows them after loading.
-configfile::Device StoredDevice(const ModuleModels& m, std::string_view module) {
-  configfile::Device d;
-  if (module == "dc") {
-    d = devices::DeviceOf(m.dc);
-    d.note = m.dc.Config().userText;
-  } else if (module == "thermo") {
-    d = devices::DeviceOf(m.thermo);
-    d.note = m.thermo.config.userText;
-  } else if (module == "rtd") {
-    d = devices::DeviceOf(m.rtd);
-    d.note = m.rtd.config.userText;
-  } else {
-    d = devices::DeviceOf(m.frq);
-    d.note = m.frq.config.userText;
-  }
-  return d;
-}
-
 // "Thermo/Min", as the file names it.
 std::string ValueName(const settings::Key& key, std::string_view name) {
   const std::string_view path = key.path;
@@ -202,7 +184,9 @@ void ApplySettingsFile(CLI::App& command, const std::string& file) {
               << module << " choices, so none are taken\n";
     return;
   }
-  const configfile::Device device = StoredDevice(models, module);
+  const devices::ModuleScreens screens(models);
+  // The choices and the note as the desktop program's screen shows them after loading.
+  const configfile::Device device = screens.Named(module)->Device();
   const auto fail = [&](std::string_view choice, const std::string& why) {
     std::string name = "UserText";
     for (const settings::Value& v : key.values)
@@ -212,14 +196,7 @@ void ApplySettingsFile(CLI::App& command, const std::string& file) {
   // What the screen took but the command would refuse (an entry text that cannot be typed).
   try {
     ModuleModels check;
-    if (module == "dc")
-      devices::ApplyDevice(check.dc, device);
-    else if (module == "thermo")
-      devices::ApplyDevice(check.thermo, device);
-    else if (module == "rtd")
-      devices::ApplyDevice(check.rtd, device);
-    else
-      devices::ApplyDevice(check.frq, device);
+    devices::ModuleScreens(check).Named(module)->Apply(device);
   } catch (const devices::DeviceError& e) {
     fail(e.Field(), e.what());
   }
