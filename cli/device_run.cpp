@@ -27,6 +27,20 @@ bool IsTaskOption(std::string_view module, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// Gives `text` to the option `name` unless the command line gave it (that wins); the
+// option's own refusal goes to `refused` with its message.
+template <class Refused>
+void GiveUnlessGiven(CLI::App& command, const std::string& name, const std::string& text, Refused refused) {
+  CLI::Option* option = command.get_option_no_throw(name);
+  if (option == nullptr || option->count() != 0) return;
+  option->add_result(text);
+  try {
+    option->run_callback();
+  } catch (const CLI::ParseError& e) {
+    refused(std::string(e.what()));
+  }
+}
+
 }  // namespace
 
 const std::vector<std::string>& TaskOptions(std::string_view module) {
@@ -121,14 +135,9 @@ void ApplyConfigFile(CLI::App& command, ConfigOptions& options) {
            ", field \"device." + name + "\"";
   };
   const auto give = [&](const std::string& optionName, const std::string& text, const std::string& fieldName) {
-    CLI::Option* option = command.get_option_no_throw(optionName);
-    if (option == nullptr || option->count() != 0) return;  // given on the command line: that wins
-    option->add_result(text);
-    try {
-      option->run_callback();
-    } catch (const CLI::ParseError& e) {
-      throw CLI::ValidationError("--config", field(fieldName) + ": " + e.what());
-    }
+    GiveUnlessGiven(command, optionName, text, [&](const std::string& why) {
+      throw CLI::ValidationError("--config", field(fieldName) + ": " + why);
+    });
   };
   for (const auto& [name, text] : device.choices) {
     if (!IsTaskOption(module, name))
@@ -201,14 +210,7 @@ void ApplySettingsFile(CLI::App& command, const std::string& file) {
     fail(e.Field(), e.what());
   }
   const auto give = [&](const std::string& optionName, const std::string& text, std::string_view choice) {
-    CLI::Option* option = command.get_option_no_throw(optionName);
-    if (option == nullptr || option->count() != 0) return;  // given on the command line: that wins
-    option->add_result(text);
-    try {
-      option->run_callback();
-    } catch (const CLI::ParseError& e) {
-      fail(choice, e.what());
-    }
+    GiveUnlessGiven(command, optionName, text, [&](const std::string& why) { fail(choice, why); });
   };
   for (const auto& [name, text] : device.choices) give("--" + name, text, name);
   if (!device.note.empty()) give("--note", device.note, "");
