@@ -1,34 +1,19 @@
 // --settings FILE of the module commands: the desktop program's stored choices as the start,
 // options given override them, bad files and values are named.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "run_cli.h"
 
 namespace {
 
 const std::string kFixture = SETRIX_TEST_DIR "/../app/fixtures/setrix.ini";
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-RunResult RunCli(const std::string& args) {
-  const std::string command = std::string("\"") + SETRIX_CLI_PATH + "\" " + args + " 2>&1";
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using setrix::cli::test::RunCli;
+using setrix::cli::test::RunResult;
 
 nlohmann::json Json(const std::string& args) {
   const RunResult run = RunCli(args + " --json");
@@ -85,7 +70,7 @@ TEST(SettingsOption, OptionsGivenOverrideTheStoredChoices) {
 TEST(SettingsOption, WithoutOutValueNothingButTheDcKeyIsTaken) {
   const std::string file = Written(
       "no-outvalue.ini", "[Software]\nZantrel\\Setrix\\DC\\Language=1\nZantrel\\Setrix\\Thermo\\Input=1\n");
-  const RunResult run = RunCli("thermo --settings " + file + " --json");
+  const RunResult run = RunCli("thermo --settings " + file + " --json", true);
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("warning: " + file + " holds no DC/OutValue"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("\"index\": -1"), std::string::npos);
@@ -118,7 +103,7 @@ TEST(SettingsOption, BadFilesAndValuesAreNamed) {
   for (const Case& c : cases) {
     const std::string file = c.file.empty() ? testing::TempDir() + "missing.ini"
                                             : Written("bad" + std::to_string(++n) + ".ini", c.file);
-    const RunResult run = RunCli(c.command + " --settings " + file);
+    const RunResult run = RunCli(c.command + " --settings " + file, true);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_NE(run.output.find(file), std::string::npos) << run.output;
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
