@@ -30,6 +30,7 @@
 #include "devices/batch.h"
 #include "devices/device_model.h"
 #include "devices/module_run.h"
+#include "devices/module_screen.h"
 #include "texts/texts.h"
 
 namespace setrix::app {
@@ -52,26 +53,6 @@ QString TitleOf(const QString& caption) {
   t.remove(QLatin1Char('&'));
   if (t.endsWith(QLatin1String("..."))) t.chop(3);
   return t;
-}
-
-ModuleKind KindOf(const std::string& module) {
-  if (module == "dc") return ModuleKind::DC;
-  if (module == "thermo") return ModuleKind::Thermo;
-  if (module == "rtd") return ModuleKind::RTD;
-  if (module == "frq") return ModuleKind::FRQ;
-  return ModuleKind::None;
-}
-
-// The product tag of the Product menu: 0 DC, 1 RTD, 2 thermocouple, 3 frequency.
-int ProductTag(ModuleKind kind) {
-  switch (kind) {
-    case ModuleKind::DC: return 0;
-    case ModuleKind::RTD: return 1;
-    case ModuleKind::Thermo: return 2;
-    case ModuleKind::FRQ: return 3;
-    case ModuleKind::None: break;
-  }
-  return -1;
 }
 
 bool IsConfigurationFile(const QString& file) {
@@ -297,17 +278,12 @@ bool TForm1::OpenConfigurationFile(const QString& file) {
 
 bool TForm1::ShowDevice(const configfile::Device& device, const QString& file,
                         const std::map<std::string, int>& fieldLines) {
-  const ModuleKind kind = KindOf(device.module);
+  devices::ModuleScreen* screen = screens_->Named(device.module);
   try {
-    switch (kind) {
-      case ModuleKind::DC: devices::ApplyDevice(models_->dc, device); break;
-      case ModuleKind::Thermo: devices::ApplyDevice(models_->thermo, device); break;
-      case ModuleKind::RTD: devices::ApplyDevice(models_->rtd, device); break;
-      case ModuleKind::FRQ: devices::ApplyDevice(models_->frq, device); break;
-      case ModuleKind::None:
-        throw devices::DeviceError("module",
-                                   "\"" + device.module + "\" is no module; use one of dc, thermo, rtd, frq");
-    }
+    if (screen == nullptr)
+      throw devices::DeviceError("module",
+                                 "\"" + device.module + "\" is no module; use one of dc, thermo, rtd, frq");
+    screen->Apply(device);
   } catch (const devices::DeviceError& e) {
     const std::string field = e.Field() == "module" ? "module" : "choices." + e.Field();
     const auto line = fieldLines.find(field);
@@ -319,6 +295,7 @@ bool TForm1::ShowDevice(const configfile::Device& device, const QString& file,
   }
   // A device being read on the screen gives way to the opened one.
   if (ReadDevice && ReadDevice->Active()) ReadDevice->Leave();
+  const ModuleKind kind = screen->Kind();
   SetUserText(kind, Utf8(device.note));
   openedDevices_[static_cast<std::size_t>(kind)] = device;
   // The DC screen shows no result for the new choices when it is entered.
@@ -327,21 +304,15 @@ bool TForm1::ShowDevice(const configfile::Device& device, const QString& file,
     CheckLanguageItem(Language());
     SetMenusEnabled(true, true, true, true, true);
   }
-  ProduktClick(ProductTag(kind));
+  ProduktClick(screen->ProductTag());
   return true;
 }
 
 configfile::Device TForm1::ScreenDevice() const {
   const ModuleKind kind = ActiveModule();
-  configfile::Device d;
-  switch (kind) {
-    case ModuleKind::DC: d = devices::DeviceOf(models_->dc); break;
-    case ModuleKind::Thermo: d = devices::DeviceOf(models_->thermo); break;
-    case ModuleKind::RTD: d = devices::DeviceOf(models_->rtd); break;
-    case ModuleKind::FRQ: d = devices::DeviceOf(models_->frq); break;
-    case ModuleKind::None: return d;
-  }
-  d.note = UserText(kind).toStdString();
+  const ModuleRow* row = RowOf(kind);
+  if (row == nullptr) return {};
+  configfile::Device d = row->screen->Device();
   const configfile::Device& opened = openedDevices_[static_cast<std::size_t>(kind)];
   if (opened.module == d.module) {
     d.tag = opened.tag;
@@ -393,7 +364,8 @@ void TForm1::ScreenToListRow() {
   const int row = deviceList_ != nullptr ? deviceList_->ActiveRow() : -1;
   if (row < 0) return;
   configfile::ListEntry& entry = deviceList_->List().entries[static_cast<std::size_t>(row)];
-  if (!entry.device || KindOf(entry.device->module) != ActiveModule()) return;
+  const devices::ModuleScreen* module = entry.device ? screens_->Named(entry.device->module) : nullptr;
+  if (module == nullptr || module->Kind() != ActiveModule()) return;
   const configfile::Device screen = ScreenDevice();
   if (entry.device->choices == screen.choices && entry.device->note == screen.note) return;
   entry.device->choices = screen.choices;

@@ -109,6 +109,28 @@ void ListPage::ShowInstructions(bool visible, int s1, int s2, const std::string&
   SW2->SetValue(s2);
 }
 
+void ListPage::ApplyLanguage() {
+  captions[0]->setText(WithColon(texts::txInput));
+  captions[1]->setText(WithColon(texts::txStartValue));
+  captions[2]->setText(WithColon(texts::txEndValue));
+  captions[3]->setText(WithColon(texts::txOutput));
+  captions[4]->setText(FifthCaption());
+  captions[5]->setText(DisplayText(texts::Tx(texts::txFineCalibration)));
+  ApplyTitle();
+}
+
+void ListPage::Update() {
+  UpdateModel();
+  Sync();
+  emit documentableChanged(ModelDocumentable());
+}
+
+void ListPage::Choose(int list, int index) {
+  ChooseInModel(list, index);
+  Sync();
+  emit documentableChanged(ModelDocumentable());
+}
+
 // --- thermocouple -------------------------------------------------------------------------
 
 namespace {
@@ -138,36 +160,13 @@ ThermoPage::ThermoPage(ThermoModel& model, QWidget* parent) : ListPage(kThermoNa
   Sync();
 }
 
-void ThermoPage::ApplyLanguage() {
-  captions[0]->setText(WithColon(texts::txInput));
-  captions[1]->setText(WithColon(texts::txStartValue));
-  captions[2]->setText(WithColon(texts::txEndValue));
-  captions[3]->setText(WithColon(texts::txOutput));
-  captions[4]->setText(WithColon(texts::txFilter));
-  captions[5]->setText(DisplayText(texts::Tx(texts::txFineCalibration)));
-  ApplyTitle();
-}
+QString ThermoPage::FifthCaption() const { return WithColon(texts::txFilter); }
 
-void ThermoPage::Update() {
-  ThermoUpdate(model_);
-  Sync();
-  emit documentableChanged(model_.documentable);
-}
-
-void ThermoPage::Choose(int list, int index) {
+void ThermoPage::ChooseInModel(int list, int index) {
   ThermoChoose(model_, kThermoLists[static_cast<std::size_t>(list)], index);
-  Sync();
-  emit documentableChanged(model_.documentable);
 }
 
-void ThermoPage::Sync() {
-  const ChoiceList* lists[6] = {&model_.type,   &model_.start,  &model_.end,
-                                &model_.output, &model_.filter, &model_.manual};
-  for (int i = 0; i < 6; ++i) ShowList(i, *lists[i]);
-  const ThermoConfig& c = model_.config;
-  ShowInstructions(model_.helpPanelVisible, c.s1, c.s2, c.settingsCaption, c.switchesCaption, c.inputTerminalsText,
-                   c.outputTerminalsText, c.powerText);
-}
+void ThermoPage::Sync() { ShowModel(model_, model_.filter); }
 
 // --- RTD ----------------------------------------------------------------------------------
 
@@ -210,36 +209,15 @@ RtdPage::RtdPage(RtdModel& model, QWidget* parent) : ListPage(kRtdNames, parent)
   Sync();
 }
 
-void RtdPage::ApplyLanguage() {
-  captions[0]->setText(WithColon(texts::txInput));
-  captions[1]->setText(WithColon(texts::txStartValue));
-  captions[2]->setText(WithColon(texts::txEndValue));
-  captions[3]->setText(WithColon(texts::txOutput));
-  captions[4]->setText(DisplayText(texts::Tx(texts::txResponseTime)));
-  captions[5]->setText(DisplayText(texts::Tx(texts::txFineCalibration)));
-  ApplyTitle();
-}
+QString RtdPage::FifthCaption() const { return DisplayText(texts::Tx(texts::txResponseTime)); }
 
-void RtdPage::Update() {
-  RtdUpdate(model_);
-  Sync();
-  emit documentableChanged(model_.documentable);
-}
-
-void RtdPage::Choose(int list, int index) {
+void RtdPage::ChooseInModel(int list, int index) {
   RtdChoose(model_, kRtdLists[static_cast<std::size_t>(list)], index);
-  Sync();
-  emit documentableChanged(model_.documentable);
 }
 
 void RtdPage::Sync() {
-  const ChoiceList* lists[6] = {&model_.type,   &model_.start,    &model_.end,
-                                &model_.output, &model_.response, &model_.manual};
-  for (int i = 0; i < 6; ++i) ShowList(i, *lists[i]);
-  const RtdConfig& c = model_.config;
-  ShowInstructions(model_.helpPanelVisible, c.s1, c.s2, c.settingsCaption, c.switchesCaption, c.inputTerminalsText,
-                   c.outputTerminalsText, c.powerText);
-  ImageRTDHelp->setPixmap(WiringByName(c.wiringPicture));
+  ShowModel(model_, model_.response);
+  ImageRTDHelp->setPixmap(WiringByName(model_.config.wiringPicture));
 }
 
 }  // namespace setrix::app

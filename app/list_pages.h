@@ -43,9 +43,30 @@ class ListPage : public ModulePage {
   std::array<QLabel*, 3> helpLabels;
   QLabel* logo;
 
- protected:
+ public:
+  void ApplyLanguage() override;
+  void LanguageChanged() override { Update(); }
+  void Enter() override { Update(); }
+  // The model's update, then the widgets.
+  void Update();
   // A list was chosen by the user.
-  virtual void Choose(int list, int index) = 0;
+  void Choose(int list, int index);
+
+ protected:
+  // What differs between the two: the fifth list's caption, the model's handlers.
+  virtual QString FifthCaption() const = 0;
+  virtual void UpdateModel() = 0;
+  virtual void ChooseInModel(int list, int index) = 0;
+  virtual bool ModelDocumentable() const = 0;
+  // The six lists (the fifth is `fifth`), the banks and the instruction texts of `m`.
+  template <class Model>
+  void ShowModel(const Model& m, const ChoiceList& fifth) {
+    const ChoiceList* lists[6] = {&m.type, &m.start, &m.end, &m.output, &fifth, &m.manual};
+    for (int i = 0; i < 6; ++i) ShowList(i, *lists[i]);
+    const auto& c = m.config;
+    ShowInstructions(m.helpPanelVisible, c.s1, c.s2, c.settingsCaption, c.switchesCaption, c.inputTerminalsText,
+                     c.outputTerminalsText, c.powerText);
+  }
   void ShowList(int list, const ChoiceList& model);
   void ShowInstructions(bool visible, int s1, int s2, const std::string& settings, const std::string& switches,
                         const std::string& input, const std::string& output, const std::string& power);
@@ -55,15 +76,14 @@ class ThermoPage : public ListPage {
   Q_OBJECT
  public:
   ThermoPage(ThermoModel& model, QWidget* parent);
-  void ApplyLanguage() override;
-  void LanguageChanged() override { Update(); }
-  void Enter() override { Update(); }
   void Sync() override;
-  // ThermoUpdate, then the widgets.
-  void Update();
-  void Choose(int list, int index) override;
 
  private:
+  QString FifthCaption() const override;
+  void UpdateModel() override { ThermoUpdate(model_); }
+  void ChooseInModel(int list, int index) override;
+  bool ModelDocumentable() const override { return model_.documentable; }
+
   ThermoModel& model_;
 };
 
@@ -71,16 +91,16 @@ class RtdPage : public ListPage {
   Q_OBJECT
  public:
   RtdPage(RtdModel& model, QWidget* parent);
-  void ApplyLanguage() override;
-  void LanguageChanged() override { Update(); }
-  void Enter() override { Update(); }
   void Sync() override;
-  void Update();
-  void Choose(int list, int index) override;
 
   QLabel* ImageRTDHelp;  // the wiring picture
 
  private:
+  QString FifthCaption() const override;
+  void UpdateModel() override { RtdUpdate(model_); }
+  void ChooseInModel(int list, int index) override;
+  bool ModelDocumentable() const override { return model_.documentable; }
+
   RtdModel& model_;
 };
 

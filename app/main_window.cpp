@@ -29,6 +29,7 @@
 #include "app/service_pages.h"
 #include "app/style.h"
 #include "app/window_texts.h"
+#include "devices/module_screen.h"
 #include "modules/settings_schema.h"
 #include "sheets/pdf_layout.h"
 #include "texts/texts.h"
@@ -138,14 +139,18 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   TS_FRQ = new FrqPage(models_->frq, this);
   TS_Results = new ResultsPage(models_->dc, this);
   TS_Evaluation = new EvaluationPage(models_->dc, this);
+  screens_ = std::make_unique<devices::ModuleScreens>(*models_);
+  moduleRows_ = {
+      ModuleRow{TS_DC, screens_->Of(ModuleKind::DC)}, ModuleRow{TS_Thermo, screens_->Of(ModuleKind::Thermo)},
+      ModuleRow{TS_RTD, screens_->Of(ModuleKind::RTD)}, ModuleRow{TS_FRQ, screens_->Of(ModuleKind::FRQ)}};
   for (QWidget* page : std::initializer_list<QWidget*>{TS_Language, TS_Bausteinauswahl, TS_DC, TS_Thermo, TS_RTD,
                                                        TS_FRQ, TS_Results, TS_Evaluation})
     PageControl->addWidget(page);
 
   // Each module screen reports whether its result can be documented.
   // (only while it is the page on screen: a hidden screen does not decide the menu).
-  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_Thermo, TS_RTD, TS_FRQ})
-    connect(page, &ModulePage::documentableChanged, this, [this, page](bool enabled) {
+  for (const ModuleRow& row : moduleRows_)
+    connect(row.page, &ModulePage::documentableChanged, this, [this, page = row.page](bool enabled) {
       if (ActivePage() == page) SetDocumentable(enabled);
     });
   connect(PageControl, &QStackedWidget::currentChanged, this, &TForm1::PageChanged);
@@ -422,7 +427,7 @@ void TForm1::CreateProductPage() {
 void TForm1::FormCreate(const QStringList& arguments) {
   // 1. Start values (the models start cleared, the DC screen not armed).
   texts::SetCurrentLanguage(0);
-  for (ModuleKind k : {ModuleKind::DC, ModuleKind::Thermo, ModuleKind::RTD, ModuleKind::FRQ}) SetUserText(k, {});
+  for (const ModuleRow& row : moduleRows_) row.screen->SetNote({});
   firstRun_ = false;
   SetZoom(100);
   PageControl->setCurrentWidget(TS_DC);  // the window's initial page
@@ -469,18 +474,12 @@ void TForm1::FormCreate(const QStringList& arguments) {
 }
 
 void TForm1::PageChanged() {
-  const ModuleKind kind = ActiveModule();
+  const ModuleRow* row = RowOfPage(ActivePage());
   QString title = QStringLiteral("SETRIX");
-  switch (kind) {
-    case ModuleKind::DC: title += QStringLiteral(" - ZOR DC"); break;
-    case ModuleKind::Thermo: title += QStringLiteral(" - ZOR THERMO"); break;
-    case ModuleKind::RTD: title += QStringLiteral(" - ZOR RTD"); break;
-    case ModuleKind::FRQ: title += QStringLiteral(" - ZOR FREQUENCY"); break;
-    case ModuleKind::None: break;
-  }
+  if (row) title += QStringLiteral(" - ") + FromUtf8(row->screen->Title());
   setWindowTitle(title);
   // Nothing on the selection and service screens can be documented.
-  if (kind == ModuleKind::None) SetDocumentable(false);
+  if (!row) SetDocumentable(false);
 }
 
 // --- menus and pages ----------------------------------------------------------------------
@@ -508,36 +507,32 @@ void TForm1::CheckLanguageItem(int language) {
 
 QWidget* TForm1::ActivePage() const { return PageControl->currentWidget(); }
 
+const TForm1::ModuleRow* TForm1::RowOf(ModuleKind kind) const {
+  for (const ModuleRow& row : moduleRows_)
+    if (row.screen->Kind() == kind) return &row;
+  return nullptr;
+}
+
+const TForm1::ModuleRow* TForm1::RowOfPage(const QWidget* page) const {
+  for (const ModuleRow& row : moduleRows_)
+    if (row.page == page) return &row;
+  return nullptr;
+}
+
 ModuleKind TForm1::ActiveModule() const {
-  QWidget* page = ActivePage();
-  if (page == TS_DC) return ModuleKind::DC;
-  if (page == TS_Thermo) return ModuleKind::Thermo;
-  if (page == TS_RTD) return ModuleKind::RTD;
-  if (page == TS_FRQ) return ModuleKind::FRQ;
-  return ModuleKind::None;
+  const ModuleRow* row = RowOfPage(ActivePage());
+  return row ? row->screen->Kind() : ModuleKind::None;
 }
 
 int TForm1::Language() const { return texts::CurrentLanguage(); }
 
 QString TForm1::UserText(ModuleKind kind) const {
-  switch (kind) {
-    case ModuleKind::DC: return FromUtf8(models_->dc.Config().userText);
-    case ModuleKind::Thermo: return FromUtf8(models_->thermo.config.userText);
-    case ModuleKind::RTD: return FromUtf8(models_->rtd.config.userText);
-    case ModuleKind::FRQ: return FromUtf8(models_->frq.config.userText);
-    case ModuleKind::None: break;
-  }
-  return {};
+  const ModuleRow* row = RowOf(kind);
+  return row ? FromUtf8(row->screen->Note()) : QString();
 }
 
 void TForm1::SetUserText(ModuleKind kind, const QString& text) {
-  switch (kind) {
-    case ModuleKind::DC: models_->dc.SetUserText(text.toStdString()); break;
-    case ModuleKind::Thermo: models_->thermo.config.userText = text.toStdString(); break;
-    case ModuleKind::RTD: models_->rtd.config.userText = text.toStdString(); break;
-    case ModuleKind::FRQ: models_->frq.config.userText = text.toStdString(); break;
-    case ModuleKind::None: break;
-  }
+  if (const ModuleRow* row = RowOf(kind)) row->screen->SetNote(text.toStdString());
 }
 
 void TForm1::ShowPage(QWidget* page) {
@@ -546,14 +541,8 @@ void TForm1::ShowPage(QWidget* page) {
 }
 
 void TForm1::RunEnterHandler(QWidget* page) {
-  if (page == TS_DC)
-    TS_DC->TS_DCEnter();
-  else if (page == TS_Thermo)
-    TS_Thermo->Enter();
-  else if (page == TS_RTD)
-    TS_RTD->Enter();
-  else if (page == TS_FRQ)
-    TS_FRQ->Enter();
+  if (const ModuleRow* row = RowOfPage(page))
+    row->page->Enter();
   else if (page == TS_Results)
     TS_Results->Sync();
   else if (page == TS_Evaluation)
@@ -584,16 +573,10 @@ void TForm1::ProduktClick(int tag) {
   MenuProdukt->menuAction()->setEnabled(true);
   productChosen_ = true;
   CheckServiceItem(-1);
-  QWidget* page = nullptr;
-  switch (tag) {
-    case 0: page = TS_DC; break;
-    case 1: page = TS_RTD; break;
-    case 2: page = TS_Thermo; break;
-    case 3: page = TS_FRQ; break;
-    default: return;
-  }
+  const devices::ModuleScreen* screen = screens_->WithProductTag(tag);
+  if (screen == nullptr) return;
   productItems[static_cast<std::size_t>(tag)]->setChecked(true);
-  ShowPage(page);
+  ShowPage(RowOf(screen->Kind())->page);
 }
 
 void TForm1::MenuHauptanzeigeClick(int tag) {
@@ -676,13 +659,12 @@ void TForm1::ApplyLanguage() {
   Label2ProduktAuswahl->setText(T(texts::txChooseProduct));
   Label2ProduktAuswahl->adjustSize();
   // 8. Each module page moves its title line by the subtitle's new width.
-  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_RTD, TS_Thermo, TS_FRQ})
-    page->ApplyLanguage();
+  for (const ModuleRow& row : moduleRows_) row.page->ApplyLanguage();
 
   // 9. Refresh the active screen.
   QWidget* active = ActivePage();
-  if (active == TS_RTD || active == TS_Thermo || active == TS_FRQ || active == TS_DC) {
-    static_cast<ModulePage*>(active)->LanguageChanged();
+  if (const ModuleRow* row = RowOfPage(active)) {
+    row->page->LanguageChanged();
   } else if (active == TS_Language) {
     // A reset DC screen has nothing to document when it is shown again.
     TS_DC->ResetDcDisplay();
@@ -730,9 +712,8 @@ void TForm1::LoadSettings() {
   CheckLanguageItem(firstRun_ ? -1 : loaded.window.language);
 
   // 3.-8. The screens show their restored models.
-  TS_DC->Sync();
-  if (loaded.modulesRestored)
-    for (ModulePage* page : std::initializer_list<ModulePage*>{TS_Thermo, TS_RTD, TS_FRQ}) page->Sync();
+  for (const ModuleRow& row : moduleRows_)
+    if (row.screen->Kind() == ModuleKind::DC || loaded.modulesRestored) row.page->Sync();
 }
 
 void TForm1::StoreSettings() {

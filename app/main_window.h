@@ -28,6 +28,11 @@ namespace setrix::sheets {
 class TPDFForm;
 }
 
+namespace setrix::devices {
+class ModuleScreen;
+class ModuleScreens;
+}  // namespace setrix::devices
+
 namespace setrix::app {
 
 class DeviceReadMode;
@@ -44,6 +49,7 @@ class EvaluationPage;
 class ThermoPage;
 class RtdPage;
 class FrqPage;
+class ModulePage;
 struct Models;
 
 // The four lines of a module screen's title: subtitle, family, series and model word.
@@ -57,9 +63,6 @@ struct TitleLine {
 };
 // Creates a title line on `page` ("ZOR DC", ...) with the subtitle's object name.
 TitleLine MakeTitleLine(QWidget* page, const char* subtitleName, const QString& modelWord);
-
-// Module kinds, as the user text and the documentation use them.
-enum class ModuleKind { None = 0, DC = 1, Thermo = 2, RTD = 3, FRQ = 4 };
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -250,6 +253,15 @@ class TForm1 : public QMainWindow {
 
   SettingsStore& store_;
   std::unique_ptr<Models> models_;
+  std::unique_ptr<devices::ModuleScreens> screens_;
+  // The module screens: the page of each module and the core's interface to its model.
+  struct ModuleRow {
+    ModulePage* page;
+    devices::ModuleScreen* screen;
+  };
+  std::array<ModuleRow, 4> moduleRows_{};
+  const ModuleRow* RowOf(ModuleKind kind) const;
+  const ModuleRow* RowOfPage(const QWidget* page) const;
   bool firstRun_ = false;
   std::unique_ptr<sheets::TPDFForm> pdfForm_;
   std::unique_ptr<QPrinter> printer_;

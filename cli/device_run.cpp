@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "devices/device_model.h"
+#include "devices/module_screen.h"
 #include "devices/settings_file.h"
 #include "modules/settings_schema.h"
 #include "texts/texts.h"
@@ -24,6 +25,20 @@ std::string Joined(const std::vector<std::string>& names) {
 bool IsTaskOption(std::string_view module, const std::string& name) {
   const auto& names = TaskOptions(module);
   return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Gives `text` to the option `name` unless the command line gave it (that wins); the
+// option's own refusal goes to `refused` with its message.
+template <class Refused>
+void GiveUnlessGiven(CLI::App& command, const std::string& name, const std::string& text, Refused refused) {
+  CLI::Option* option = command.get_option_no_throw(name);
+  if (option == nullptr || option->count() != 0) return;
+  option->add_result(text);
+  try {
+    option->run_callback();
+  } catch (const CLI::ParseError& e) {
+    refused(std::string(e.what()));
+  }
 }
 
 }  // namespace
@@ -120,14 +135,9 @@ void ApplyConfigFile(CLI::App& command, ConfigOptions& options) {
            ", field \"device." + name + "\"";
   };
   const auto give = [&](const std::string& optionName, const std::string& text, const std::string& fieldName) {
-    CLI::Option* option = command.get_option_no_throw(optionName);
-    if (option == nullptr || option->count() != 0) return;  // given on the command line: that wins
-    option->add_result(text);
-    try {
-      option->run_callback();
-    } catch (const CLI::ParseError& e) {
-      throw CLI::ValidationError("--config", field(fieldName) + ": " + e.what());
-    }
+    GiveUnlessGiven(command, optionName, text, [&](const std::string& why) {
+      throw CLI::ValidationError("--config", field(fieldName) + ": " + why);
+    });
   };
   for (const auto& [name, text] : device.choices) {
     if (!IsTaskOption(module, name))
@@ -138,25 +148,6 @@ void ApplyConfigFile(CLI::App& command, ConfigOptions& options) {
   if (!device.note.empty()) give("--note", device.note, "note");
   if (command.get_option("--tag")->count() == 0) options.tag = device.tag;
   options.extra = device.extra;
-}
-
-// The choices and the note of `module` as the desktop program shows them after loading.
-configfile::Device StoredDevice(const ModuleModels& m, std::string_view module) {
-  configfile::Device d;
-  if (module == "dc") {
-    d = devices::DeviceOf(m.dc);
-    d.note = m.dc.Config().userText;
-  } else if (module == "thermo") {
-    d = devices::DeviceOf(m.thermo);
-    d.note = m.thermo.config.userText;
-  } else if (module == "rtd") {
-    d = devices::DeviceOf(m.rtd);
-    d.note = m.rtd.config.userText;
-  } else {
-    d = devices::DeviceOf(m.frq);
-    d.note = m.frq.config.userText;
-  }
-  return d;
 }
 
 // "Thermo/Min", as the file names it.
@@ -202,7 +193,9 @@ void ApplySettingsFile(CLI::App& command, const std::string& file) {
               << module << " choices, so none are taken\n";
     return;
   }
-  const configfile::Device device = StoredDevice(models, module);
+  const devices::ModuleScreens screens(models);
+  // The choices and the note as the desktop program's screen shows them after loading.
+  const configfile::Device device = screens.Named(module)->Device();
   const auto fail = [&](std::string_view choice, const std::string& why) {
     std::string name = "UserText";
     for (const settings::Value& v : key.values)
@@ -212,26 +205,12 @@ void ApplySettingsFile(CLI::App& command, const std::string& file) {
   // What the screen took but the command would refuse (an entry text that cannot be typed).
   try {
     ModuleModels check;
-    if (module == "dc")
-      devices::ApplyDevice(check.dc, device);
-    else if (module == "thermo")
-      devices::ApplyDevice(check.thermo, device);
-    else if (module == "rtd")
-      devices::ApplyDevice(check.rtd, device);
-    else
-      devices::ApplyDevice(check.frq, device);
+    devices::ModuleScreens(check).Named(module)->Apply(device);
   } catch (const devices::DeviceError& e) {
     fail(e.Field(), e.what());
   }
   const auto give = [&](const std::string& optionName, const std::string& text, std::string_view choice) {
-    CLI::Option* option = command.get_option_no_throw(optionName);
-    if (option == nullptr || option->count() != 0) return;  // given on the command line: that wins
-    option->add_result(text);
-    try {
-      option->run_callback();
-    } catch (const CLI::ParseError& e) {
-      fail(choice, e.what());
-    }
+    GiveUnlessGiven(command, optionName, text, [&](const std::string& why) { fail(choice, why); });
   };
   for (const auto& [name, text] : device.choices) give("--" + name, text, name);
   if (!device.note.empty()) give("--note", device.note, "");

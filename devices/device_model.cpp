@@ -161,29 +161,23 @@ Device DeviceOf(const DcScreen& dc) {
   return d;
 }
 
-Device DeviceOf(const ThermoModel& m) {
+// The thermocouple and the RTD: six lists, the fifth the filter or the response time.
+template <class Model>
+Device TemperatureDeviceOf(const Model& m, const char* module, const char* fifthName, const ChoiceList& fifth) {
   Device d;
-  d.module = "thermo";
+  d.module = module;
   AddWord(d, "type", m.type.index);
   AddValue(d, "start", m.start);
   AddValue(d, "end", m.end);
   AddWord(d, "output", m.output.index);
-  AddWord(d, "filter", m.filter.index);
+  AddWord(d, fifthName, fifth.index);
   AddWord(d, "manual", m.manual.index);
   return d;
 }
 
-Device DeviceOf(const RtdModel& m) {
-  Device d;
-  d.module = "rtd";
-  AddWord(d, "type", m.type.index);
-  AddValue(d, "start", m.start);
-  AddValue(d, "end", m.end);
-  AddWord(d, "output", m.output.index);
-  AddWord(d, "response", m.response.index);
-  AddWord(d, "manual", m.manual.index);
-  return d;
-}
+Device DeviceOf(const ThermoModel& m) { return TemperatureDeviceOf(m, "thermo", "filter", m.filter); }
+
+Device DeviceOf(const RtdModel& m) { return TemperatureDeviceOf(m, "rtd", "response", m.response); }
 
 Device DeviceOf(const FrqModel& m) {
   Device d;
@@ -220,32 +214,28 @@ void ApplyDevice(DcScreen& dc, const Device& device) {
   dc = std::move(s);
 }
 
-void ApplyDevice(ThermoModel& thermo, const Device& device) {
+template <class Model, class List>
+void ApplyTemperatureDevice(Model& model, const Device& device, const char* fifthName, List fifth,
+                            bool (*choose)(Model&, List, int), void (*update)(Model&)) {
   CheckNames(device);
-  ThermoModel m;
-  m.config.userText = thermo.config.userText;
-  ThermoUpdate(m);
-  ThermoChoose(m, ThermoList::Type, WordIndex(device, "type"));
-  ThermoChoose(m, ThermoList::Start, ValueIndex(device, "start", m.start));
-  ThermoChoose(m, ThermoList::End, ValueIndex(device, "end", m.end));
-  ThermoChoose(m, ThermoList::Filter, WordIndex(device, "filter"));
-  ThermoChoose(m, ThermoList::Output, WordIndex(device, "output"));
-  ThermoChoose(m, ThermoList::Manual, WordIndex(device, "manual"));
-  thermo = std::move(m);
+  Model m;
+  m.config.userText = model.config.userText;
+  update(m);
+  choose(m, List::Type, WordIndex(device, "type"));
+  choose(m, List::Start, ValueIndex(device, "start", m.start));
+  choose(m, List::End, ValueIndex(device, "end", m.end));
+  choose(m, fifth, WordIndex(device, fifthName));
+  choose(m, List::Output, WordIndex(device, "output"));
+  choose(m, List::Manual, WordIndex(device, "manual"));
+  model = std::move(m);
+}
+
+void ApplyDevice(ThermoModel& thermo, const Device& device) {
+  ApplyTemperatureDevice(thermo, device, "filter", ThermoList::Filter, ThermoChoose, ThermoUpdate);
 }
 
 void ApplyDevice(RtdModel& rtd, const Device& device) {
-  CheckNames(device);
-  RtdModel m;
-  m.config.userText = rtd.config.userText;
-  RtdUpdate(m);
-  RtdChoose(m, RtdList::Type, WordIndex(device, "type"));
-  RtdChoose(m, RtdList::Start, ValueIndex(device, "start", m.start));
-  RtdChoose(m, RtdList::End, ValueIndex(device, "end", m.end));
-  RtdChoose(m, RtdList::Response, WordIndex(device, "response"));
-  RtdChoose(m, RtdList::Output, WordIndex(device, "output"));
-  RtdChoose(m, RtdList::Manual, WordIndex(device, "manual"));
-  rtd = std::move(m);
+  ApplyTemperatureDevice(rtd, device, "response", RtdList::Response, RtdChoose, RtdUpdate);
 }
 
 void ApplyDevice(FrqModel& frq, const Device& device) {

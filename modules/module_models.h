@@ -8,6 +8,10 @@
 
 namespace setrix {
 
+// Module kinds, as the note, the settings and the documentation use them; None: no module
+// screen is active.
+enum class ModuleKind { None = 0, DC = 1, Thermo = 2, RTD = 3, FRQ = 4 };
+
 struct ModuleModels {
   DcScreen dc;
   ThermoModel thermo;

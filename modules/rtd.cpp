@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "modules/numbers.h"
+#include "modules/temperature_lists.h"
 #include "modules/terminal_texts.h"
 #include "texts/texts.h"
 
@@ -70,10 +72,11 @@ std::string_view Terminals(int typeIndex, int language) {
   return Tx(*entry, language);
 }
 
-std::vector<ListItem> TwoItems(const texts::Items<2>& entry, int language) {
-  return {ListItem{std::string(Tx(entry, 0, language)), 0, 0},
-          ListItem{std::string(Tx(entry, 1, language)), 0, 0}};
-}
+using temperature::TwoItems;
+
+// The lists in the order of RtdList.
+constexpr std::array<ChoiceList RtdModel::*, 6> kLists = {
+    &RtdModel::type, &RtdModel::start, &RtdModel::end, &RtdModel::output, &RtdModel::response, &RtdModel::manual};
 
 }  // namespace
 
@@ -158,29 +161,12 @@ void RtdUpdate(RtdModel& m) {
 
   // 6. Manual list: "off" by default; the index from before the default counts for
   //    completeness.
-  const int m0 = m.manual.index;
-  lists::RefillKeepingIndex(m.manual, TwoItems(texts::txOffLower, language), pleaseChoose);
-  if (m.manual.index == -1) {
-    m.manual.Select(0);
-    m.manual.prompt.clear();
-  }
+  const int m0 = temperature::FillManual(m.manual, language, pleaseChoose);
 
   // 7. Completeness.
   RtdConfig& c = m.config;
   c.complete = m.response.index != -1 && m.output.index != -1 && e0 != -1 && s0 != -1 && t != -1 && m0 != -1;
-
-  c.typeIndex = t;
-  c.startIndex = m.start.index;
-  c.endIndex = m.end.index;
-  c.outputIndex = m.output.index;
-  c.responseIndex = m.response.index;
-  c.manualIndex = m.manual.index;
-  c.typeText = m.type.ItemText();
-  c.startText = m.start.ItemText();
-  c.endText = m.end.ItemText();
-  c.outputText = m.output.ItemText();
-  c.responseText = m.response.ItemText();
-  c.manualText = m.manual.ItemText();
+  temperature::CopyChoices(m, c, m.response, c.responseIndex, c.responseText);
   c.startValue = m.start.Selected() ? m.start.Selected()->value : 0;
   c.endValue = m.end.Selected() ? m.end.Selected()->value : 0;
   c.unitText = type ? std::string(type->unitText) : std::string();
@@ -189,8 +175,7 @@ void RtdUpdate(RtdModel& m) {
     // 8. The banks, the instruction texts and the wiring picture.
     c.settingsCaption = Tx(texts::txSettings, language);
     c.switchesCaption = Tx(texts::txAdjustSwitches, language);
-    c.s1 = m.start.Selected()->code | type->code | (c.manualIndex * 128);
-    c.s2 = m.end.Selected()->code | m.output.Selected()->code | ((1 - c.responseIndex) * 128);
+    std::tie(c.s1, c.s2) = temperature::Banks(m, type->code, c.responseIndex);
     c.inputTerminalsText = Terminals(t, language);
     c.wiringPicture = type->wiringPicture;
     c.outputTerminalsText = OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
@@ -199,42 +184,24 @@ void RtdUpdate(RtdModel& m) {
     m.documentable = true;
   } else {
     // 9. No setting, no wiring picture.
-    c.settingsCaption.clear();
-    c.switchesCaption.clear();
-    c.inputTerminalsText.clear();
-    c.outputTerminalsText.clear();
-    c.powerText.clear();
+    temperature::ClearSetting(m);
     c.wiringPicture.clear();
-    c.s1 = -1;
-    c.s2 = -1;
-    m.helpPanelVisible = false;
-    m.documentable = false;
   }
 }
 
 bool RtdChoose(RtdModel& model, RtdList list, int index) {
-  ChoiceList* target = nullptr;
-  switch (list) {
-    case RtdList::Type: target = &model.type; break;
-    case RtdList::Start: target = &model.start; break;
-    case RtdList::End: target = &model.end; break;
-    case RtdList::Output: target = &model.output; break;
-    case RtdList::Response: target = &model.response; break;
-    case RtdList::Manual: target = &model.manual; break;
-  }
-  const bool accepted = target != nullptr && target->Select(index);
-  RtdUpdate(model);
-  return accepted;
+  return temperature::Choose(model, kLists, list, index, RtdUpdate);
 }
 
 void RtdRestore(RtdModel& model, const RtdStoredChoices& stored) {
-  RtdUpdate(model);
-  const std::pair<RtdList, const std::optional<int>*> order[] = {
-      {RtdList::Type, &stored.input},        {RtdList::Start, &stored.min},  {RtdList::End, &stored.max},
-      {RtdList::Response, &stored.response}, {RtdList::Output, &stored.out}, {RtdList::Manual, &stored.manual},
-  };
-  for (const auto& [list, value] : order)
-    if (value->has_value()) RtdChoose(model, list, **value);
+  temperature::Restore<RtdModel, RtdList>(model,
+                                          {{{RtdList::Type, stored.input},
+                                            {RtdList::Start, stored.min},
+                                            {RtdList::End, stored.max},
+                                            {RtdList::Response, stored.fifth},
+                                            {RtdList::Output, stored.out},
+                                            {RtdList::Manual, stored.manual}}},
+                                          RtdChoose, RtdUpdate);
 }
 
 }  // namespace setrix

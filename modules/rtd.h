@@ -93,10 +93,8 @@ void RtdUpdate(RtdModel& model);
 // leaves nothing chosen) and runs the update. Returns whether the index named an item.
 bool RtdChoose(RtdModel& model, RtdList list, int index);
 
-// The stored choices, as item indexes; a missing value leaves its list unchanged.
-struct RtdStoredChoices {
-  std::optional<int> input, min, max, response, out, manual;
-};
+// The stored choices (thermo.h); `fifth` is the response time.
+using RtdStoredChoices = TemperatureStoredChoices;
 // Update, then each choice in the order "Input", "Min", "Max", "Response", "Out", "Manual"
 // with an update after each.
 void RtdRestore(RtdModel& model, const RtdStoredChoices& stored);

@@ -208,41 +208,37 @@ StoredValues Stored(const DcScreen& dc) {
   return v;
 }
 
-void Restore(ThermoModel& m, const StoredValues& v) {
+namespace {
+
+// The thermocouple and the RTD: the note and six list indexes, the fifth "Filter" or
+// "Response".
+template <class Model>
+void RestoreTemperature(Model& m, const StoredValues& v, std::string_view fifth,
+                        void (*restore)(Model&, const TemperatureStoredChoices&)) {
   if (const auto t = v.Text("UserText")) m.config.userText = *t;
-  ThermoRestore(m, {v.Integer("Input"), v.Integer("Min"), v.Integer("Max"), v.Integer("Filter"), v.Integer("Out"),
-                    v.Integer("Manual")});
+  restore(m, {v.Integer("Input"), v.Integer("Min"), v.Integer("Max"), v.Integer(fifth), v.Integer("Out"),
+              v.Integer("Manual")});
 }
 
-StoredValues Stored(const ThermoModel& m) {
+template <class Model>
+StoredValues StoredTemperature(const Model& m, std::string_view fifth, const ChoiceList& fifthList) {
   StoredValues v;
   v.SetText("UserText", m.config.userText);
   v.SetInteger("Input", m.type.index);
   v.SetInteger("Min", m.start.index);
   v.SetInteger("Max", m.end.index);
-  v.SetInteger("Filter", m.filter.index);
+  v.SetInteger(fifth, fifthList.index);
   v.SetInteger("Out", m.output.index);
   v.SetInteger("Manual", m.manual.index);
   return v;
 }
 
-void Restore(RtdModel& m, const StoredValues& v) {
-  if (const auto t = v.Text("UserText")) m.config.userText = *t;
-  RtdRestore(m, {v.Integer("Input"), v.Integer("Min"), v.Integer("Max"), v.Integer("Response"), v.Integer("Out"),
-                 v.Integer("Manual")});
-}
+}  // namespace
 
-StoredValues Stored(const RtdModel& m) {
-  StoredValues v;
-  v.SetText("UserText", m.config.userText);
-  v.SetInteger("Input", m.type.index);
-  v.SetInteger("Min", m.start.index);
-  v.SetInteger("Max", m.end.index);
-  v.SetInteger("Response", m.response.index);
-  v.SetInteger("Out", m.output.index);
-  v.SetInteger("Manual", m.manual.index);
-  return v;
-}
+void Restore(ThermoModel& m, const StoredValues& v) { RestoreTemperature(m, v, "Filter", ThermoRestore); }
+StoredValues Stored(const ThermoModel& m) { return StoredTemperature(m, "Filter", m.filter); }
+void Restore(RtdModel& m, const StoredValues& v) { RestoreTemperature(m, v, "Response", RtdRestore); }
+StoredValues Stored(const RtdModel& m) { return StoredTemperature(m, "Response", m.response); }
 
 void Restore(FrqModel& m, const StoredValues& v) {
   if (const auto t = v.Text("UserText")) m.config.userText = *t;

@@ -1,10 +1,12 @@
 #include "modules/thermo.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "modules/numbers.h"
+#include "modules/temperature_lists.h"
 #include "modules/terminal_texts.h"
 #include "texts/texts.h"
 
@@ -59,10 +61,12 @@ namespace {
 constexpr std::string_view kDegree = "°";
 constexpr int kEnglish = 1;
 
-std::vector<ListItem> TwoItems(const texts::Items<2>& entry, int language) {
-  return {ListItem{std::string(Tx(entry, 0, language)), 0, 0},
-          ListItem{std::string(Tx(entry, 1, language)), 0, 0}};
-}
+using temperature::TwoItems;
+
+// The lists in the order of ThermoList.
+constexpr std::array<ChoiceList ThermoModel::*, 6> kLists = {&ThermoModel::type,   &ThermoModel::start,
+                                                             &ThermoModel::end,    &ThermoModel::output,
+                                                             &ThermoModel::filter, &ThermoModel::manual};
 
 }  // namespace
 
@@ -139,29 +143,12 @@ void ThermoUpdate(ThermoModel& m) {
 
   // 6. Manual list: "off" by default. The index from before the default counts for
   //    completeness, so a default chosen here counts from the next update on.
-  const int m0 = m.manual.index;
-  lists::RefillKeepingIndex(m.manual, TwoItems(texts::txOffLower, language), pleaseChoose);
-  if (m.manual.index == -1) {
-    m.manual.Select(0);
-    m.manual.prompt.clear();
-  }
+  const int m0 = temperature::FillManual(m.manual, language, pleaseChoose);
 
   // 7. Completeness.
   ThermoConfig& c = m.config;
   c.complete = m.filter.index != -1 && m.output.index != -1 && e0 != -1 && s0 != -1 && t != -1 && m0 != -1;
-
-  c.typeIndex = t;
-  c.startIndex = m.start.index;
-  c.endIndex = m.end.index;
-  c.outputIndex = m.output.index;
-  c.filterIndex = m.filter.index;
-  c.manualIndex = m.manual.index;
-  c.typeText = m.type.ItemText();
-  c.startText = m.start.ItemText();
-  c.endText = m.end.ItemText();
-  c.outputText = m.output.ItemText();
-  c.filterText = m.filter.ItemText();
-  c.manualText = m.manual.ItemText();
+  temperature::CopyChoices(m, c, m.filter, c.filterIndex, c.filterText);
   c.startValue = m.start.Selected() ? static_cast<int>(m.start.Selected()->value) : 0;
   c.endValue = m.end.Selected() ? static_cast<int>(m.end.Selected()->value) : 0;
 
@@ -169,8 +156,7 @@ void ThermoUpdate(ThermoModel& m) {
     // 8. The banks and the instruction texts.
     c.settingsCaption = Tx(texts::txSettings, language);
     c.switchesCaption = Tx(texts::txAdjustSwitches, language);
-    c.s1 = m.start.Selected()->code | kThermoTypes[static_cast<std::size_t>(t)].code | (c.manualIndex * 128);
-    c.s2 = m.end.Selected()->code | m.output.Selected()->code | ((1 - c.filterIndex) * 128);
+    std::tie(c.s1, c.s2) = temperature::Banks(m, kThermoTypes[static_cast<std::size_t>(t)].code, c.filterIndex);
     c.powerText = Tx(texts::txTerminalsPower10, language);
     c.inputTerminalsText = texts::ReplaceAll(Tx(texts::txThermoTerminals, language), "$T", m.type.Text());
     c.outputTerminalsText = OutputTerminalsText(language, c.outputIndex == 0 ? "8" : "7", m.output.Text(), "9");
@@ -178,42 +164,23 @@ void ThermoUpdate(ThermoModel& m) {
     m.documentable = true;
   } else {
     // 9. No setting.
-    c.settingsCaption.clear();
-    c.switchesCaption.clear();
-    c.inputTerminalsText.clear();
-    c.outputTerminalsText.clear();
-    c.powerText.clear();
-    c.s1 = -1;
-    c.s2 = -1;
-    m.helpPanelVisible = false;
-    m.documentable = false;
+    temperature::ClearSetting(m);
   }
 }
 
 bool ThermoChoose(ThermoModel& model, ThermoList list, int index) {
-  ChoiceList* target = nullptr;
-  switch (list) {
-    case ThermoList::Type: target = &model.type; break;
-    case ThermoList::Start: target = &model.start; break;
-    case ThermoList::End: target = &model.end; break;
-    case ThermoList::Output: target = &model.output; break;
-    case ThermoList::Filter: target = &model.filter; break;
-    case ThermoList::Manual: target = &model.manual; break;
-  }
-  const bool accepted = target != nullptr && target->Select(index);
-  ThermoUpdate(model);
-  return accepted;
+  return temperature::Choose(model, kLists, list, index, ThermoUpdate);
 }
 
 void ThermoRestore(ThermoModel& model, const ThermoStoredChoices& stored) {
-  ThermoUpdate(model);
-  const std::pair<ThermoList, const std::optional<int>*> order[] = {
-      {ThermoList::Type, &stored.input}, {ThermoList::Start, &stored.min},
-      {ThermoList::End, &stored.max},    {ThermoList::Filter, &stored.filter},
-      {ThermoList::Output, &stored.out}, {ThermoList::Manual, &stored.manual},
-  };
-  for (const auto& [list, value] : order)
-    if (value->has_value()) ThermoChoose(model, list, **value);
+  temperature::Restore<ThermoModel, ThermoList>(model,
+                                                {{{ThermoList::Type, stored.input},
+                                                  {ThermoList::Start, stored.min},
+                                                  {ThermoList::End, stored.max},
+                                                  {ThermoList::Filter, stored.fifth},
+                                                  {ThermoList::Output, stored.out},
+                                                  {ThermoList::Manual, stored.manual}}},
+                                                ThermoChoose, ThermoUpdate);
 }
 
 }  // namespace setrix

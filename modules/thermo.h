@@ -97,10 +97,13 @@ void ThermoUpdate(ThermoModel& model);
 // list leaves nothing chosen) and runs the update. Returns whether the index named an item.
 bool ThermoChoose(ThermoModel& model, ThermoList list, int index);
 
-// The stored choices, as item indexes; a missing value leaves its list unchanged.
-struct ThermoStoredChoices {
-  std::optional<int> input, min, max, filter, out, manual;
+// The stored choices of the thermocouple and RTD screens, as item indexes in the order they
+// are restored; `fifth` is the filter (thermocouple) or the response time (RTD). A missing
+// value leaves its list unchanged.
+struct TemperatureStoredChoices {
+  std::optional<int> input, min, max, fifth, out, manual;
 };
+using ThermoStoredChoices = TemperatureStoredChoices;
 // Restores the stored choices at start-up: update, then each choice in the order "Input",
 // "Min", "Max", "Filter", "Out", "Manual" with an update after each.
 void ThermoRestore(ThermoModel& model, const ThermoStoredChoices& stored);

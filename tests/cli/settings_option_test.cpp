@@ -1,37 +1,22 @@
 // --settings FILE of the module commands: the desktop program's stored choices as the start,
 // options given override them, bad files and values are named.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "run_cli.h"
 
 namespace {
 
 const std::string kFixture = SETRIX_TEST_DIR "/../app/fixtures/setrix.ini";
 
-struct RunResult {
-  int status = -1;
-  std::string output;
-};
-
-RunResult RunCli(const std::string& args) {
-  const std::string command = std::string("\"") + SETRIX_CLI_PATH + "\" " + args + " 2>&1";
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int raw = pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using setrix::test::RunCli;
+using setrix::test::CliRun;
 
 nlohmann::json Json(const std::string& args) {
-  const RunResult run = RunCli(args + " --json");
+  const CliRun run = RunCli(args + " --json");
   EXPECT_EQ(run.status, 0) << args << "\n" << run.output;
   return nlohmann::json::parse(run.output, nullptr, false);
 }
@@ -61,7 +46,7 @@ TEST(SettingsOption, EveryModuleStartsFromTheStoredChoices) {
   EXPECT_EQ(frq["lowerText"], "50");
   EXPECT_EQ(frq["upperText"], "1230");
   EXPECT_EQ(frq["output"]["index"], 2);
-  const RunResult dc = RunCli("dc --settings " + kFixture);
+  const CliRun dc = RunCli("dc --settings " + kFixture);
   EXPECT_EQ(dc.status, 0) << dc.output;
   EXPECT_NE(dc.output.find("Output:        -10 .. 10 V"), std::string::npos) << dc.output;
   EXPECT_NE(dc.output.find("two steps"), std::string::npos);
@@ -76,7 +61,7 @@ TEST(SettingsOption, OptionsGivenOverrideTheStoredChoices) {
   EXPECT_EQ(j["manual"]["index"], 1);
   // The stored note goes onto the document unless one is given.
   const std::string pdf = testing::TempDir() + "settings-note.pdf";
-  const RunResult run =
+  const CliRun run =
       RunCli("thermo --settings " + kFixture + " --date 24.12.2026 --pdf " + pdf + " && pdftotext " + pdf + " -");
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("Kessel 3"), std::string::npos) << run.output;
@@ -85,7 +70,7 @@ TEST(SettingsOption, OptionsGivenOverrideTheStoredChoices) {
 TEST(SettingsOption, WithoutOutValueNothingButTheDcKeyIsTaken) {
   const std::string file = Written(
       "no-outvalue.ini", "[Software]\nZantrel\\Setrix\\DC\\Language=1\nZantrel\\Setrix\\Thermo\\Input=1\n");
-  const RunResult run = RunCli("thermo --settings " + file + " --json");
+  const CliRun run = RunCli("thermo --settings " + file + " --json", true);
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("warning: " + file + " holds no DC/OutValue"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("\"index\": -1"), std::string::npos);
@@ -118,7 +103,7 @@ TEST(SettingsOption, BadFilesAndValuesAreNamed) {
   for (const Case& c : cases) {
     const std::string file = c.file.empty() ? testing::TempDir() + "missing.ini"
                                             : Written("bad" + std::to_string(++n) + ".ini", c.file);
-    const RunResult run = RunCli(c.command + " --settings " + file);
+    const CliRun run = RunCli(c.command + " --settings " + file, true);
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_NE(run.output.find(file), std::string::npos) << run.output;
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;

@@ -1,0 +1,84 @@
+#include "devices/module_screen.h"
+
+#include "devices/device_model.h"
+
+namespace setrix::devices {
+
+namespace {
+
+// The parts every module screen has alike; `Model` is the screen model.
+template <class Model>
+class ScreenOf : public ModuleScreen {
+ public:
+  ScreenOf(Model& model, ModuleKind kind, std::string_view name, std::string_view title, int tag)
+      : model_(model), kind_(kind), name_(name), title_(title), tag_(tag) {}
+  ModuleKind Kind() const override { return kind_; }
+  std::string_view Name() const override { return name_; }
+  std::string_view Title() const override { return title_; }
+  int ProductTag() const override { return tag_; }
+  void Restore(const settings::StoredValues& values) override { settings::Restore(model_, values); }
+  settings::StoredValues Stored() const override { return settings::Stored(model_); }
+  configfile::Device Device() const override {
+    configfile::Device d = DeviceOf(model_);
+    d.note = Note();
+    return d;
+  }
+  void Apply(const configfile::Device& device) override { ApplyDevice(model_, device); }
+
+ protected:
+  Model& model_;
+
+ private:
+  ModuleKind kind_;
+  std::string_view name_, title_;
+  int tag_;
+};
+
+class DcScreenOf : public ScreenOf<DcScreen> {
+ public:
+  using ScreenOf::ScreenOf;
+  const std::string& Note() const override { return model_.Config().userText; }
+  void SetNote(std::string note) override { model_.SetUserText(std::move(note)); }
+  bool Documentable() const override { return model_.CalcDone(); }
+};
+
+// Thermocouple, RTD and frequency keep the note in their record.
+template <class Model>
+class ListScreenOf : public ScreenOf<Model> {
+ public:
+  using ScreenOf<Model>::ScreenOf;
+  const std::string& Note() const override { return this->model_.config.userText; }
+  void SetNote(std::string note) override { this->model_.config.userText = std::move(note); }
+  bool Documentable() const override { return this->model_.documentable; }
+};
+
+}  // namespace
+
+ModuleScreens::ModuleScreens(ModuleModels& m)
+    : screens_{
+          std::make_unique<DcScreenOf>(m.dc, ModuleKind::DC, "dc", "ZOR DC", 0),
+          std::make_unique<ListScreenOf<ThermoModel>>(m.thermo, ModuleKind::Thermo, "thermo", "ZOR THERMO", 2),
+          std::make_unique<ListScreenOf<RtdModel>>(m.rtd, ModuleKind::RTD, "rtd", "ZOR RTD", 1),
+          std::make_unique<ListScreenOf<FrqModel>>(m.frq, ModuleKind::FRQ, "frq", "ZOR FREQUENCY", 3)} {}
+
+ModuleScreens::~ModuleScreens() = default;
+
+ModuleScreen* ModuleScreens::Of(ModuleKind kind) const {
+  for (const auto& s : screens_)
+    if (s->Kind() == kind) return s.get();
+  return nullptr;
+}
+
+ModuleScreen* ModuleScreens::Named(std::string_view name) const {
+  for (const auto& s : screens_)
+    if (s->Name() == name) return s.get();
+  return nullptr;
+}
+
+ModuleScreen* ModuleScreens::WithProductTag(int tag) const {
+  for (const auto& s : screens_)
+    if (s->ProductTag() == tag) return s.get();
+  return nullptr;
+}
+
+}  // namespace setrix::devices
