@@ -16,6 +16,8 @@
 #include "app/models.h"
 #include "app/window_texts.h"
 #include "configfile/qr.h"
+#include "devices/module_screen.h"
+#include "modules/settings_schema.h"
 #include "printing/module_pages.h"
 #include "printing/qt_printer_sink.h"
 #include "sheets/pdf_layout.h"
@@ -24,17 +26,6 @@
 namespace setrix::app {
 
 namespace {
-
-std::string_view SettingsKey(ModuleKind kind) {
-  switch (kind) {
-    case ModuleKind::DC: return kKeyDC;
-    case ModuleKind::Thermo: return kKeyThermo;
-    case ModuleKind::RTD: return kKeyRTD;
-    case ModuleKind::FRQ: return kKeyFrequency;
-    case ModuleKind::None: break;
-  }
-  return {};
-}
 
 // A part of a file name: blanks dropped, characters that file systems refuse replaced.
 QString NamePart(const std::string& text) {
@@ -119,58 +110,52 @@ void TForm1::ProduceDocument(Produce produce) {
   }
 }
 
+sheets::ContentOptions TForm1::DocumentOptions(ModuleKind kind, std::string date) const {
+  return {Language(), UserText(kind).toStdString(), std::move(date)};
+}
+
+bool TForm1::SettleForDocument(ModuleKind kind) {
+  const ModuleRow* row = RowOf(kind);
+  if (row == nullptr) return false;
+  // A frequency is documented as the switches set it; the screen shows the rewritten entry.
+  if (row->screen->SettleEntries()) row->page->Sync();
+  return true;
+}
+
 void TForm1::MenuItemDruckenClick() {
   if (!dialogs_->ChoosePrinter(this, *printer_)) return;
   const ModuleKind kind = ActiveModule();
   if (!QueryUserText(kind)) return;
-  if (kind == ModuleKind::None) return;
-  // A frequency is documented as the switches set it; the screen shows the rewritten entry.
-  if (kind == ModuleKind::FRQ && FrqSettleEntries(models_->frq)) TS_FRQ->Sync();
-  const std::string note = UserText(kind).toStdString();
+  if (!SettleForDocument(kind)) return;
   printing::PrintOptions options;
   options.date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
   ProduceDocument([&] {
     options.qr = SheetQr();
+    const sheets::Document document = RowOf(kind)->screen->Document(DocumentOptions(kind, options.date));
     printing::QtPrinterSink sink(*printer_);
-    switch (kind) {
-      case ModuleKind::DC: printing::PrintDCDocumentation(sink, models_->dc, note, options); break;
-      case ModuleKind::Thermo: printing::PrintThermoDocumentation(sink, models_->thermo, note, options); break;
-      case ModuleKind::RTD: printing::PrintRTDDocumentation(sink, models_->rtd, note, options); break;
-      case ModuleKind::FRQ: printing::PrintFRQDocumentation(sink, models_->frq, note, options); break;
-      case ModuleKind::None: break;
-    }
+    printing::PrintDocument(sink, document, options);
   });
 }
 
 void TForm1::MenuSpeichernClick() {
-  // The start location of each module: the file it was last saved to.
-  std::array<QString, 5> start;
-  for (ModuleKind k : {ModuleKind::DC, ModuleKind::RTD, ModuleKind::Thermo, ModuleKind::FRQ}) {
-    store_.OpenKey(SettingsKey(k));
-    if (store_.HasValue("SavePath"))
-      start[static_cast<std::size_t>(k)] = FromUtf8(store_.ReadString("SavePath").value_or(""));
-    store_.CloseKey();
-  }
+  const ModuleKind kind = ActiveModule();
+  const ModuleRow* row = RowOf(kind);
+  if (row == nullptr) return;
+  if (!QueryUserText(kind)) return;
+  if (!SettleForDocument(kind)) return;
   SaveFileRequest request;
   request.title = DisplayText(texts::Tx(texts::txSaveDocumentation));
   request.filter = QtNameFilter(FromUtf8(texts::Tx(texts::txPdfFileFilter)));
   request.defaultSuffix = QStringLiteral("Pdf");
-
-  const ModuleKind kind = ActiveModule();
-  if (kind == ModuleKind::None) return;
-  if (!QueryUserText(kind)) return;
-  if (kind == ModuleKind::FRQ && FrqSettleEntries(models_->frq)) TS_FRQ->Sync();
-  request.startLocation = start[static_cast<std::size_t>(kind)];
+  // The start location: the file this module was last saved to.
+  request.startLocation = FromUtf8(settings::ReadSavePath(store_, row->screen->Name()).value_or(""));
   request.proposedName = ProposedFileName();
   const QString file = dialogs_->ChooseSaveFile(this, request);
   if (file.isEmpty()) return;
   // Remembered before the file is produced, so also when producing it fails.
-  store_.OpenKey(SettingsKey(kind));
-  store_.WriteString("SavePath", file.toStdString());
-  store_.CloseKey();
+  settings::WriteSavePath(store_, row->screen->Name(), file.toStdString());
 
   const std::string name = file.toStdString();
-  const std::string note = UserText(kind).toStdString();
   bool saved = false;
   ProduceDocument([&] {
     // The sheets carry the configuration as a QR code while the setting is on.
@@ -184,13 +169,7 @@ void TForm1::MenuSpeichernClick() {
     } unstamp{*pdfForm_};
     for (pdf::TPRPage* page : {&pdfForm_->PDFPage, &pdfForm_->FRQ_PDFPage1, &pdfForm_->FRQ_PDFPage2})
       configfile::StampOnPrint(*page, qr);
-    switch (kind) {
-      case ModuleKind::DC: pdfForm_->SaveDCDocumentation(name, models_->dc, note); break;
-      case ModuleKind::Thermo: pdfForm_->SaveThermoDocumentation(name, models_->thermo, note); break;
-      case ModuleKind::RTD: pdfForm_->SaveRTDDocumentation(name, models_->rtd, note); break;
-      case ModuleKind::FRQ: pdfForm_->SaveFRQDocumentation(name, models_->frq, note); break;
-      case ModuleKind::None: break;
-    }
+    pdfForm_->Save(name, row->screen->Document(DocumentOptions(kind, pdfForm_->DateText())));
     saved = true;
   });
   // Where the file went.

@@ -26,7 +26,8 @@ class QTranslator;
 
 namespace setrix::sheets {
 class TPDFForm;
-}
+struct ContentOptions;
+}  // namespace setrix::sheets
 
 namespace setrix::devices {
 class ModuleScreen;
@@ -89,6 +90,10 @@ class TForm1 : public QMainWindow {
   void MenuSpeichernClick();
   // Asks for the user text of module `kind`; true when the user confirmed.
   bool QueryUserText(ModuleKind kind);
+  // The active module's document: false without one; a frequency screen's entries are
+  // settled first (and shown). The options of its content: language, note, date.
+  bool SettleForDocument(ModuleKind kind);
+  sheets::ContentOptions DocumentOptions(ModuleKind kind, std::string date) const;
   void ApplyLanguage();
   // Stores every setting (the close query does this, then the window closes).
   void StoreSettings();

@@ -6,6 +6,24 @@ namespace setrix::devices {
 
 namespace {
 
+sheets::Document DocumentOf(const DcScreen& dc, const sheets::ContentOptions& o) {
+  return sheets::DcDocument(dc, o);
+}
+sheets::Document DocumentOf(const ThermoModel& m, const sheets::ContentOptions& o) {
+  return sheets::ThermoDocument(m, o);
+}
+sheets::Document DocumentOf(const RtdModel& m, const sheets::ContentOptions& o) {
+  return sheets::RtdDocument(m, o);
+}
+sheets::Document DocumentOf(const FrqModel& m, const sheets::ContentOptions& o) {
+  return sheets::FrqDocument(m, o);
+}
+
+bool Settle(DcScreen&) { return false; }
+bool Settle(ThermoModel&) { return false; }
+bool Settle(RtdModel&) { return false; }
+bool Settle(FrqModel& frq) { return FrqSettleEntries(frq); }
+
 // The parts every module screen has alike; `Model` is the screen model.
 template <class Model>
 class ScreenOf : public ModuleScreen {
@@ -24,6 +42,10 @@ class ScreenOf : public ModuleScreen {
     return d;
   }
   void Apply(const configfile::Device& device) override { ApplyDevice(model_, device); }
+  bool SettleEntries() override { return Settle(model_); }
+  sheets::Document Document(const sheets::ContentOptions& options) const override {
+    return DocumentOf(model_, options);
+  }
 
  protected:
   Model& model_;

@@ -11,12 +11,7 @@
 #include "configfile/device.h"
 #include "modules/module_models.h"
 #include "modules/settings_schema.h"
-
-namespace setrix {
-// What a module's document says, built once from the screen model as plain data (pages of
-// blocks). Defined by the document code.
-struct DocumentContent;
-}  // namespace setrix
+#include "sheets/content.h"
 
 namespace setrix::devices {
 
@@ -48,13 +43,12 @@ class ModuleScreen {
   // Save and Print are enabled: the screen shows a result.
   virtual bool Documentable() const = 0;
 
-  // The document content of the screen in `language` with the date text `date`; the
-  // document code fills this in (nothing until then).
-  virtual std::shared_ptr<const DocumentContent> Document(int language, std::string_view date) const {
-    (void)language;
-    (void)date;
-    return nullptr;
-  }
+  // Before a document is made: the frequency converter's entries become the values its
+  // switches really set. True when the screen changed (the window shows it again).
+  virtual bool SettleEntries() { return false; }
+  // What the screen's document says (sheets/content.h), in the options' language, with
+  // their note and date; printed and saved alike.
+  virtual sheets::Document Document(const sheets::ContentOptions& options) const = 0;
 };
 
 // The four screens of one set of models, in the order of the module kinds (DC, thermocouple,

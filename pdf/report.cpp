@@ -494,17 +494,15 @@ void TPReport::PrintPage(TPRPage& page) {
 
 void TPReport::CloseDocument(std::string& out) {
   if (!doc_) throw EInvalidOperation("document is null..");
-  std::string bytes;
-  doc_->SaveToStream(bytes);
-  out = std::move(bytes);
+  doc_->SaveToStream(bytes_);
+  out.swap(bytes_);  // `out` stays as it was when saving fails; its memory serves the next document
   DiscardDocument();
 }
 
 void TPReport::CloseDocument() {
   if (!doc_) throw EInvalidOperation("document is null..");
-  std::string bytes;
-  doc_->SaveToStream(bytes);
-  WriteFileReplacing(fileName_, bytes);
+  doc_->SaveToStream(bytes_);
+  WriteFileReplacing(fileName_, bytes_);
   DiscardDocument();
 }
 

@@ -550,6 +550,9 @@ class TPReport {
   TPdfViewerPreferences viewerPreference_;
   TPRCanvas canvas_;
   std::unique_ptr<TPdfDoc> doc_;
+  // Where a document's bytes are put together: kept from one document to the next, so that
+  // writing many documents does not allocate (and give back) the memory of each anew.
+  std::string bytes_;
 };
 
 }  // namespace setrix::pdf

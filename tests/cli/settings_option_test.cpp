@@ -12,8 +12,8 @@ namespace {
 
 const std::string kFixture = SETRIX_TEST_DIR "/../app/fixtures/setrix.ini";
 
-using setrix::test::RunCli;
 using setrix::test::CliRun;
+using setrix::test::RunCli;
 
 nlohmann::json Json(const std::string& args) {
   const CliRun run = RunCli(args + " --json");

@@ -16,10 +16,16 @@ TEST(ModuleScreens, OneScreenPerModuleFoundByKindNameAndProductTag) {
     const char* name;
     const char* title;
     int tag;
-  } rows[] = {{ModuleKind::DC, "dc", "ZOR DC", 0},
-              {ModuleKind::Thermo, "thermo", "ZOR THERMO", 2},
-              {ModuleKind::RTD, "rtd", "ZOR RTD", 1},
-              {ModuleKind::FRQ, "frq", "ZOR FREQUENCY", 3}};
+    const char* document;  // the model word of its document
+  } rows[] = {{ModuleKind::DC, "dc", "ZOR DC", 0, "DC"},
+              {ModuleKind::Thermo, "thermo", "ZOR THERMO", 2, "THERMO"},
+              {ModuleKind::RTD, "rtd", "ZOR RTD", 1, "RTD"},
+              {ModuleKind::FRQ, "frq", "ZOR FREQUENCY", 3, "FREQUENCY"}};
+  models.dc.EditChange(DcEdit::EditEMin, "4");
+  models.dc.EditChange(DcEdit::EditEMax, "20");
+  models.dc.EditChange(DcEdit::EditAMin, "0");
+  models.dc.EditChange(DcEdit::EditAMax, "10");
+  models.dc.BitBtnWeiterClick();
   for (const auto& r : rows) {
     ModuleScreen* s = screens.Of(r.kind);
     ASSERT_NE(s, nullptr) << r.name;
@@ -27,7 +33,11 @@ TEST(ModuleScreens, OneScreenPerModuleFoundByKindNameAndProductTag) {
     EXPECT_EQ(screens.WithProductTag(r.tag), s);
     EXPECT_EQ(s->Title(), r.title);
     EXPECT_EQ(s->SettingsKey().module, r.name);
-    EXPECT_EQ(s->Document(1, "24.12.2026"), nullptr);  // the document code fills this in
+    const sheets::Document document = s->Document({1, "Pumpe 3", "24.12.2026"});
+    EXPECT_EQ(document.model, r.document);
+    ASSERT_FALSE(document.pages.empty());
+    EXPECT_EQ(document.pages[0].header.note, "Pumpe 3");
+    EXPECT_EQ(document.pages[0].header.dateLine, "Date: 24.12.2026");
   }
   EXPECT_EQ(screens.Of(ModuleKind::None), nullptr);
   EXPECT_EQ(screens.Named("bank"), nullptr);
