@@ -25,63 +25,9 @@
 
 namespace setrix::app {
 
-namespace {
-
-// A part of a file name: blanks dropped, characters that file systems refuse replaced.
-QString NamePart(const std::string& text) {
-  QString part = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  part.remove(QLatin1Char(' '));
-  for (QChar& c : part)
-    if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32) c = QLatin1Char('_');
-  return part;
-}
-
-QString Range(const std::string& from, const std::string& to, const char* unit) {
-  if (from.empty() && to.empty()) return {};
-  return NamePart(from) + QLatin1Char('-') + NamePart(to) + QLatin1String(unit);
-}
-
-QString Joined(const QString& module, const QStringList& parts) {
-  QString name = module;
-  for (const QString& p : parts)
-    if (!p.isEmpty()) name += QLatin1Char('_') + p;
-  return name + QStringLiteral(".Pdf");
-}
-
-}  // namespace
-
 QString TForm1::ProposedFileName() const {
-  const Models& m = *models_;
-  switch (ActiveModule()) {
-    case ModuleKind::DC: {
-      const DcConfig& c = m.dc.Config();
-      static const char* const kIn[3] = {"mA", "mV", "V"};
-      const char* in = kIn[c.inUnit >= 0 && c.inUnit <= 2 ? c.inUnit : 0];
-      const char* out = c.outUnit == kDcOutVolt ? "V" : "mA";
-      return Joined(QStringLiteral("ZOR-DC"),
-                    {Range(c.inMinText, c.inMaxText, in), Range(c.outMinText, c.outMaxText, out)});
-    }
-    case ModuleKind::Thermo: {
-      const ThermoModel& t = m.thermo;
-      return Joined(QStringLiteral("ZOR-THERMO"),
-                    {NamePart(t.type.ItemText()), Range(t.start.ItemText(), t.end.ItemText(), ""),
-                     NamePart(t.output.ItemText())});
-    }
-    case ModuleKind::RTD: {
-      const RtdModel& r = m.rtd;
-      return Joined(QStringLiteral("ZOR-RTD"),
-                    {NamePart(r.type.ItemText()), Range(r.start.ItemText(), r.end.ItemText(), ""),
-                     NamePart(r.output.ItemText())});
-    }
-    case ModuleKind::FRQ: {
-      const FrqModel& f = m.frq;
-      return Joined(QStringLiteral("ZOR-FREQUENCY"),
-                    {NamePart(f.mode.ItemText()), Range(f.config.lowerText, f.config.upperText, "Hz"),
-                     NamePart(f.output.ItemText())});
-    }
-    case ModuleKind::None: break;
-  }
-  return {};
+  const ModuleRow* row = RowOf(ActiveModule());
+  return row != nullptr ? FromUtf8(row->screen->ProposedFileName()) : QString();
 }
 
 void TForm1::SetDocumentationDialogs(DocumentationDialogs* dialogs) {

@@ -2,6 +2,9 @@
 
 #include "devices/device_model.h"
 
+#include <initializer_list>
+#include <string_view>
+
 namespace setrix::devices {
 
 namespace {
@@ -17,6 +20,48 @@ sheets::Document DocumentOf(const RtdModel& m, const sheets::ContentOptions& o) 
 }
 sheets::Document DocumentOf(const FrqModel& m, const sheets::ContentOptions& o) {
   return sheets::FrqDocument(m, o);
+}
+
+// A part of a file name: blanks dropped, characters that file systems refuse replaced.
+std::string NamePart(const std::string& text) {
+  std::string part;
+  for (const char c : text) {
+    if (c == ' ') continue;
+    const bool refused =
+        std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos || static_cast<unsigned char>(c) < 32;
+    part += refused ? '_' : c;
+  }
+  return part;
+}
+
+std::string Range(const std::string& from, const std::string& to, std::string_view unit) {
+  if (from.empty() && to.empty()) return {};
+  return NamePart(from) + "-" + NamePart(to) + std::string(unit);
+}
+
+std::string Joined(std::string name, std::initializer_list<std::string> parts) {
+  for (const std::string& p : parts)
+    if (!p.empty()) name += "_" + p;
+  return name + ".Pdf";
+}
+
+std::string FileNameOf(const DcScreen& dc) {
+  const DcConfig& c = dc.Config();
+  static const char* const kIn[3] = {"mA", "mV", "V"};
+  const char* in = kIn[c.inUnit >= 0 && c.inUnit <= 2 ? c.inUnit : 0];
+  const char* out = c.outUnit == kDcOutVolt ? "V" : "mA";
+  return Joined("ZOR-DC", {Range(c.inMinText, c.inMaxText, in), Range(c.outMinText, c.outMaxText, out)});
+}
+template <class Model>
+std::string TemperatureFileName(const Model& m, const char* module) {
+  return Joined(module, {NamePart(m.type.ItemText()), Range(m.start.ItemText(), m.end.ItemText(), ""),
+                         NamePart(m.output.ItemText())});
+}
+std::string FileNameOf(const ThermoModel& m) { return TemperatureFileName(m, "ZOR-THERMO"); }
+std::string FileNameOf(const RtdModel& m) { return TemperatureFileName(m, "ZOR-RTD"); }
+std::string FileNameOf(const FrqModel& f) {
+  return Joined("ZOR-FREQUENCY", {NamePart(f.mode.ItemText()), Range(f.config.lowerText, f.config.upperText, "Hz"),
+                                  NamePart(f.output.ItemText())});
 }
 
 bool Settle(DcScreen&) { return false; }
@@ -42,6 +87,7 @@ class ScreenOf : public ModuleScreen {
     return d;
   }
   void Apply(const configfile::Device& device) override { ApplyDevice(model_, device); }
+  std::string ProposedFileName() const override { return FileNameOf(model_); }
   bool SettleEntries() override { return Settle(model_); }
   sheets::Document Document(const sheets::ContentOptions& options) const override {
     return DocumentOf(model_, options);

@@ -43,6 +43,9 @@ class ModuleScreen {
   // Save and Print are enabled: the screen shows a result.
   virtual bool Documentable() const = 0;
 
+  // The name proposed for the screen's PDF file: the module and its task, "ZOR-DC_4-20mA_0-10V.Pdf"
+  // (blanks dropped, characters that file systems refuse as "_").
+  virtual std::string ProposedFileName() const = 0;
   // Before a document is made: the frequency converter's entries become the values its
   // switches really set. True when the screen changed (the window shows it again).
   virtual bool SettleEntries() { return false; }
