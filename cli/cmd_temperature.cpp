@@ -36,7 +36,7 @@ struct TemperatureOptions {
 // What a temperature command is made of; `Model` is ThermoModel or RtdModel, `List` its
 // list enum.
 template <class Model, class List>
-struct Spec {
+struct TemperatureCommand {
   const char* name;  // "thermo"
   const char* description;
   const char* title;  // "ZOR THERMO"
@@ -58,23 +58,23 @@ struct Spec {
 };
 
 template <class Model, class List>
-void ChooseValue(const Spec<Model, List>& spec, Model& m, List which, const ChoiceList& list,
+void ChooseValue(const TemperatureCommand<Model, List>& command, Model& m, List which, const ChoiceList& list,
                  const std::string& option, const std::string& given) {
   const std::optional<double> value = modules::ParseNumberOption(given);
   const int index = value ? modules::FindValue(list, *value) : -1;
   if (index < 0) modules::NotOffered(option, given, list);
-  spec.choose(m, which, index);
+  command.choose(m, which, index);
 }
 
 template <class Model, class List>
-nlohmann::ordered_json ToJson(const Spec<Model, List>& spec, const Model& m) {
+nlohmann::ordered_json ToJson(const TemperatureCommand<Model, List>& command, const Model& m) {
   const auto& c = m.config;
-  nlohmann::ordered_json j = {{"module", spec.name},
+  nlohmann::ordered_json j = {{"module", command.name},
                               {"type", modules::ListJson(m.type, false)},
                               {"start", modules::ListJson(m.start, true)},
                               {"end", modules::ListJson(m.end, true)},
                               {"output", modules::ListJson(m.output, false)},
-                              {spec.fifthName, modules::ListJson(m.*spec.fifth, false)},
+                              {command.fifthName, modules::ListJson(m.*command.fifth, false)},
                               {"manual", modules::ListJson(m.manual, false)},
                               {"complete", c.complete},
                               {"s1", c.s1},
@@ -85,51 +85,51 @@ nlohmann::ordered_json ToJson(const Spec<Model, List>& spec, const Model& m) {
                               {"inputTerminalsText", c.inputTerminalsText},
                               {"outputTerminalsText", c.outputTerminalsText},
                               {"powerText", c.powerText}};
-  spec.moreJson(j, m);
+  command.moreJson(j, m);
   return j;
 }
 
 std::string Caption(const texts::PerLanguage& entry) { return std::string(Tx(entry)) + ":"; }
 
 template <class Model, class List>
-std::string ToText(const Spec<Model, List>& spec, const Model& m) {
+std::string ToText(const TemperatureCommand<Model, List>& command, const Model& m) {
   const auto& c = m.config;
-  std::string out = std::string(spec.title) + "\n\n";
+  std::string out = std::string(command.title) + "\n\n";
   out += modules::ListText(Caption(texts::txInput), m.type);
   out += modules::ListText(Caption(texts::txStartValue), m.start);
   out += modules::ListText(Caption(texts::txEndValue), m.end);
   out += modules::ListText(Caption(texts::txOutput), m.output);
-  out += modules::ListText(spec.fifthCaption(), m.*spec.fifth);
+  out += modules::ListText(command.fifthCaption(), m.*command.fifth);
   out += modules::ListText(Tx(texts::txFineCalibration), m.manual);
   out += "\n";
   if (!c.complete) return out + "No setting: the choices are not complete.\n";
   out += c.settingsCaption + "\n" + c.switchesCaption + "\n\n";
   out += "S1\n" + BankRowsText(c.s1, 8) + "\n" + "S2\n" + BankRowsText(c.s2, 8) + "\n";
-  out += PlainLines(c.inputTerminalsText) + "\n" + spec.wiringLine(m) + PlainLines(c.outputTerminalsText) + "\n" +
+  out += PlainLines(c.inputTerminalsText) + "\n" + command.wiringLine(m) + PlainLines(c.outputTerminalsText) + "\n" +
          PlainLines(c.powerText) + "\n";
   return out;
 }
 
 template <class Model, class List>
-void Run(const Spec<Model, List>& spec, const TemperatureOptions& o, int& exitCode, ModuleSink* sink) {
+void Run(const TemperatureCommand<Model, List>& command, const TemperatureOptions& o, int& exitCode, ModuleSink* sink) {
   const std::optional<std::vector<int>> found = ParseFound(o.found);
   modules::ApplyCommonOptions(o.common);
   const auto words = [&](const char* choice) -> const std::vector<std::string>& {
-    return devices::ChoiceWords(spec.name, choice);
+    return devices::ChoiceWords(command.name, choice);
   };
   Model m;
-  spec.update(m);
+  command.update(m);
   // The order of the stored settings: "Input", "Min", "Max", then filter or response, "Out",
   // "Manual".
-  if (!o.type.empty()) spec.choose(m, List::Type, modules::IndexOf(words("type"), o.type));
-  if (o.start) ChooseValue(spec, m, List::Start, m.start, "--start", *o.start);
-  if (o.end) ChooseValue(spec, m, List::End, m.end, "--end", *o.end);
-  if (!o.fifth.empty()) spec.choose(m, spec.fifthList, modules::IndexOf(words(spec.fifthName), o.fifth));
-  if (!o.output.empty()) spec.choose(m, List::Output, modules::IndexOf(words("output"), o.output));
-  if (!o.manual.empty()) spec.choose(m, List::Manual, modules::IndexOf(words("manual"), o.manual));
+  if (!o.type.empty()) command.choose(m, List::Type, modules::IndexOf(words("type"), o.type));
+  if (o.start) ChooseValue(command, m, List::Start, m.start, "--start", *o.start);
+  if (o.end) ChooseValue(command, m, List::End, m.end, "--end", *o.end);
+  if (!o.fifth.empty()) command.choose(m, command.fifthList, modules::IndexOf(words(command.fifthName), o.fifth));
+  if (!o.output.empty()) command.choose(m, List::Output, modules::IndexOf(words("output"), o.output));
+  if (!o.manual.empty()) command.choose(m, List::Manual, modules::IndexOf(words("manual"), o.manual));
 
   if (sink) {
-    exitCode = spec.toSink(*sink, m);
+    exitCode = command.toSink(*sink, m);
     return;
   }
   CheckResult checked;
@@ -140,42 +140,42 @@ void Run(const Spec<Model, List>& spec, const TemperatureOptions& o, int& exitCo
       checked = CheckRtd(m.config, (*found)[0], (*found)[1], texts::CurrentLanguage());
   }
   if (o.common.json) {
-    nlohmann::ordered_json j = ToJson(spec, m);
+    nlohmann::ordered_json j = ToJson(command, m);
     if (found) j["check"] = CheckJson(checked, *found);
     WriteJson(std::cout, j);
   } else {
-    std::cout << ToText(spec, m);
+    std::cout << ToText(command, m);
     if (found) std::cout << CheckText(checked, *found);
   }
-  exitCode = o.pdf.file.empty() ? 0 : spec.writePdf(o.pdf, m);
+  exitCode = o.pdf.file.empty() ? 0 : command.writePdf(o.pdf, m);
 }
 
 template <class Model, class List>
-void AddCommand(CLI::App& app, int& exitCode, ModuleSink* sink, const Spec<Model, List>& spec) {
+void AddCommand(CLI::App& app, int& exitCode, ModuleSink* sink, const TemperatureCommand<Model, List>& command) {
   auto options = std::make_shared<TemperatureOptions>();
   const auto words = [&](const char* choice) -> const std::vector<std::string>& {
-    return devices::ChoiceWords(spec.name, choice);
+    return devices::ChoiceWords(command.name, choice);
   };
-  CLI::App* cmd = app.add_subcommand(spec.name, spec.description);
-  AddWordOption(*cmd, "--type", options->type, words("type"), spec.typeHelp);
-  cmd->add_option("--start", options->start, spec.startHelp);
-  cmd->add_option("--end", options->end, spec.endHelp);
+  CLI::App* cmd = app.add_subcommand(command.name, command.description);
+  AddWordOption(*cmd, "--type", options->type, words("type"), command.typeHelp);
+  cmd->add_option("--start", options->start, command.startHelp);
+  cmd->add_option("--end", options->end, command.endHelp);
   AddWordOption(*cmd, "--output", options->output, words("output"), "Output range");
-  AddWordOption(*cmd, std::string("--") + spec.fifthName, options->fifth, words(spec.fifthName), spec.fifthHelp);
+  AddWordOption(*cmd, std::string("--") + command.fifthName, options->fifth, words(command.fifthName), command.fifthHelp);
   AddWordOption(*cmd, "--manual", options->manual, words("manual"), "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   AddFoundOptions(*cmd, options->found);
   AddPdfOptions(*cmd, options->pdf);
   auto config = std::make_shared<ConfigOptions>();
   AddConfigOptions(*cmd, *config);
-  cmd->callback([cmd, options, config, &exitCode, sink, &spec] {
+  cmd->callback([cmd, options, config, &exitCode, sink, &command] {
     ApplyConfig(*cmd, *config);
-    Run(spec, *options, exitCode, sink);
+    Run(command, *options, exitCode, sink);
     SaveConfig(*cmd, *config);
   });
 }
 
-const Spec<ThermoModel, ThermoList> kThermo{
+const TemperatureCommand<ThermoModel, ThermoList> kThermo{
     "thermo",
     "Thermocouple converter (ZOR THERMO): lists, DIP switches and instructions",
     "ZOR THERMO",
@@ -195,7 +195,7 @@ const Spec<ThermoModel, ThermoList> kThermo{
     [](const ThermoModel&) { return std::string(); },
 };
 
-const Spec<RtdModel, RtdList> kRtd{
+const TemperatureCommand<RtdModel, RtdList> kRtd{
     "rtd",
     "RTD converter (ZOR RTD): lists, DIP switches, instructions and wiring",
     "ZOR RTD",

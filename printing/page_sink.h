@@ -17,12 +17,12 @@ namespace setrix::printing {
 // An Arial font (Liberation Sans where Arial is missing). `height` is the character height
 // in pixels without internal leading (the em size); `rotated` runs the text upwards
 // (escapement 90 degrees).
-struct FontSpec {
+struct TextFont {
   int height = 0;
   bool bold = false;
   bool italic = false;
   bool rotated = false;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const TextFont&, const TextFont&) = default;
 };
 
 // Reference point of a text: its left or right end, on its baseline or at its top.
@@ -47,7 +47,7 @@ struct PixelRect {
 class Canvas {
  public:
   virtual ~Canvas() = default;
-  virtual void SetFont(const FontSpec& font) = 0;
+  virtual void SetFont(const TextFont& font) = 0;
   virtual void SetAlign(TextAlign align) = 0;
   // Draws UTF-8 text with the current font at the reference point given by the alignment.
   virtual void TextOut(int x, int y, std::string_view text) = 0;

@@ -117,14 +117,14 @@ double Printout::PxToCmY(double px) const { return px / metrics_.dpiY * kCmPerIn
 // --- fonts and texts --------------------------------------------------------------------------
 
 void Printout::SetPrinterFont(int size, bool bold, bool italic, bool rotated) {
-  printerFont_ = FontSpec{MulDiv(size, metrics_.dpiY, 72), bold, italic, rotated};
+  printerFont_ = TextFont{MulDiv(size, metrics_.dpiY, 72), bold, italic, rotated};
   printerFontChosen_ = true;
   sink_.SetFont(printerFont_);
 }
 
 void Printout::SetImageFont(int size, bool bold, bool italic) {
   // The printer's resolution, so that image text has the printed size once copied unscaled.
-  Scratch().SetFont(FontSpec{MulDiv(size, metrics_.dpiY, 72), bold, italic, false});
+  Scratch().SetFont(TextFont{MulDiv(size, metrics_.dpiY, 72), bold, italic, false});
 }
 
 void Printout::SetAlign(TextAlign align) {

@@ -147,7 +147,7 @@ class Printout {
   std::unique_ptr<ScratchImage> scratch_;
   bool documentOpen_ = false;
   bool pageOpen_ = false;  // a page is drawn and not yet ended
-  FontSpec printerFont_;
+  TextFont printerFont_;
   bool printerFontChosen_ = false;
   TextAlign align_ = TextAlign::LeftBaseline;
 };

@@ -48,15 +48,15 @@ class QtScratchImage final : public ScratchImage {
   int Width() const override { return image_.width(); }
   int Height() const override { return image_.height(); }
 
-  void SetFont(const FontSpec& font) override {
-    spec_ = font;
+  void SetFont(const TextFont& font) override {
+    textFont_ = font;
     font_ = DocumentFont(font, false);
   }
   void SetAlign(TextAlign align) override { align_ = align; }
   void TextOut(int x, int y, std::string_view text) override {
     if (image_.isNull()) return;
     QPainter painter(&image_);
-    DrawAligned(painter, font_, spec_.rotated, align_, x, y, FromUtf8(text));
+    DrawAligned(painter, font_, textFont_.rotated, align_, x, y, FromUtf8(text));
   }
   TextExtent Measure(std::string_view text) override {
     const QFontMetricsF metrics(font_);
@@ -75,8 +75,8 @@ class QtScratchImage final : public ScratchImage {
 
  private:
   QImage image_;
-  FontSpec spec_;
-  QFont font_ = DocumentFont(FontSpec{11, false, false, false}, false);
+  TextFont textFont_;
+  QFont font_ = DocumentFont(TextFont{11, false, false, false}, false);
   TextAlign align_ = TextAlign::LeftBaseline;
 };
 
@@ -89,7 +89,7 @@ QString DocumentFontFamily() {
   return family;
 }
 
-QFont DocumentFont(const FontSpec& wanted, bool antialiased) {
+QFont DocumentFont(const TextFont& wanted, bool antialiased) {
   QFont font(DocumentFontFamily());
   font.setPixelSize(std::max(wanted.height, 1));
   font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
@@ -125,7 +125,7 @@ QImage ToQImage(const raster::Bitmap& bitmap) {
   return image;
 }
 
-QtPrinterSink::QtPrinterSink(QPrinter& printer) : printer_(printer) { SetFont(FontSpec{11, false, false, false}); }
+QtPrinterSink::QtPrinterSink(QPrinter& printer) : printer_(printer) { SetFont(TextFont{11, false, false, false}); }
 
 QtPrinterSink::~QtPrinterSink() { EndDocument(); }
 
@@ -177,14 +177,14 @@ void QtPrinterSink::DrawScratchImage(const ScratchImage& image, int x, int y) {
   painter.drawImage(QPoint(x, y), scratch->Monochrome());
 }
 
-void QtPrinterSink::SetFont(const FontSpec& font) {
-  spec_ = font;
+void QtPrinterSink::SetFont(const TextFont& font) {
+  textFont_ = font;
   font_ = DocumentFont(font, true);
 }
 
 void QtPrinterSink::TextOut(int x, int y, std::string_view text) {
   QPainter& painter = ActivePainter("TextOut");
-  DrawAligned(painter, font_, spec_.rotated, align_, x, y, FromUtf8(text));
+  DrawAligned(painter, font_, textFont_.rotated, align_, x, y, FromUtf8(text));
 }
 
 TextExtent QtPrinterSink::Measure(std::string_view text) {

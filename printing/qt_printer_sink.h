@@ -15,8 +15,8 @@ namespace setrix::printing {
 
 // "Arial" if the system has it, else "Liberation Sans".
 QString DocumentFontFamily();
-// The QFont of a FontSpec in the document font family.
-QFont DocumentFont(const FontSpec& wanted, bool antialiased);
+// The QFont of a TextFont in the document font family.
+QFont DocumentFont(const TextFont& wanted, bool antialiased);
 // A bitmap as a QImage: 1-bit pictures as Format_Mono with their palette, others as RGB32.
 QImage ToQImage(const raster::Bitmap& bitmap);
 
@@ -34,7 +34,7 @@ class QtPrinterSink final : public PageSink {
   std::unique_ptr<ScratchImage> CreateScratchImage() override;
   void DrawScratchImage(const ScratchImage& image, int x, int y) override;
 
-  void SetFont(const FontSpec& font) override;
+  void SetFont(const TextFont& font) override;
   void SetAlign(TextAlign align) override { align_ = align; }
   void TextOut(int x, int y, std::string_view text) override;
   TextExtent Measure(std::string_view text) override;
@@ -45,7 +45,7 @@ class QtPrinterSink final : public PageSink {
 
   QPrinter& printer_;
   QPainter painter_;
-  FontSpec spec_;
+  TextFont textFont_;
   QFont font_;
   TextAlign align_ = TextAlign::LeftBaseline;
 };

@@ -116,7 +116,7 @@ TEST_F(QtPrinterTest, AnErrorWhileDrawingEndsTheJobWithAReadableFile) {
 TEST(DocumentFontTest, ArialOrItsStandIn) {
   const QString family = DocumentFontFamily();
   EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
-  const QFont font = DocumentFont(FontSpec{100, true, true, false}, true);
+  const QFont font = DocumentFont(TextFont{100, true, true, false}, true);
   EXPECT_EQ(font.pixelSize(), 100);
   EXPECT_TRUE(font.bold());
   EXPECT_TRUE(font.italic());

@@ -17,7 +17,7 @@ namespace setrix::printing::test {
 struct DrawnText {
   int x = 0, y = 0;
   std::string text;
-  FontSpec font;
+  TextFont font;
   TextAlign align = TextAlign::LeftBaseline;
   int page = 0;
   bool inImage = false;
@@ -67,7 +67,7 @@ inline std::uint64_t PictureHash(const raster::Bitmap& picture) {
   return h;
 }
 
-inline std::string FontCall(const char* where, const FontSpec& f) {
+inline std::string FontCall(const char* where, const TextFont& f) {
   return std::string(where) + " font " + std::to_string(f.height) + (f.bold ? " bold" : "") +
          (f.italic ? " italic" : "") + (f.rotated ? " rotated" : "");
 }
@@ -82,7 +82,7 @@ inline std::string PictureCall(const char* where, const raster::Bitmap& picture,
          " " + std::to_string(r.top) + " " + std::to_string(r.width) + " " + std::to_string(r.height);
 }
 
-inline double FakeWidth(const FontSpec& font, std::string_view text) {
+inline double FakeWidth(const TextFont& font, std::string_view text) {
   return (CharacterOffsets(text).size() - 1) * font.height * 0.5;
 }
 
@@ -96,7 +96,7 @@ class RecordingImage final : public ScratchImage {
   }
   int Width() const override { return width_; }
   int Height() const override { return height_; }
-  void SetFont(const FontSpec& font) override {
+  void SetFont(const TextFont& font) override {
     font_ = font;
     log_.calls.push_back(FontCall("image", font));
   }
@@ -117,7 +117,7 @@ class RecordingImage final : public ScratchImage {
  private:
   SinkLog& log_;
   int width_ = 0, height_ = 0;
-  FontSpec font_;
+  TextFont font_;
   TextAlign align_ = TextAlign::LeftBaseline;
 };
 
@@ -153,7 +153,7 @@ class RecordingSink final : public PageSink {
     log_.calls.push_back("board " + std::to_string(x) + " " + std::to_string(y) + " " +
                          std::to_string(image.Width()) + " " + std::to_string(image.Height()));
   }
-  void SetFont(const FontSpec& font) override {
+  void SetFont(const TextFont& font) override {
     font_ = font;
     log_.calls.push_back(FontCall("page", font));
   }
@@ -177,7 +177,7 @@ class RecordingSink final : public PageSink {
  private:
   SinkLog& log_;
   DeviceCaps caps_;
-  FontSpec font_;
+  TextFont font_;
   TextAlign align_ = TextAlign::LeftBaseline;
 };
 
