@@ -105,13 +105,14 @@ std::string ToText(const TemperatureCommand<Model, List>& command, const Model& 
   if (!c.complete) return out + "No setting: the choices are not complete.\n";
   out += c.settingsCaption + "\n" + c.switchesCaption + "\n\n";
   out += "S1\n" + BankRowsText(c.s1, 8) + "\n" + "S2\n" + BankRowsText(c.s2, 8) + "\n";
-  out += PlainLines(c.inputTerminalsText) + "\n" + command.wiringLine(m) + PlainLines(c.outputTerminalsText) + "\n" +
-         PlainLines(c.powerText) + "\n";
+  out += PlainLines(c.inputTerminalsText) + "\n" + command.wiringLine(m) + PlainLines(c.outputTerminalsText) +
+         "\n" + PlainLines(c.powerText) + "\n";
   return out;
 }
 
 template <class Model, class List>
-void Run(const TemperatureCommand<Model, List>& command, const TemperatureOptions& o, int& exitCode, ModuleSink* sink) {
+void Run(const TemperatureCommand<Model, List>& command, const TemperatureOptions& o, int& exitCode,
+         ModuleSink* sink) {
   const std::optional<std::vector<int>> found = ParseFound(o.found);
   modules::ApplyCommonOptions(o.common);
   const auto words = [&](const char* choice) -> const std::vector<std::string>& {
@@ -161,7 +162,8 @@ void AddCommand(CLI::App& app, int& exitCode, ModuleSink* sink, const Temperatur
   cmd->add_option("--start", options->start, command.startHelp);
   cmd->add_option("--end", options->end, command.endHelp);
   AddWordOption(*cmd, "--output", options->output, words("output"), "Output range");
-  AddWordOption(*cmd, std::string("--") + command.fifthName, options->fifth, words(command.fifthName), command.fifthHelp);
+  AddWordOption(*cmd, std::string("--") + command.fifthName, options->fifth, words(command.fifthName),
+                command.fifthHelp);
   AddWordOption(*cmd, "--manual", options->manual, words("manual"), "Manual fine adjustment");
   modules::AddCommonOptions(*cmd, options->common);
   AddFoundOptions(*cmd, options->found);

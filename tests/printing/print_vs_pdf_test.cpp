@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "../sheets/doc_fixtures.h"
 #include "modules/numbers.h"
 #include "pdf_words.h"
 #include "printing/module_pages.h"
@@ -35,56 +36,11 @@ std::string Missing(const WordSet& from, const WordSet& in) {
   return out;
 }
 
-std::unique_ptr<DcScreen> Dc(const char* inMin, const char* inMax, DcUnitButton inUnit, const char* outMin,
-                             const char* outMax, DcUnitButton outUnit) {
-  auto dc = std::make_unique<DcScreen>();
-  dc->RadioBtnClick(inUnit);
-  dc->RadioBtnClick(outUnit);
-  dc->EditChange(DcEdit::EditEMin, inMin);
-  dc->EditChange(DcEdit::EditEMax, inMax);
-  dc->EditChange(DcEdit::EditAMin, outMin);
-  dc->EditChange(DcEdit::EditAMax, outMax);
-  if (dc->TwoStep())
-    dc->Btn_DCStepOneClick();
-  else
-    dc->BitBtnWeiterClick();
-  return dc;
-}
-
-ThermoModel Thermo() {
-  ThermoModel m;
-  ThermoUpdate(m);
-  ThermoChoose(m, ThermoList::Type, 1);
-  ThermoChoose(m, ThermoList::Start, 0);
-  ThermoChoose(m, ThermoList::End, 5);
-  ThermoChoose(m, ThermoList::Output, 2);
-  ThermoChoose(m, ThermoList::Filter, 0);
-  ThermoChoose(m, ThermoList::Manual, 1);
-  return m;
-}
-
-RtdModel Rtd() {
-  RtdModel m;
-  RtdUpdate(m);
-  RtdChoose(m, RtdList::Type, 1);
-  RtdChoose(m, RtdList::Start, 0);
-  RtdChoose(m, RtdList::End, 3);
-  RtdChoose(m, RtdList::Output, 0);
-  RtdChoose(m, RtdList::Response, 1);
-  RtdChoose(m, RtdList::Manual, 0);
-  return m;
-}
-
-FrqModel Frq(int mode) {
-  FrqModel m;
-  FrqUpdate(m);
-  FrqChoose(m, FrqList::Mode, mode);
-  FrqEntryChanged(m, FrqEntry::Lower, "50");
-  FrqEntryChanged(m, FrqEntry::Upper, "1230");
-  FrqChoose(m, FrqList::Output, 3);
-  FrqUpdate(m);
-  return m;
-}
+using sheets::testing::DcTask;
+using sheets::testing::DcTwoStep;
+using sheets::testing::Frq;
+using sheets::testing::Rtd;
+using sheets::testing::Thermo;
 
 struct Case {
   const char* name;
@@ -98,17 +54,18 @@ TEST(PrintVersusPdf, EveryModulePrintsTheWordsItSaves) {
   const Case cases[] = {
       {"dc", 1,
        [](const sheets::ContentOptions& o) {
-         return sheets::DcDocument(*Dc("0", "7", DcUnitButton::RBtnEV, "0", "10", DcUnitButton::RBtnAV), o);
+         return sheets::DcDocument(*DcTask("0", "7", DcUnitButton::RBtnEV, "0", "10", DcUnitButton::RBtnAV), o);
        }},
-      {"dc-two-step", 0,
-       [](const sheets::ContentOptions& o) {
-         return sheets::DcDocument(*Dc("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV), o);
-       }},
-      {"thermo", 1, [](const sheets::ContentOptions& o) { return sheets::ThermoDocument(Thermo(), o); }},
-      {"rtd", 3, [](const sheets::ContentOptions& o) { return sheets::RtdDocument(Rtd(), o); }},
-      {"frq-0", 1, [](const sheets::ContentOptions& o) { return sheets::FrqDocument(Frq(0), o); }},
-      {"frq-1", 0, [](const sheets::ContentOptions& o) { return sheets::FrqDocument(Frq(1), o); }},
-      {"frq-2", 2, [](const sheets::ContentOptions& o) { return sheets::FrqDocument(Frq(2), o); }},
+      {"dc-two-step", 0, [](const sheets::ContentOptions& o) { return sheets::DcDocument(*DcTwoStep(), o); }},
+      {"thermo", 1,
+       [](const sheets::ContentOptions& o) { return sheets::ThermoDocument(Thermo(1, 0, 5, 2, 0, 1), o); }},
+      {"rtd", 3, [](const sheets::ContentOptions& o) { return sheets::RtdDocument(Rtd(1, 0, 3, 0, 1, 0), o); }},
+      {"frq-0", 1,
+       [](const sheets::ContentOptions& o) { return sheets::FrqDocument(Frq(0, "50", "1230", 3), o); }},
+      {"frq-1", 0,
+       [](const sheets::ContentOptions& o) { return sheets::FrqDocument(Frq(1, "50", "1230", 3), o); }},
+      {"frq-2", 2,
+       [](const sheets::ContentOptions& o) { return sheets::FrqDocument(Frq(2, "50", "1230", 3), o); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
