@@ -46,25 +46,71 @@ void TPdfCanvasAttribute::SetHorizontalScaling(int v) {
 float TPdfCanvasAttribute::CharWidth(std::string_view text, int pos) const {
   if (pos < 1 || pos > static_cast<int>(text.size())) return 0;
   const long double g = font_ ? font_->GlyphWidth(text, pos) : 0;
-  auto c = static_cast<float>(g * fontSize_ / 1000.0L);
+  return SpacedWidth(g, text[static_cast<std::size_t>(pos - 1)] == ' ' && pos != static_cast<int>(text.size()));
+}
+
+float TPdfCanvasAttribute::SpacedWidth(long double glyph, bool innerSpace) const {
+  auto c = static_cast<float>(glyph * fontSize_ / 1000.0L);
   if (hScaling_ != 100) c = static_cast<float>(static_cast<long double>(hScaling_) * c / 100.0L);
   float w = c > 0 ? static_cast<float>(static_cast<long double>(c) + charSpace_) : 0.0f;
-  if (text[static_cast<std::size_t>(pos - 1)] == ' ' && wordSpace_ > 0 && pos != static_cast<int>(text.size()))
-    w = static_cast<float>(static_cast<long double>(w) + wordSpace_);
+  if (innerSpace && wordSpace_ > 0) w = static_cast<float>(static_cast<long double>(w) + wordSpace_);
   return w;
+}
+
+const float* TPdfCanvasAttribute::ScaledWidths() const {
+  const std::array<std::uint16_t, 256>* widths = font_ ? font_->ByteWidths() : nullptr;
+  if (!widths) return nullptr;
+  // The widths of every byte for the last few width tables and sizes of this thread (the
+  // fonts of one document are new objects, their tables the same), exactly as CharWidth
+  // computes them (without the word space, which depends on the place).
+  struct Scaled {
+    std::array<std::uint16_t, 256> glyphs{};
+    float size = -1, charSpace = 0;
+    std::uint16_t hScaling = 0;
+    std::array<float, 256> widths{};
+  };
+  constexpr std::size_t kKept = 8;
+  thread_local std::array<Scaled, kKept> kept;
+  thread_local std::size_t next = 0;
+  for (const Scaled& k : kept)
+    if (k.size == fontSize_ && k.charSpace == charSpace_ && k.hScaling == hScaling_ && k.glyphs == *widths)
+      return k.widths.data();
+  Scaled& k = kept[next];
+  next = (next + 1) % kKept;
+  k.glyphs = *widths;
+  k.size = fontSize_;
+  k.charSpace = charSpace_;
+  k.hScaling = hScaling_;
+  for (std::size_t b = 0; b < 256; ++b) k.widths[b] = SpacedWidth(k.glyphs[b], false);
+  return k.widths.data();
 }
 
 float TPdfCanvasAttribute::MeasureWidth(std::string_view text) const {
   float sum = 0;
-  for (int i = 1; i <= static_cast<int>(text.size()); ++i)
-    sum = static_cast<float>(static_cast<long double>(sum) + CharWidth(text, i));
+  if (const float* widths = ScaledWidths()) {
+    const std::size_t last = text.size();
+    for (std::size_t i = 0; i < last; ++i) {
+      const auto b = static_cast<unsigned char>(text[i]);
+      const float w = b == ' ' && i + 1 != last && wordSpace_ > 0
+                          ? static_cast<float>(static_cast<long double>(widths[b]) + wordSpace_)
+                          : widths[b];
+      sum = static_cast<float>(static_cast<long double>(sum) + w);
+    }
+  } else {
+    for (int i = 1; i <= static_cast<int>(text.size()); ++i)
+      sum = static_cast<float>(static_cast<long double>(sum) + CharWidth(text, i));
+  }
   return static_cast<float>(static_cast<long double>(sum) - charSpace_);
 }
 
 int TPdfCanvasAttribute::FitChars(std::string_view text, float width) const {
   float sum = 0;
+  const float* widths = ScaledWidths();
   for (int i = 1; i <= static_cast<int>(text.size()); ++i) {
-    sum = static_cast<float>(static_cast<long double>(sum) + CharWidth(text, i));
+    const float w = widths && !(text[static_cast<std::size_t>(i - 1)] == ' ' && wordSpace_ > 0)
+                        ? widths[static_cast<unsigned char>(text[static_cast<std::size_t>(i - 1)])]
+                        : CharWidth(text, i);
+    sum = static_cast<float>(static_cast<long double>(sum) + w);
     if (sum > width) return i - 1;
   }
   return static_cast<int>(text.size());

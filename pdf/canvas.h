@@ -50,6 +50,13 @@ class TPdfCanvasAttribute {
   int FitChars(std::string_view text, float width) const;
 
  private:
+  // A glyph width (1/1000 of the size) scaled, with char space, and word space for a space
+  // inside the text.
+  float SpacedWidth(long double glyph, bool innerSpace) const;
+  // ScaledWidths()[b]: CharWidth of byte b where it is no inner space; null for a font
+  // without widths by byte.
+  const float* ScaledWidths() const;
+
   float wordSpace_ = 0, charSpace_ = 0, fontSize_ = 0, leading_ = 0;
   TPdfFont* font_ = nullptr;
   std::uint16_t hScaling_ = 100;

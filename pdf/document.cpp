@@ -135,6 +135,7 @@ void TPdfDoc::ReleaseDocument() {
   if (!hasDoc_) return;
   canvas_->Detach();
   xobjects_.reset();
+  xobjectNames_.clear();
   fonts_.clear();
   root_.reset();
   info_.reset();
@@ -184,13 +185,8 @@ TPdfFont& TPdfDoc::CreateFont(const std::string& name) {
 
 TPdfXObject* TPdfDoc::XObjectByName(const std::string& name) const {
   if (!xobjects_) return nullptr;
-  for (int i = 0; i < xobjects_->Count(); ++i) {
-    auto* obj = dynamic_cast<TPdfXObject*>(xobjects_->Item(i));
-    if (!obj) continue;
-    const TPdfName* n = obj->Dict().LookupName("Name");
-    if (n && n->Value() == name) return obj;
-  }
-  return nullptr;
+  const auto hit = xobjectNames_.find(name);
+  return hit == xobjectNames_.end() ? nullptr : hit->second;
 }
 
 TPdfImage* TPdfDoc::AddImage(const std::string& name, std::unique_ptr<TPdfImage> image) {
@@ -232,6 +228,7 @@ void TPdfDoc::ListXObject(TPdfXObject& obj, const std::string& name) {
   if (XObjectByName(name)) throw EPdfInvalidValue("RegisterXObject --dupulicate name: " + name);
   xobjects_->Add(obj);
   obj.Dict().Put("Name", std::make_unique<TPdfName>(name));
+  xobjectNames_.emplace(name, &obj);
 }
 
 }  // namespace setrix::pdf

@@ -17,6 +17,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "pdf/format.h"
@@ -143,6 +144,9 @@ class TPdfDoc {
   TPdfDictionary* currentPages_ = nullptr;
   std::vector<std::unique_ptr<TPdfFont>> fonts_;
   std::unique_ptr<TPdfArray> xobjects_;
+  // The listed XObjects by their "Name" (set once, when listed): pictures are looked up by
+  // name for every drawing, and the list grows with every board of a document.
+  std::unordered_map<std::string, TPdfXObject*> xobjectNames_;
   std::unique_ptr<TPdfCanvas> canvas_;
 };
 

@@ -1,5 +1,7 @@
 #include "pdf/fonts.h"
 
+#include <algorithm>
+
 #include "pdf/font_widths.h"
 
 namespace setrix::pdf {
@@ -17,9 +19,15 @@ TPdfType1Font::TPdfType1Font(TPdfObjectMgr& mgr, std::string name, const char* b
   dict->Put("LastChar", std::make_unique<TPdfNumber>(255));
   dict->Put("BaseFont", std::make_unique<TPdfName>(baseFont));
   auto array = std::make_unique<TPdfArray>(&mgr);
+  array->Reserve(widths.size());
   for (const std::uint16_t w : widths) array->Add(std::make_unique<TPdfNumber>(w));
   dict->PutInternal("Widths", std::move(array));
-  AttachDict(dict);
+  // What AttachDict would read back from the dictionary just made, taken from the table.
+  TPdfFont::AttachDict(dict);
+  widths_.fill(0);
+  firstChar_ = 32;
+  lastChar_ = 255;
+  std::copy(widths.begin(), widths.end(), widths_.begin() + firstChar_);
 }
 
 void TPdfType1Font::AttachDict(TPdfDictionary* dict) {

@@ -20,6 +20,9 @@ class TPdfFont : public TPdfDictionaryWrapper {
   const std::string& Name() const { return name_; }
   // Width of the byte at 1-based position pos of text, in 1/1000 of the font size.
   virtual int GlyphWidth(std::string_view text, int pos) const;
+  // The widths by byte, when a byte's width does not depend on the text around it (null
+  // otherwise).
+  virtual const std::array<std::uint16_t, 256>* ByteWidths() const { return nullptr; }
 
  protected:
   explicit TPdfFont(std::string name) : name_(std::move(name)) {}
@@ -35,6 +38,7 @@ class TPdfType1Font : public TPdfFont {
   // absent), then the internal "Widths" array fills the codes from "FirstChar" on.
   void AttachDict(TPdfDictionary* dict) override;
   int GlyphWidth(std::string_view text, int pos) const override;
+  const std::array<std::uint16_t, 256>* ByteWidths() const override { return &widths_; }
   std::uint8_t FirstChar() const { return firstChar_; }
   std::uint8_t LastChar() const { return lastChar_; }
 

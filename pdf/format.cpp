@@ -62,9 +62,14 @@ std::string EscapeText(std::string_view text) {
 }
 
 std::string EscapeName(std::string_view text) {
-  constexpr std::string_view kDelimiters = "#%()/<>[]{}";
   std::string out;
   out.reserve(text.size());
+  AppendEscapedName(out, text);
+  return out;
+}
+
+void AppendEscapedName(std::string& out, std::string_view text) {
+  constexpr std::string_view kDelimiters = "#%()/<>[]{}";
   for (const char c : text) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 33 || b > 126 || kDelimiters.find(c) != std::string_view::npos) {
@@ -74,7 +79,6 @@ std::string EscapeName(std::string_view text) {
       out += c;
     }
   }
-  return out;
 }
 
 std::string HexBytes(std::string_view text) {
@@ -172,9 +176,11 @@ std::string Utf8ToWinAnsi(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     const auto b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {
-      out += static_cast<char>(b);
-      ++i;
+    if (b < 0x80) {  // a run of ASCII as it is
+      std::size_t end = i + 1;
+      while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
+      out.append(utf8, i, end - i);
+      i = end;
       continue;
     }
     // Decode one multi-byte sequence; anything malformed is one "?" per bad lead byte.

@@ -27,6 +27,8 @@ std::string EscapeText(std::string_view text);
 // Name escaping: bytes below 33, above 126 and the delimiters # % ( ) / < > [ ] { } are
 // written as "#" and two uppercase hex digits ("A B" -> "A#20B").
 std::string EscapeName(std::string_view text);
+// The same, appended to out.
+void AppendEscapedName(std::string& out, std::string_view text);
 
 // Two uppercase hex digits per byte, no separators ("en" -> "656E").
 std::string HexBytes(std::string_view text);

@@ -1,6 +1,7 @@
 #include "pdf/objects.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "pdf/format.h"
 
@@ -77,7 +78,7 @@ void TPdfText::WriteValue(std::string& out) {
 
 void TPdfName::WriteValue(std::string& out) {
   out += '/';
-  out += EscapeName(value_);
+  AppendEscapedName(out, value_);
 }
 
 // ---- TPdfArray ------------------------------------------------------------------------
@@ -237,7 +238,8 @@ void TPdfStream::WriteValue(std::string& out) {
   if (TPdfArray* filter = dict_->LookupArray("Filter")) filter->DropName("FlateDecode");
   TPdfNumber* length = dict_->LookupNumber("Length");
   if (!length) length = dict_->Put("Length", std::make_unique<TPdfNumber>(0));
-  const std::string& data = Data();
+  // Read only: the non-const Data() would take a private copy of shared picture bytes.
+  const std::string& data = std::as_const(*this).Data();
   length->SetValue(static_cast<std::int32_t>(data.size()));
   dict_->WriteTo(out);
   out += kCrLf;

@@ -158,6 +158,7 @@ class TPdfArray final : public TPdfObject {
   void Add(const TPdfObject& indirect);
 
   int Count() const { return static_cast<int>(items_.size()); }
+  void Reserve(std::size_t n) { items_.reserve(n); }
   // The item at 0-based i; a reference is resolved through the object manager (null
   // without one). Out of range: std::out_of_range.
   TPdfObject* Item(int i) const;

@@ -196,10 +196,7 @@ void TPRPanel::Render(TPRCanvas& canvas, const TRect& rect) {
   for (TControl* child : ControlOrder()) {
     const TRect b = child->BoundsRect();
     const TRect r{b.Left + rect.Left, b.Top + rect.Top, b.Right + rect.Left, b.Bottom + rect.Top};
-    if (auto* panel = dynamic_cast<TPRPanel*>(child))
-      panel->Render(canvas, r);
-    else if (auto* item = dynamic_cast<TPRItem*>(child); item && item->Printable())
-      item->Render(canvas, r);
+    child->RenderAsChild(canvas, r);
   }
 }
 

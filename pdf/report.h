@@ -99,6 +99,10 @@ class TControl {
   // The page this control is placed on (walking up the parents), or null.
   TPRPage* OwningPage() const;
 
+  // What a panel rendering its children does with this one at rect (page pixels): panels
+  // and printable items draw themselves, other controls nothing.
+  virtual void RenderAsChild(TPRCanvas&, const TRect&) {}
+
  protected:
   // The container that will actually hold this control when `requested` is asked to:
   // `requested` itself, or a container inside it; throws EReportError when the rules
@@ -243,6 +247,7 @@ class TPRPanel : public TWinControl {
   // Renders each child in control order at its bounds shifted by rect's Left and Top:
   // panels always, items when Printable.
   virtual void Render(TPRCanvas& canvas, const TRect& rect);
+  void RenderAsChild(TPRCanvas& canvas, const TRect& rect) final { Render(canvas, rect); }
 };
 
 // A panel with print events.
@@ -314,6 +319,9 @@ class TPRItem : public TGraphicControl {
 
   // Prints the item at rect (page pixels); nothing in the base class.
   virtual void Render(TPRCanvas& canvas, const TRect& rect);
+  void RenderAsChild(TPRCanvas& canvas, const TRect& rect) final {
+    if (printable_) Render(canvas, rect);
+  }
 
  protected:
   TWinControl& AcceptParent(TWinControl& requested) override;

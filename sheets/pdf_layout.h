@@ -6,11 +6,11 @@
 // pdf_documentation.h). What a save changes stays changed for the next save.
 #include <array>
 #include <functional>
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "dipswitch/dipswitch.h"
@@ -152,7 +152,11 @@ class TPDFForm {
  private:
   template <class T>
   T& Find(std::string_view name) const;
-  std::map<std::string, pdf::TControl*, std::less<>> elements_;
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  std::unordered_map<std::string, pdf::TControl*, NameHash, std::equal_to<>> elements_;
 };
 
 }  // namespace setrix::sheets

@@ -170,6 +170,50 @@ TEST_F(PdfCanvasTest, Measuring) {
   EXPECT_FLOAT_EQ(canvas().MeasureWidth("\xFC\xB0\xFF"), 18);
 }
 
+// Whole texts are measured from width tables kept per font and state; they must give
+// exactly the sums of the single characters, bit for bit, whichever font, size and spacing
+// came before (a table kept for another state must not answer).
+TEST_F(PdfCanvasTest, MeasuringTextsEqualsTheirCharacters) {
+  const std::string text = std::string("Ab 4..20 mA \xFC\xE9 \x01 x ") + "ende";
+  struct State {
+    const char* font;
+    float size, charSpace, wordSpace;
+    int hScaling;
+  };
+  const State states[] = {
+      {"Arial", 10, 0, 0, 100},
+      {"Arial", 8, 0, 0, 100},
+      {"Arial", 10, 0.5f, 0, 100},
+      {"Arial", 10, 0, 1.25f, 100},
+      {"Arial", 10, 0, 0, 73},
+      {"Arial-Bold", 10, 0, 0, 100},
+      {"Times-Roman", 9.5f, -0.3f, 2, 120},
+      {"FixedWidth", 10, 0, 0, 100},
+      {"Arial", 10, 0, 0, 100},
+  };
+  for (int round = 0; round < 2; ++round)  // the second round finds the kept tables
+    for (const State& st : states) {
+      SCOPED_TRACE(std::string(st.font) + " " + std::to_string(st.size) + " round " + std::to_string(round));
+      canvas().SelectFont(st.font, st.size);
+      canvas().SetCharSpace(st.charSpace);
+      canvas().SetWordSpace(st.wordSpace);
+      canvas().Attribute().SetHorizontalScaling(st.hScaling);
+      const TPdfCanvasAttribute& a = canvas().Attribute();
+      float sum = 0;
+      for (int i = 1; i <= static_cast<int>(text.size()); ++i)
+        sum = static_cast<float>(static_cast<long double>(sum) + a.CharWidth(text, i));
+      EXPECT_EQ(a.MeasureWidth(text), static_cast<float>(static_cast<long double>(sum) - st.charSpace));
+      float fit = 0;
+      int fitting = 0;
+      for (int i = 1; i <= static_cast<int>(text.size()); ++i) {
+        fit = static_cast<float>(static_cast<long double>(fit) + a.CharWidth(text, i));
+        if (fit > sum / 2) break;
+        fitting = i;
+      }
+      EXPECT_EQ(a.FitChars(text, sum / 2), fitting);
+    }
+}
+
 TEST(PdfCanvasWords, NextWordCarriesItsSeparator) {
   const std::string text = "Input: 4 mA\r\n\r\nOutput";
   std::vector<std::string> words;
