@@ -156,7 +156,7 @@ DcPage::DcPage(DcScreen& model, QWidget* parent)
   ImagePCB_DC = new QLabel(this);
   ImagePCB_DC->setObjectName(QStringLiteral("ImagePCB_DC"));
   ImagePCB_DC->setGeometry(QRect(QPoint(292, 100), pictures::kDcBoardSize));
-  ImagePCB_DC->setPixmap(pictures::DcBoard());
+  pictures::Show(*ImagePCB_DC, pictures::DcBoard);
   SW1_DC = new TDIPSwitch(DcScreen::kS1Count, TDIPSwitch::Alignment::Deg_90, ImagePCB_DC);
   SW1_DC->setObjectName(QStringLiteral("SW1_DC"));
   SW1_DC->move(pictures::kDcBankS1);
@@ -207,7 +207,7 @@ DcPage::DcPage(DcScreen& model, QWidget* parent)
   grid->setColumnStretch(1, 1);
   ImageLogoDC = new QLabel(HelpDCPanel);
   ImageLogoDC->setObjectName(QStringLiteral("ImageLogoDC"));
-  ImageLogoDC->setPixmap(pictures::MakerLogo());
+  pictures::Show(*ImageLogoDC, pictures::MakerLogo);
   grid->addWidget(ImageLogoDC, 5, 0, 1, 2, Qt::AlignRight | Qt::AlignBottom);
 
   Sync();

@@ -102,7 +102,7 @@ FrqPage::FrqPage(FrqModel& model, QWidget* parent)
   board = new QLabel(this);
   board->setObjectName(QStringLiteral("ImageBoard_TS_FRQ"));
   board->setGeometry(QRect(QPoint(12, 316), pictures::kFrqBoardSize));
-  board->setPixmap(pictures::FrqBoard());
+  pictures::Show(*board, pictures::FrqBoard);
   SW1_FRQ = new TDIPSwitch(8, TDIPSwitch::Alignment::Deg_180, board);
   SW1_FRQ->setObjectName(QStringLiteral("SW1_FRQ"));
   SW1_FRQ->move(pictures::kFrqBankS1);
@@ -117,7 +117,7 @@ FrqPage::FrqPage(FrqModel& model, QWidget* parent)
   terminalPlan = new QLabel(this);
   terminalPlan->setObjectName(QStringLiteral("ImageKP_TS_FRQ"));
   terminalPlan->setGeometry(QRect(QPoint(12 + pictures::kFrqBoardSize.width() + 8, 316), pictures::kFrqPlanSize));
-  terminalPlan->setPixmap(pictures::FrqTerminalPlan());
+  pictures::Show(*terminalPlan, pictures::FrqTerminalPlan);
 
   HelpFRQPanel = new QFrame(this);
   HelpFRQPanel->setObjectName(QStringLiteral("HelpFRQPanel"));
@@ -132,7 +132,7 @@ FrqPage::FrqPage(FrqModel& model, QWidget* parent)
   FRQ_RichHelp->setStyleSheet(QStringLiteral("QTextEdit { background: transparent; }"));
   auto* logo = new QLabel(HelpFRQPanel);
   logo->setObjectName(QStringLiteral("ImageLogo_TS_FRQ"));
-  logo->setPixmap(pictures::MakerLogo());
+  pictures::Show(*logo, pictures::MakerLogo);
   logo->setGeometry(
       QRect(QPoint(375 - 12 - pictures::kMakerLogoSize.width(), 446 - 8 - pictures::kMakerLogoSize.height()),
             pictures::kMakerLogoSize));

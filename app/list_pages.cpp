@@ -50,7 +50,7 @@ ListPage::ListPage(const Names& n, QWidget* parent)
   board = new QLabel(this);
   board->setObjectName(QStringLiteral("ImageBoard_%1").arg(QString::fromLatin1(n.page)));
   board->setGeometry(QRect(QPoint(12, 350), pictures::kThermoBoardSize));
-  board->setPixmap(pictures::ThermoBoard());
+  pictures::Show(*board, pictures::ThermoBoard);
   SW1 = new TDIPSwitch(8, TDIPSwitch::Alignment::Deg_180, board);
   SW1->setObjectName(QString::fromLatin1(n.bank1));
   SW1->move(pictures::kThermoBankS1);
@@ -66,7 +66,7 @@ ListPage::ListPage(const Names& n, QWidget* parent)
   terminalPlan = new QLabel(this);
   terminalPlan->setObjectName(QStringLiteral("ImageKP_%1").arg(QString::fromLatin1(n.page)));
   terminalPlan->setGeometry(QRect(QPoint(364, 60), pictures::kThermoPlanSize));
-  terminalPlan->setPixmap(pictures::ThermoTerminalPlan());
+  pictures::Show(*terminalPlan, pictures::ThermoTerminalPlan);
 
   helpPanel = new QFrame(this);
   helpPanel->setObjectName(QString::fromLatin1(n.panel));
@@ -81,7 +81,7 @@ ListPage::ListPage(const Names& n, QWidget* parent)
   }
   logo = new QLabel(helpPanel);
   logo->setObjectName(QStringLiteral("ImageLogo_%1").arg(QString::fromLatin1(n.page)));
-  logo->setPixmap(pictures::MakerLogo());
+  pictures::Show(*logo, pictures::MakerLogo);
   logo->setGeometry(
       QRect(QPoint(375 - 12 - pictures::kMakerLogoSize.width(), 308 - 10 - pictures::kMakerLogoSize.height()),
             pictures::kMakerLogoSize));
@@ -217,7 +217,7 @@ void RtdPage::ChooseInModel(int list, int index) {
 
 void RtdPage::Sync() {
   ShowModel(model_, model_.response);
-  ImageRTDHelp->setPixmap(WiringByName(model_.config.wiringPicture));
+  pictures::Show(*ImageRTDHelp, [name = model_.config.wiringPicture] { return WiringByName(name); });
 }
 
 }  // namespace setrix::app

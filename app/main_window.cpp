@@ -64,7 +64,7 @@ PictureLabel* BackgroundPicture(QWidget* page, const char* name) {
   auto* img = new PictureLabel(page);
   img->setObjectName(QString::fromLatin1(name));
   img->setGeometry(QRect(QPoint(0, 0), pictures::kScreenSize));
-  img->setPixmap(pictures::Background());
+  pictures::Show(*img, pictures::Background);
   return img;
 }
 
@@ -192,6 +192,7 @@ void TForm1::SetZoom(int percent) {
   zoom_ = percent;
   const qreal f = percent / 100.0;
   zoomView_->setTransform(QTransform::fromScale(f, f));
+  pictures::SetWindowResolution(f * devicePixelRatioF());
   // The menu bar and the status line grow with the screens.
   QFont font = QApplication::font();
   if (font.pixelSize() > 0)

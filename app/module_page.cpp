@@ -11,7 +11,7 @@ ModulePage::ModulePage(const char* pageName, const char* subtitleName, const QSt
   background = new PictureLabel(this);
   background->setObjectName(QStringLiteral("Img_%1").arg(QString::fromLatin1(pageName)));
   background->setGeometry(QRect(QPoint(0, 0), pictures::kScreenSize));
-  background->setPixmap(pictures::Background());
+  pictures::Show(*background, pictures::Background);
   title = MakeTitleLine(this, subtitleName, modelWord);
 }
 

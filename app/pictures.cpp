@@ -2,12 +2,16 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace setrix::app::pictures {
 
@@ -37,13 +41,14 @@ QFont Font(int pixelSize, bool bold = false, bool italic = false) {
   return f;
 }
 
-// Pictures are drawn at twice their size on screen, so that they stay sharp up to the
-// largest zoom of the window (and on high-density screens).
-constexpr qreal kPictureResolution = 2.0;
+qreal windowResolution = 0;  // 0: not set yet
 
-QPixmap Blank(QSize size, QColor fill = Qt::transparent) {
-  QPixmap p(size * kPictureResolution);
-  p.setDevicePixelRatio(kPictureResolution);
+// The dialogs' pictures are drawn at twice their size, sharp on high-density screens too.
+constexpr qreal kDialogResolution = 2.0;
+
+QPixmap Blank(QSize size, qreal resolution, QColor fill = Qt::transparent) {
+  QPixmap p((QSizeF(size) * resolution).toSize());
+  p.setDevicePixelRatio(resolution);
   p.fill(fill);
   return p;
 }
@@ -196,14 +201,72 @@ void DrawModuleFront(QPainter& p, QRectF r, const QString& name, int topFirst, i
 namespace {
 QPixmap DrawBackground();
 
-// A picture that does not change, drawn on first use and shared by every screen from then on
-// (kept for the whole run: never destroyed after the application object is gone).
+// A picture that does not change, drawn on first use for the window's resolution and
+// shared by every screen from then on (kept for the whole run: never destroyed after the
+// application object is gone).
 template <class Draw>
 QPixmap Once(Draw draw) {
-  static const QPixmap* const picture = new QPixmap(draw());
-  return *picture;
+  struct Kept {
+    qreal resolution = 0;
+    QPixmap picture;
+  };
+  static Kept* const kept = new Kept;
+  if (kept->resolution != WindowResolution()) {
+    kept->picture = QPixmap();  // let the old one go before drawing the new
+    kept->picture = draw();
+    kept->resolution = WindowResolution();
+  }
+  return kept->picture;
 }
+
+// A label showing a window picture; redrawn when the resolution changes.
+class Shown : public QObject {
+ public:
+  Shown(QLabel& label, std::function<QPixmap()> picture)
+      : QObject(&label), label_(label), picture_(std::move(picture)) {
+    All().push_back(this);
+  }
+  ~Shown() override { std::erase(All(), this); }
+  void Set(std::function<QPixmap()> picture) { picture_ = std::move(picture); }
+  void Draw() { label_.setPixmap(picture_()); }
+  const QLabel& Label() const { return label_; }
+  static std::vector<Shown*>& All() {
+    static std::vector<Shown*>* const all = new std::vector<Shown*>;
+    return *all;
+  }
+
+ private:
+  QLabel& label_;
+  std::function<QPixmap()> picture_;
+};
 }  // namespace
+
+qreal WindowResolution() {
+  if (windowResolution == 0) return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  return windowResolution;
+}
+
+void SetWindowResolution(qreal devicePixelsPerPixel) {
+  if (devicePixelsPerPixel <= 0 || devicePixelsPerPixel == WindowResolution()) {
+    windowResolution = WindowResolution();
+    return;
+  }
+  windowResolution = devicePixelsPerPixel;
+  for (Shown* shown : Shown::All()) shown->Draw();
+}
+
+void Show(QLabel& label, std::function<QPixmap()> picture) {
+  const auto& all = Shown::All();
+  const auto it = std::find_if(all.begin(), all.end(), [&label](const Shown* s) { return &s->Label() == &label; });
+  Shown* shown = nullptr;
+  if (it != all.end()) {
+    shown = *it;
+    shown->Set(std::move(picture));
+  } else {
+    shown = new Shown(label, std::move(picture));
+  }
+  shown->Draw();
+}
 
 QPixmap Background() {
   return Once([] { return DrawBackground(); });
@@ -211,7 +274,7 @@ QPixmap Background() {
 
 namespace {
 QPixmap DrawBackground() {
-  QPixmap pm = Blank(kScreenSize);
+  QPixmap pm = Blank(kScreenSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   const QRectF all(QPointF(0, 0), QSizeF(kScreenSize));
@@ -253,7 +316,7 @@ QPixmap DrawBackground() {
 
 namespace {
 QPixmap DrawDcBoard() {
-  QPixmap pm = Blank(kDcBoardSize);
+  QPixmap pm = Blank(kDcBoardSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   const QRectF r(QPointF(0, 0), QSizeF(kDcBoardSize));
@@ -301,7 +364,7 @@ QPixmap DcBoard() {
 
 namespace {
 QPixmap DrawThermoBoard() {
-  QPixmap pm = Blank(kThermoBoardSize);
+  QPixmap pm = Blank(kThermoBoardSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   const QRectF r(QPointF(0, 0), QSizeF(kThermoBoardSize));
@@ -324,7 +387,7 @@ QPixmap ThermoBoard() {
 
 namespace {
 QPixmap DrawThermoTerminalPlan() {
-  QPixmap pm = Blank(kThermoPlanSize);
+  QPixmap pm = Blank(kThermoPlanSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kThermoPlanSize) - QSizeF(2, 2)), QStringLiteral("ZOR"), 1, 6, 7,
@@ -339,7 +402,7 @@ QPixmap ThermoTerminalPlan() {
 
 namespace {
 QPixmap DrawFrqBoard() {
-  QPixmap pm = Blank(kFrqBoardSize);
+  QPixmap pm = Blank(kFrqBoardSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   const QRectF r(QPointF(0, 0), QSizeF(kFrqBoardSize));
@@ -358,7 +421,7 @@ QPixmap FrqBoard() {
 
 namespace {
 QPixmap DrawFrqTerminalPlan() {
-  QPixmap pm = Blank(kFrqPlanSize);
+  QPixmap pm = Blank(kFrqPlanSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   DrawModuleFront(p, QRectF(QPointF(1, 1), QSizeF(kFrqPlanSize) - QSizeF(2, 2)), QStringLiteral("FRQ"), 1, 4, 5,
@@ -372,7 +435,7 @@ QPixmap FrqTerminalPlan() {
 }
 
 QPixmap NameLogo(QSize size) {
-  QPixmap pm = Blank(size);
+  QPixmap pm = Blank(size, kDialogResolution);
   QPainter p(&pm);
   Antialiased(p);
   const QRectF r(QPointF(0, 0), QSizeF(size));
@@ -406,7 +469,7 @@ QPixmap NameLogo(QSize size) {
 
 namespace {
 QPixmap DrawMakerLogo() {
-  QPixmap pm = Blank(kMakerLogoSize);
+  QPixmap pm = Blank(kMakerLogoSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   // A "Z" in a rounded square and the maker's name.
@@ -444,7 +507,7 @@ QPixmap TitlePicture(int language) {
       "Configurar la serie VORNEX TELIQ de forma sencilla",
   };
   if (language < 0 || language > 3) language = 0;
-  QPixmap pm = Blank(kTitleSize);
+  QPixmap pm = Blank(kTitleSize, kDialogResolution);
   QPainter p(&pm);
   Antialiased(p);
   p.setFont(Font(16, false, true));
@@ -455,7 +518,7 @@ QPixmap TitlePicture(int language) {
 }
 
 QPixmap ModuleIcon(QSize size) {
-  QPixmap pm = Blank(size);
+  QPixmap pm = Blank(size, kDialogResolution);
   QPainter p(&pm);
   Antialiased(p);
   const QRectF r(QPointF(0, 0), QSizeF(size));
@@ -497,7 +560,7 @@ QPixmap ModuleIcon(QSize size) {
 }
 
 QPixmap WiringPicture(Wiring wiring) {
-  QPixmap pm = Blank(kWiringSize);
+  QPixmap pm = Blank(kWiringSize, WindowResolution());
   QPainter p(&pm);
   Antialiased(p);
   const QRectF r(QPointF(0, 0), QSizeF(kWiringSize));

@@ -216,10 +216,15 @@ class WindowTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
+    // Drawn for the window as it is (no larger than it shows them), and anew for the zoom.
     const QPixmap board = w->TS_DC->ImagePCB_DC->pixmap();
     QCOMPARE(board.deviceIndependentSize().toSize(), QSize(447, 210));
-    QVERIFY(board.devicePixelRatio() >= 2.0);
+    QCOMPARE(board.devicePixelRatio(), w->devicePixelRatioF());
     w->SetZoom(200);
+    const QPixmap zoomed = w->TS_DC->ImagePCB_DC->pixmap();
+    QCOMPARE(zoomed.deviceIndependentSize().toSize(), QSize(447, 210));
+    QCOMPARE(zoomed.devicePixelRatio(), 2.0 * w->devicePixelRatioF());
+    QCOMPARE(w->TS_DC->background->pixmap().devicePixelRatio(), 2.0 * w->devicePixelRatioF());
     const QImage shot = w->ZoomView()->grab().toImage();
     QCOMPARE(shot.size(), QSize(1502, 1036));
     // The banks: every pixel of the zoomed bank is a colour of the bank's own drawing.
