@@ -156,11 +156,6 @@ void TForm1::CreateConfigurationMenus() {
     const QString file = configDialogs_->ChooseSaveFile(deviceList_, request);
     if (!file.isEmpty()) SaveDeviceList(file);
   });
-  // A screen's edits go into the list row it was opened from.
-  for (ModulePage* page : std::initializer_list<ModulePage*>{TS_DC, TS_Thermo, TS_RTD, TS_FRQ})
-    connect(page, &ModulePage::documentableChanged, this, [this, page] {
-      if (ActivePage() == page) ScreenToListRow();
-    });
 
   // Files dropped anywhere on the window reach the window itself.
   setAcceptDrops(true);

@@ -84,7 +84,7 @@ TInhaltBox::TInhaltBox(QWidget* mainWindow, TFrm_Gag* credits) : QDialog(mainWin
   Image1 = new PictureLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(0, 0, 488, 105);
-  Image1->setPixmap(pictures::NameLogo(QSize(488, 105)));
+  Image1->setPixmap(pictures::NameLogo(pictures::kContentsLogoSize));
 
   const char* names[4] = {"ImageInhaltGer", "ImageInhaltGB", "ImageInhaltItal", "ImageInhaltSpain"};
   for (int i = 0; i < 4; ++i) {
@@ -175,7 +175,7 @@ TAboutBox::TAboutBox(QWidget* mainWindow) : QDialog(mainWindow) {
   AboutImage = new QLabel(this);
   AboutImage->setObjectName(QStringLiteral("AboutImage"));
   AboutImage->setGeometry(0, 0, 330, 81);
-  AboutImage->setPixmap(pictures::NameLogo(QSize(330, 81)));
+  AboutImage->setPixmap(pictures::NameLogo(pictures::kAboutLogoSize));
 
   ProgramIcon = new QLabel(this);
   ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));

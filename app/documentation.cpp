@@ -35,14 +35,14 @@ void TForm1::SetDocumentationDialogs(DocumentationDialogs* dialogs) {
 }
 
 bool TForm1::QueryUserText(ModuleKind kind) {
-  AlphaCodeBox->setWindowTitle(DisplayText(texts::Tx(texts::txNote)));
-  AlphaCodeBox->Label1->setText(DisplayText(texts::Tx(texts::txUserTextPrompt)));
-  AlphaCodeBox->Label1->adjustSize();
-  if (kind != ModuleKind::None) AlphaCodeBox->SetText(UserText(kind));
-  AlphaCodeBox->ResetConfirmation();
-  dialogs_->ShowPrompt(*AlphaCodeBox);
-  if (!AlphaCodeBox->Confirmed()) return false;
-  if (kind != ModuleKind::None) SetUserText(kind, AlphaCodeBox->Edit1->text());
+  AlphaCodeBox()->setWindowTitle(DisplayText(texts::Tx(texts::txNote)));
+  AlphaCodeBox()->Label1->setText(DisplayText(texts::Tx(texts::txUserTextPrompt)));
+  AlphaCodeBox()->Label1->adjustSize();
+  if (kind != ModuleKind::None) AlphaCodeBox()->SetText(UserText(kind));
+  AlphaCodeBox()->ResetConfirmation();
+  dialogs_->ShowPrompt(*AlphaCodeBox());
+  if (!AlphaCodeBox()->Confirmed()) return false;
+  if (kind != ModuleKind::None) SetUserText(kind, AlphaCodeBox()->Edit1->text());
   ScreenToListRow();  // the note belongs to the list row the screen came from
   return true;
 }
@@ -64,12 +64,12 @@ bool TForm1::SettleForDocument(ModuleKind kind) {
   const ModuleRow* row = RowOf(kind);
   if (row == nullptr) return false;
   // A frequency is documented as the switches set it; the screen shows the rewritten entry.
-  if (row->screen->SettleEntries()) row->page->Sync();
+  if (row->screen->SettleEntries() && row->page) row->page->Sync();
   return true;
 }
 
 void TForm1::MenuItemDruckenClick() {
-  if (!dialogs_->ChoosePrinter(this, *printer_)) return;
+  if (!dialogs_->ChoosePrinter(this, DocumentPrinter())) return;
   const ModuleKind kind = ActiveModule();
   if (!QueryUserText(kind)) return;
   if (!SettleForDocument(kind)) return;
@@ -78,7 +78,7 @@ void TForm1::MenuItemDruckenClick() {
   ProduceDocument([&] {
     options.qr = SheetQr();
     const sheets::Document document = RowOf(kind)->screen->Document(DocumentOptions(kind, options.date));
-    printing::QtPrinterSink sink(*printer_);
+    printing::QtPrinterSink sink(DocumentPrinter());
     printing::PrintDocument(sink, document, options);
   });
 }
@@ -112,10 +112,10 @@ void TForm1::MenuSpeichernClick() {
         for (pdf::TPRPage* page : {&form.PDFPage, &form.FRQ_PDFPage1, &form.FRQ_PDFPage2})
           configfile::StampOnPrint(*page, {});
       }
-    } unstamp{*pdfForm_};
-    for (pdf::TPRPage* page : {&pdfForm_->PDFPage, &pdfForm_->FRQ_PDFPage1, &pdfForm_->FRQ_PDFPage2})
+    } unstamp{PDFForm()};
+    for (pdf::TPRPage* page : {&PDFForm().PDFPage, &PDFForm().FRQ_PDFPage1, &PDFForm().FRQ_PDFPage2})
       configfile::StampOnPrint(*page, qr);
-    pdfForm_->Save(name, row->screen->Document(DocumentOptions(kind, pdfForm_->DateText())));
+    PDFForm().Save(name, row->screen->Document(DocumentOptions(kind, PDFForm().DateText())));
     saved = true;
   });
   // Where the file went.

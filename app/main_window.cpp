@@ -131,41 +131,23 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setSizeGripEnabled(false);
 
-  CreateLanguagePage();
   CreateProductPage();
   TS_DC = new DcPage(models_->dc, this);
-  TS_Thermo = new ThermoPage(models_->thermo, this);
-  TS_RTD = new RtdPage(models_->rtd, this);
-  TS_FRQ = new FrqPage(models_->frq, this);
-  TS_Results = new ResultsPage(models_->dc, this);
-  TS_Evaluation = new EvaluationPage(models_->dc, this);
   screens_ = std::make_unique<devices::ModuleScreens>(*models_);
   moduleRows_ = {
-      ModuleRow{TS_DC, screens_->Of(ModuleKind::DC)}, ModuleRow{TS_Thermo, screens_->Of(ModuleKind::Thermo)},
-      ModuleRow{TS_RTD, screens_->Of(ModuleKind::RTD)}, ModuleRow{TS_FRQ, screens_->Of(ModuleKind::FRQ)}};
-  for (QWidget* page : std::initializer_list<QWidget*>{TS_Language, TS_Bausteinauswahl, TS_DC, TS_Thermo, TS_RTD,
-                                                       TS_FRQ, TS_Results, TS_Evaluation})
-    PageControl->addWidget(page);
-
-  // Each module screen reports whether its result can be documented.
-  // (only while it is the page on screen: a hidden screen does not decide the menu).
-  for (const ModuleRow& row : moduleRows_)
-    connect(row.page, &ModulePage::documentableChanged, this, [this, page = row.page](bool enabled) {
-      if (ActivePage() == page) SetDocumentable(enabled);
-    });
+      ModuleRow{TS_DC, screens_->Of(ModuleKind::DC), nullptr},
+      ModuleRow{nullptr, screens_->Of(ModuleKind::Thermo),
+                [this] { return new ThermoPage(models_->thermo, this); }},
+      ModuleRow{nullptr, screens_->Of(ModuleKind::RTD), [this] { return new RtdPage(models_->rtd, this); }},
+      ModuleRow{nullptr, screens_->Of(ModuleKind::FRQ), [this] { return new FrqPage(models_->frq, this); }}};
+  for (QWidget* page : std::initializer_list<QWidget*>{TS_Bausteinauswahl, TS_DC}) PageControl->addWidget(page);
   connect(PageControl, &QStackedWidget::currentChanged, this, &TForm1::PageChanged);
 
   CreateMenus();
   ReadDevice = new DeviceReadMode(*this);
   CreateConfigurationMenus();
+  ConnectModulePage(TS_DC);
 
-  // Created at start with the main window and reused for the whole run.
-  Frm_Gag = new TFrm_Gag(this);
-  InhaltBox = new TInhaltBox(this, Frm_Gag);
-  AboutBox = new TAboutBox(this);
-  AlphaCodeBox = new TAlphaCodeBox(this, AboutBox->AboutImage->pixmap());
-  pdfForm_ = std::make_unique<sheets::TPDFForm>();
-  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   platformDialogs_ = std::make_unique<PlatformDialogs>();
   dialogs_ = platformDialogs_.get();
 
@@ -322,13 +304,22 @@ void TForm1::CreateMenus() {
   MenuItemService->menuAction()->setVisible(false);
 }
 
+QWidget* TForm1::TS_Language() {
+  if (languagePage_ == nullptr) {
+    CreateLanguagePage();
+    PageControl->addWidget(languagePage_);
+    ShowLanguageSubtitles();
+  }
+  return languagePage_;
+}
+
 void TForm1::CreateLanguagePage() {
-  TS_Language = new QWidget(this);
-  TS_Language->setObjectName(QStringLiteral("TS_Language"));
-  Img_Language = BackgroundPicture(TS_Language, "Img_Language");
+  QWidget* const page = languagePage_ = new QWidget(this);
+  page->setObjectName(QStringLiteral("TS_Language"));
+  Img_Language = BackgroundPicture(page, "Img_Language");
   connect(Img_Language, &PictureLabel::mouseMoved, this, &TForm1::Img_BausteinauswahlMouseMove);
 
-  Label2Vari = WhiteLabel(TS_Language, "Label2Vari", QString(), 16);
+  Label2Vari = WhiteLabel(page, "Label2Vari", QString(), 16);
   Label2Vari->move(16, 33 - Label2Vari->fontMetrics().ascent());
 
   // German upper left, English upper right, Italian lower left, Spanish lower right.
@@ -339,25 +330,25 @@ void TForm1::CreateLanguagePage() {
   const QPoint origins[4] = {{16, 66}, {384, 66}, {16, 290}, {384, 290}};
   for (int i = 0; i < 4; ++i) {
     const QPoint o = origins[i];
-    auto* glass = new QFrame(TS_Language);
+    auto* glass = new QFrame(page);
     glass->setObjectName(QStringLiteral("GroupLanguage%1").arg(i));
     glass->setGeometry(QRect(o, QSize(351, 212)));
     MakeGlass(glass);
 
-    QLabel* sub = WhiteLabel(TS_Language, subtitleNames[i], QString(), 16);
+    QLabel* sub = WhiteLabel(page, subtitleNames[i], QString(), 16);
     sub->move(o + QPoint(22, 20));
     languageSubtitles[static_cast<std::size_t>(i)] = sub;
 
-    QLabel* family = WhiteLabel(TS_Language, "", QStringLiteral("VORNEX"), 30, true);
-    QLabel* series = WhiteLabel(TS_Language, "", QStringLiteral("TELIQ"), 15, true);
-    QLabel* model = WhiteLabel(TS_Language, "", QStringLiteral("ZOR"), 30, true);
+    QLabel* family = WhiteLabel(page, "", QStringLiteral("VORNEX"), 30, true);
+    QLabel* series = WhiteLabel(page, "", QStringLiteral("TELIQ"), 15, true);
+    QLabel* model = WhiteLabel(page, "", QStringLiteral("ZOR"), 30, true);
     const int baseline = o.y() + 100;
     family->move(o.x() + 22, baseline - family->fontMetrics().ascent());
     series->move(family->x() + family->width() + 1, baseline - series->fontMetrics().ascent());
     model->move(series->x() + series->width() + 6, baseline - model->fontMetrics().ascent());
     for (QLabel* l : {family, series, model}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto* lang = new ClickLabel(names[i], 20 + i, TS_Language);
+    auto* lang = new ClickLabel(names[i], 20 + i, page);
     lang->setObjectName(QString::fromLatin1(labelNames[i]));
     lang->setFont(ArialFont(24, false, true));
     SetTextColor(lang, kWhite);
@@ -444,14 +435,8 @@ void TForm1::FormCreate(const QStringList& arguments) {
   // 4. Captions; the DC page is still active, so the DC screen is reset and armed.
   ApplyLanguage();
 
-  // 5. Language screen: each subtitle in its own language.
-  Label2Vari->setText(DisplayText(Tx(texts::txSignalIsolator)));
-  Label2Vari->adjustSize();
-  for (int i = 0; i < 4; ++i) {
-    QLabel* l = languageSubtitles[static_cast<std::size_t>(i)];
-    l->setText(DisplayText(Tx(texts::txProgramSubtitle, i)));
-    l->adjustSize();
-  }
+  // 5. Language screen: each subtitle in its own language (when the screen is made).
+  if (languagePage_) ShowLanguageSubtitles();
 
   // 7. Nothing to document yet.
   SetDocumentable(false);
@@ -459,7 +444,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
   // 8. First screen.
   if (firstRun_) {
     SetMenusEnabled(false, false, false, false, false);
-    PageControl->setCurrentWidget(TS_Language);
+    PageControl->setCurrentWidget(TS_Language());
     languageLabels[0]->setFocus();
   } else {
     PageControl->setCurrentWidget(TS_Bausteinauswahl);
@@ -472,6 +457,16 @@ void TForm1::FormCreate(const QStringList& arguments) {
     statusBar()->showMessage(WindowTx(kTxSettingsKept, Language()).arg(FromUtf8(kept)));
   else if (!store_.Problem().empty())
     statusBar()->showMessage(FromUtf8(store_.Problem()));
+}
+
+void TForm1::ShowLanguageSubtitles() {
+  Label2Vari->setText(DisplayText(Tx(texts::txSignalIsolator)));
+  Label2Vari->adjustSize();
+  for (int i = 0; i < 4; ++i) {
+    QLabel* l = languageSubtitles[static_cast<std::size_t>(i)];
+    l->setText(DisplayText(Tx(texts::txProgramSubtitle, i)));
+    l->adjustSize();
+  }
 }
 
 void TForm1::PageChanged() {
@@ -515,9 +510,80 @@ const TForm1::ModuleRow* TForm1::RowOf(ModuleKind kind) const {
 }
 
 const TForm1::ModuleRow* TForm1::RowOfPage(const QWidget* page) const {
+  if (page == nullptr) return nullptr;
   for (const ModuleRow& row : moduleRows_)
     if (row.page == page) return &row;
   return nullptr;
+}
+
+ModulePage* TForm1::PageOf(const ModuleRow& constRow) {
+  ModuleRow& row = moduleRows_[static_cast<std::size_t>(&constRow - moduleRows_.data())];
+  if (row.page == nullptr) {
+    row.page = row.make();
+    PageControl->addWidget(row.page);
+    ConnectModulePage(row.page);
+    row.page->ApplyLanguage();  // the page showed its model when it was made
+  }
+  return row.page;
+}
+
+void TForm1::ConnectModulePage(ModulePage* page) {
+  // Each module screen reports whether its result can be documented (only while it is the
+  // page on screen: a hidden screen does not decide the menu), and its edits go into the
+  // device list row it was opened from.
+  connect(page, &ModulePage::documentableChanged, this, [this, page](bool enabled) {
+    if (ActivePage() != page) return;
+    SetDocumentable(enabled);
+    ScreenToListRow();
+  });
+}
+
+ThermoPage* TForm1::TS_Thermo() { return static_cast<ThermoPage*>(PageOf(*RowOf(ModuleKind::Thermo))); }
+RtdPage* TForm1::TS_RTD() { return static_cast<RtdPage*>(PageOf(*RowOf(ModuleKind::RTD))); }
+FrqPage* TForm1::TS_FRQ() { return static_cast<FrqPage*>(PageOf(*RowOf(ModuleKind::FRQ))); }
+
+template <class Page>
+Page* TForm1::ServicePage(Page*& page) {
+  if (page == nullptr) {
+    page = new Page(models_->dc, this);
+    PageControl->addWidget(page);
+  }
+  return page;
+}
+
+ResultsPage* TForm1::TS_Results() { return ServicePage(resultsPage_); }
+EvaluationPage* TForm1::TS_Evaluation() { return ServicePage(evaluationPage_); }
+
+TFrm_Gag* TForm1::Frm_Gag() {
+  if (frmGag_ == nullptr) frmGag_ = new TFrm_Gag(this);
+  return frmGag_;
+}
+
+TInhaltBox* TForm1::InhaltBox() {
+  if (inhaltBox_ == nullptr) inhaltBox_ = new TInhaltBox(this, Frm_Gag());
+  return inhaltBox_;
+}
+
+TAboutBox* TForm1::AboutBox() {
+  if (aboutBox_ == nullptr) aboutBox_ = new TAboutBox(this);
+  return aboutBox_;
+}
+
+TAlphaCodeBox* TForm1::AlphaCodeBox() {
+  // The note dialog shows the information box's name logo.
+  if (alphaCodeBox_ == nullptr)
+    alphaCodeBox_ = new TAlphaCodeBox(this, pictures::NameLogo(pictures::kAboutLogoSize));
+  return alphaCodeBox_;
+}
+
+sheets::TPDFForm& TForm1::PDFForm() {
+  if (!pdfForm_) pdfForm_ = std::make_unique<sheets::TPDFForm>();
+  return *pdfForm_;
+}
+
+QPrinter& TForm1::DocumentPrinter() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
 }
 
 ModuleKind TForm1::ActiveModule() const {
@@ -544,10 +610,10 @@ void TForm1::ShowPage(QWidget* page) {
 void TForm1::RunEnterHandler(QWidget* page) {
   if (const ModuleRow* row = RowOfPage(page))
     row->page->Enter();
-  else if (page == TS_Results)
-    TS_Results->Sync();
-  else if (page == TS_Evaluation)
-    TS_Evaluation->Sync();
+  else if (page != nullptr && page == resultsPage_)
+    resultsPage_->Sync();
+  else if (page != nullptr && page == evaluationPage_)
+    evaluationPage_->Sync();
 }
 
 void TForm1::BitBtnClick(int tag) {
@@ -577,7 +643,7 @@ void TForm1::ProduktClick(int tag) {
   const devices::ModuleScreen* screen = screens_->WithProductTag(tag);
   if (screen == nullptr) return;
   productItems[static_cast<std::size_t>(tag)]->setChecked(true);
-  ShowPage(RowOf(screen->Kind())->page);
+  ShowPage(PageOf(*RowOf(screen->Kind())));
 }
 
 void TForm1::MenuHauptanzeigeClick(int tag) {
@@ -586,9 +652,9 @@ void TForm1::MenuHauptanzeigeClick(int tag) {
   if (ActivePage() == TS_DC) models_->dc.SaveAvailability();
   CheckServiceItem(tag >= 0 && tag <= 3 ? tag : 1);
   switch (tag) {
-    case 0: ShowPage(TS_Language); break;
-    case 2: ShowPage(TS_Results); break;
-    case 3: ShowPage(TS_Evaluation); break;
+    case 0: ShowPage(TS_Language()); break;
+    case 2: ShowPage(TS_Results()); break;
+    case 3: ShowPage(TS_Evaluation()); break;
     default: ShowPage(TS_Bausteinauswahl); break;
   }
 }
@@ -601,6 +667,7 @@ void TForm1::ResetProductRow(int row) {
 }
 
 void TForm1::ResetLanguageLabel(int index) {
+  if (languagePage_ == nullptr) return;
   SetLabelStyle(languageLabels[static_cast<std::size_t>(index)], kWhite, false, true);
 }
 
@@ -626,9 +693,9 @@ void TForm1::Img_BausteinauswahlMouseMove() {
   for (int row = 0; row < 4; ++row) ResetProductRow(row);
 }
 
-void TForm1::MenuItemInhaltClick() { InhaltBox->Open(Language()); }
+void TForm1::MenuItemInhaltClick() { InhaltBox()->Open(Language()); }
 
-void TForm1::MenuItemInfoClick() { AboutBox->Open(Language()); }
+void TForm1::MenuItemInfoClick() { AboutBox()->Open(Language()); }
 
 // --- language -----------------------------------------------------------------------------
 
@@ -653,20 +720,23 @@ void TForm1::ApplyLanguage() {
 
   // 2.-7. Subtitles and the captions of every screen.
   const QString isolator = T(texts::txSignalIsolator);
-  Label2Vari->setText(isolator);
-  Label2Vari->adjustSize();
+  if (languagePage_) {
+    Label2Vari->setText(isolator);
+    Label2Vari->adjustSize();
+  }
   Label1ProduktAuswahl->setText(isolator);
   Label1ProduktAuswahl->adjustSize();
   Label2ProduktAuswahl->setText(T(texts::txChooseProduct));
   Label2ProduktAuswahl->adjustSize();
   // 8. Each module page moves its title line by the subtitle's new width.
-  for (const ModuleRow& row : moduleRows_) row.page->ApplyLanguage();
+  for (const ModuleRow& row : moduleRows_)
+    if (row.page) row.page->ApplyLanguage();  // a page made later takes the language then
 
   // 9. Refresh the active screen.
   QWidget* active = ActivePage();
   if (const ModuleRow* row = RowOfPage(active)) {
     row->page->LanguageChanged();
-  } else if (active == TS_Language) {
+  } else if (active == languagePage_) {
     // A reset DC screen has nothing to document when it is shown again.
     TS_DC->ResetDcDisplay();
     models_->dc.SaveAvailability();
@@ -714,7 +784,7 @@ void TForm1::LoadSettings() {
 
   // 3.-8. The screens show their restored models.
   for (const ModuleRow& row : moduleRows_)
-    if (row.screen->Kind() == ModuleKind::DC || loaded.modulesRestored) row.page->Sync();
+    if (row.page && (row.screen->Kind() == ModuleKind::DC || loaded.modulesRestored)) row.page->Sync();
 }
 
 void TForm1::StoreSettings() {
@@ -734,7 +804,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   StoreSettings();
   event->accept();
   // The credits panel and dialogs go with the window.
-  Frm_Gag->close();
+  if (frmGag_) frmGag_->close();
 }
 
 }  // namespace setrix::app

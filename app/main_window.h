@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -119,14 +120,17 @@ class TForm1 : public QMainWindow {
 
   // --- widgets (named as in the window description) ----------------------------------------
   QStackedWidget* PageControl;
-  QWidget* TS_Language;
+  // The language screen is made when first shown (a regular start shows the product screen).
+  QWidget* TS_Language();
   QWidget* TS_Bausteinauswahl;
+  // The DC screen is the window's initial page and made with it; the other screens, the
+  // service screens and the dialogs are made when first needed (a start shows none of them).
   DcPage* TS_DC;
-  ThermoPage* TS_Thermo;
-  RtdPage* TS_RTD;
-  FrqPage* TS_FRQ;
-  ResultsPage* TS_Results;
-  EvaluationPage* TS_Evaluation;
+  ThermoPage* TS_Thermo();
+  RtdPage* TS_RTD();
+  FrqPage* TS_FRQ();
+  ResultsPage* TS_Results();
+  EvaluationPage* TS_Evaluation();
 
   QMenu* MenuItemDatei;
   QAction* MenuSpeichern;
@@ -153,10 +157,11 @@ class TForm1 : public QMainWindow {
   std::array<QAction*, 4> serviceItems;  // tags 0..3
 
   // Language screen.
-  QLabel* Label2Vari;
-  std::array<QLabel*, 4> languageSubtitles;   // LabelD, LabelE, LabelI, LabelS
-  std::array<ClickLabel*, 4> languageLabels;  // tags 20..23
-  PictureLabel* Img_Language;
+  // Language screen (null until it is made).
+  QLabel* Label2Vari = nullptr;
+  std::array<QLabel*, 4> languageSubtitles{};   // LabelD, LabelE, LabelI, LabelS
+  std::array<ClickLabel*, 4> languageLabels{};  // tags 20..23
+  PictureLabel* Img_Language = nullptr;
   // Product screen.
   QLabel* Label1ProduktAuswahl;
   QLabel* Label2ProduktAuswahl;
@@ -167,13 +172,13 @@ class TForm1 : public QMainWindow {
   // Product / Read a device...: the read mode of the module screens.
   DeviceReadMode* ReadDevice = nullptr;
 
-  TFrm_Gag* Frm_Gag;
-  TInhaltBox* InhaltBox;
-  TAboutBox* AboutBox;
-  TAlphaCodeBox* AlphaCodeBox;
-  // The PDF layout form, and the printer that the print dialog sets up.
-  sheets::TPDFForm& PDFForm() { return *pdfForm_; }
-  QPrinter& DocumentPrinter() { return *printer_; }
+  TFrm_Gag* Frm_Gag();
+  TInhaltBox* InhaltBox();
+  TAboutBox* AboutBox();
+  TAlphaCodeBox* AlphaCodeBox();
+  // The PDF layout form, and the printer that the print dialog sets up (both made on first use).
+  sheets::TPDFForm& PDFForm();
+  QPrinter& DocumentPrinter();
   // The dialogs of File / Print and File / Save; nullptr restores the platform's own.
   void SetDocumentationDialogs(DocumentationDialogs* dialogs);
 
@@ -220,6 +225,10 @@ class TForm1 : public QMainWindow {
   void FormCreate(const QStringList& arguments);
   void CreateMenus();
   void CreateLanguagePage();
+  // The language screen's subtitles: the upper one in the current language, each group's in
+  // its own.
+  void ShowLanguageSubtitles();
+  QWidget* languagePage_ = nullptr;
   void CreateProductPage();
   void ResetProductRow(int row);
   void ResetLanguageLabel(int index);
@@ -260,13 +269,27 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Models> models_;
   std::unique_ptr<devices::ModuleScreens> screens_;
   // The module screens: the page of each module and the core's interface to its model.
+  // The page is null until it is first needed; `make` makes it.
   struct ModuleRow {
     ModulePage* page;
     devices::ModuleScreen* screen;
+    std::function<ModulePage*()> make;
   };
   std::array<ModuleRow, 4> moduleRows_{};
   const ModuleRow* RowOf(ModuleKind kind) const;
   const ModuleRow* RowOfPage(const QWidget* page) const;
+  // The row's page, made now if it was not yet: in the page control, connected, in the
+  // current language and showing its model.
+  ModulePage* PageOf(const ModuleRow& row);
+  void ConnectModulePage(ModulePage* page);
+  template <class Page>
+  Page* ServicePage(Page*& page);
+  ResultsPage* resultsPage_ = nullptr;
+  EvaluationPage* evaluationPage_ = nullptr;
+  TFrm_Gag* frmGag_ = nullptr;
+  TInhaltBox* inhaltBox_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+  TAlphaCodeBox* alphaCodeBox_ = nullptr;
   bool firstRun_ = false;
   std::unique_ptr<sheets::TPDFForm> pdfForm_;
   std::unique_ptr<QPrinter> printer_;

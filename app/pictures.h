@@ -56,6 +56,8 @@ inline constexpr QSize kFrqPlanSize{182, 190};
 QPixmap FrqTerminalPlan();
 
 // The program's name logo on a header band (contents box 488 x 105, info box 330 x 81).
+inline constexpr QSize kContentsLogoSize{488, 105};
+inline constexpr QSize kAboutLogoSize{330, 81};
 QPixmap NameLogo(QSize size);
 // The maker's logo for the instruction panels.
 inline constexpr QSize kMakerLogoSize{112, 30};

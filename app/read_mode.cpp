@@ -437,18 +437,16 @@ ReadLayout DeviceReadMode::LayoutOf(ModulePage* page) const {
 DeviceReader DeviceReadMode::ReaderOf(ModulePage* page) const {
   Models& m = window_.models();
   if (page == window_.TS_DC) return DeviceReader::ForDc(m.dc);
-  if (page == window_.TS_Thermo) return DeviceReader::ForThermo(m.thermo);
-  if (page == window_.TS_RTD) return DeviceReader::ForRtd(m.rtd);
+  if (qobject_cast<ThermoPage*>(page)) return DeviceReader::ForThermo(m.thermo);
+  if (qobject_cast<RtdPage*>(page)) return DeviceReader::ForRtd(m.rtd);
   return DeviceReader::ForFrq(m.frq);
 }
 
 void DeviceReadMode::Enter() {
   if (Active()) return;
   QWidget* active = window_.ActivePage();
-  ModulePage* page = nullptr;
-  for (ModulePage* p :
-       std::initializer_list<ModulePage*>{window_.TS_DC, window_.TS_Thermo, window_.TS_RTD, window_.TS_FRQ})
-    if (p == active) page = p;
+  // Only a module screen can be read.
+  auto* page = window_.ActiveModule() != ModuleKind::None ? qobject_cast<ModulePage*>(active) : nullptr;
   if (!page) {
     action_->setChecked(false);
     return;

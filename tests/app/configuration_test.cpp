@@ -271,7 +271,7 @@ class ConfigurationTest : public QObject {
     QCOMPARE(panel->ActiveRow(), 1);
     QCOMPARE(*ScreenOf(*w).Choice("type"), std::string("pt100-3wire"));
     // An edit on the screen goes into the row: output 4-20mA.
-    w->TS_RTD->Choose(3, 2);
+    w->TS_RTD()->Choose(3, 2);
     QCOMPARE(*panel->List().entries[1].device->Choice("output"), std::string("4-20mA"));
     QVERIFY(t->item(1, 2)->text().contains(QLatin1String("4-20mA")));
     // The first row is still as it was; opening it does not write the RTD into it.

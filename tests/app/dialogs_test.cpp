@@ -37,7 +37,7 @@ class DialogsTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 2);
     auto w = MakeWindow(store);
-    TInhaltBox* box = w->InhaltBox;
+    TInhaltBox* box = w->InhaltBox();
     WhileOpen(box, [] {});
     w->MenuItemInhaltClick();
     QCOMPARE(box->windowTitle(), QStringLiteral("Contenuto"));
@@ -57,13 +57,13 @@ class DialogsTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
-    TInhaltBox* box = w->InhaltBox;
+    TInhaltBox* box = w->InhaltBox();
     WhileOpen(box, [box] {
       box->Image1->doubleClicked();
       box->Panel1->doubleClicked();
     });
     w->MenuItemInhaltClick();
-    QVERIFY(!w->Frm_Gag->isVisible());
+    QVERIFY(!w->Frm_Gag()->isVisible());
     QCOMPARE(box->Flags(), (std::array<bool, 3>{true, true, false}));  // kept while closed
 
     bool closedByCredits = false;
@@ -73,25 +73,25 @@ class DialogsTest : public QObject {
     });
     w->MenuItemInhaltClick();
     QVERIFY(closedByCredits);
-    QVERIFY(w->Frm_Gag->isVisible());
+    QVERIFY(w->Frm_Gag()->isVisible());
     QCOMPARE(box->Flags(), (std::array<bool, 3>{false, false, false}));
-    QCOMPARE(w->Frm_Gag->size(), QSize(359, 33));
-    QVERIFY(!w->Frm_Gag->Label()->text().isEmpty());
+    QCOMPARE(w->Frm_Gag()->size(), QSize(359, 33));
+    QVERIFY(!w->Frm_Gag()->Label()->text().isEmpty());
     // Centred on the main window.
-    QVERIFY((w->Frm_Gag->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <= 2);
-    w->Frm_Gag->close();
+    QVERIFY((w->Frm_Gag()->frameGeometry().center() - w->frameGeometry().center()).manhattanLength() <= 2);
+    w->Frm_Gag()->close();
   }
 
   void TheSameSpotThreeTimesShowsNothing() {
     MemorySettingsStore store;
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
-    TInhaltBox* box = w->InhaltBox;
+    TInhaltBox* box = w->InhaltBox();
     WhileOpen(box, [box] {
       for (int i = 0; i < 3; ++i) box->ImageShow->doubleClicked();
     });
     w->MenuItemInhaltClick();
-    QVERIFY(!w->Frm_Gag->isVisible());
+    QVERIFY(!w->Frm_Gag()->isVisible());
     QCOMPARE(box->Flags(), (std::array<bool, 3>{false, false, true}));
   }
 
@@ -100,19 +100,19 @@ class DialogsTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    w->Frm_Gag->ShowCentered();
-    QApplication::setActiveWindow(w->Frm_Gag);
-    QTRY_VERIFY(w->Frm_Gag->isActiveWindow());
-    QVERIFY(w->Frm_Gag->isVisible());
+    w->Frm_Gag()->ShowCentered();
+    QApplication::setActiveWindow(w->Frm_Gag());
+    QTRY_VERIFY(w->Frm_Gag()->isActiveWindow());
+    QVERIFY(w->Frm_Gag()->isVisible());
     QApplication::setActiveWindow(w.get());
-    QTRY_VERIFY(!w->Frm_Gag->isVisible());
+    QTRY_VERIFY(!w->Frm_Gag()->isVisible());
   }
 
   void InformationBox() {
     MemorySettingsStore store;
     SeedRegularRun(store, 3);
     auto w = MakeWindow(store);
-    TAboutBox* box = w->AboutBox;
+    TAboutBox* box = w->AboutBox();
     WhileOpen(box, [] {});
     w->MenuItemInfoClick();
     QCOMPARE(box->windowTitle(), QStringLiteral("Info"));

@@ -99,7 +99,7 @@ class DocumentationTest : public QObject {
     // The thermocouple screen with a complete task: Save and Print enabled.
     void Thermo() {
       w->ProduktClick(2);
-      ThermoPage* page = w->TS_Thermo;
+      ThermoPage* page = w->TS_Thermo();
       ThermoModel& m = w->models().thermo;
       page->Choose(static_cast<int>(ThermoList::Type), 0);
       page->Choose(static_cast<int>(ThermoList::Start), IndexOfValue(m.start, 0));
@@ -131,12 +131,12 @@ class DocumentationTest : public QObject {
  private slots:
   void ThePromptIsBuiltOnceAndFollowsTheLanguage() {
     Session s(2);
-    TAlphaCodeBox* box = s.w->AlphaCodeBox;
+    TAlphaCodeBox* box = s.w->AlphaCodeBox();
     QCOMPARE(box->size(), QSize(332, 214));
     QCOMPARE(box->Edit1->maxLength(), 48);
     QCOMPARE(box->Button1->text(), QStringLiteral("OK"));
     QCOMPARE(box->Button2->text(), QStringLiteral("Abbrechen"));
-    QCOMPARE(box->AlphaImage->pixmap().toImage(), s.w->AboutBox->AboutImage->pixmap().toImage());
+    QCOMPARE(box->AlphaImage->pixmap().toImage(), s.w->AboutBox()->AboutImage->pixmap().toImage());
     s.dialogs.prompt = [](TAlphaCodeBox& b) { b.Button2->click(); };
     QVERIFY(!s.w->QueryUserText(ModuleKind::DC));
     QCOMPARE(box->windowTitle(), TxText(texts::txNote, 2));
@@ -223,7 +223,7 @@ class DocumentationTest : public QObject {
       QTest::keyClick(focused, Qt::Key_Return);
     };
     QVERIFY(s.w->QueryUserText(ModuleKind::DC));
-    QCOMPARE(focused, s.w->AlphaCodeBox->Edit1);
+    QCOMPARE(focused, s.w->AlphaCodeBox()->Edit1);
     QCOMPARE(s.w->UserText(ModuleKind::DC), QStringLiteral("SN 9"));
   }
 
@@ -246,7 +246,7 @@ class DocumentationTest : public QObject {
     QVERIFY2(thermo.contains(QStringLiteral("_0")) && thermo.contains(QStringLiteral("400")), qPrintable(thermo));
     QVERIFY(!thermo.contains(QLatin1Char(' ')) && !thermo.contains(QLatin1Char('/')));
     s.w->ProduktClick(3);
-    FrqPage* frq = s.w->TS_FRQ;
+    FrqPage* frq = s.w->TS_FRQ();
     frq->ComboChange(FrqList::Mode, 1);
     frq->Ed_FRQLower->setText(QStringLiteral("50"));
     frq->Ed_FRQChange(FrqEntry::Lower);

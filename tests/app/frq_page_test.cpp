@@ -18,8 +18,8 @@ class FrqPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(3);
-    w->TS_FRQ->ComboChange(FrqList::Mode, mode);
-    w->TS_FRQ->ComboChange(FrqList::Output, output);
+    w->TS_FRQ()->ComboChange(FrqList::Mode, mode);
+    w->TS_FRQ()->ComboChange(FrqList::Output, output);
     return w;
   }
 
@@ -27,16 +27,16 @@ class FrqPageTest : public QObject {
   void TypingIsFilteredAndRewrittenKeepingTheCaret() {
     MemorySettingsStore store;
     auto w = OpenFrq(store, 0, 1);
-    FilteredEdit* upper = w->TS_FRQ->Ed_FRQUpper;
-    QVERIFY(upper->isVisibleTo(w->TS_FRQ));
-    QVERIFY(!w->TS_FRQ->Ed_FRQLower->isVisibleTo(w->TS_FRQ));
+    FilteredEdit* upper = w->TS_FRQ()->Ed_FRQUpper;
+    QVERIFY(upper->isVisibleTo(w->TS_FRQ()));
+    QVERIFY(!w->TS_FRQ()->Ed_FRQLower->isVisibleTo(w->TS_FRQ()));
     upper->setFocus();
     QTest::keyClicks(upper, QStringLiteral("1x2-3a4"));
     QCOMPARE(upper->text(), QStringLiteral("1230"));
     QCOMPARE(upper->cursorPosition(), 4);
     // 0..fmax shows its only step at once.
     QCOMPARE(w->models().frq.config.currentStep, 1);
-    QVERIFY(w->TS_FRQ->HelpFRQPanel->isVisibleTo(w->TS_FRQ));
+    QVERIFY(w->TS_FRQ()->HelpFRQPanel->isVisibleTo(w->TS_FRQ()));
     QVERIFY(w->MenuSpeichern->isEnabled());
 
     // A digit typed in the middle: the text is rewritten, the caret stays behind it.
@@ -48,7 +48,7 @@ class FrqPageTest : public QObject {
     // A selection survives the rewrite too (as after pasting 1650).
     upper->setText(QStringLiteral("1650"));
     upper->setSelection(1, 2);
-    w->TS_FRQ->Ed_FRQChange(FrqEntry::Upper);
+    w->TS_FRQ()->Ed_FRQChange(FrqEntry::Upper);
     QCOMPARE(upper->text(), QStringLiteral("1600"));
     QCOMPARE(upper->selectionStart(), 1);
     QCOMPARE(upper->selectedText(), QStringLiteral("60"));
@@ -57,7 +57,7 @@ class FrqPageTest : public QObject {
   void EmptyEntryResetsEverything() {
     MemorySettingsStore store;
     auto w = OpenFrq(store, 1, 3);
-    FrqPage* frq = w->TS_FRQ;
+    FrqPage* frq = w->TS_FRQ();
     frq->Ed_FRQLower->setText("100");
     frq->Ed_FRQChange(FrqEntry::Lower);
     frq->Ed_FRQUpper->setText("200");
@@ -81,7 +81,7 @@ class FrqPageTest : public QObject {
   void StepTextHasBoldUnderlinedHeadingsAndBullets() {
     MemorySettingsStore store;
     auto w = OpenFrq(store, 2, 0);
-    FrqPage* frq = w->TS_FRQ;
+    FrqPage* frq = w->TS_FRQ();
     QCOMPARE(frq->Label_Frq_LowerFRQ->text(), QStringLiteral("Setting the range using a frequency generator."));
     QVERIFY(!frq->Ed_FRQLower->isVisibleTo(frq) && !frq->Ed_FRQUpper->isVisibleTo(frq));
     frq->stepButtons[2]->click();

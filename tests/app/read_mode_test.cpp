@@ -273,7 +273,7 @@ class ReadModeTest : public QObject {
   void ThermocoupleAgainstItsSetting() {
     MemorySettingsStore store;
     auto w = Window(store, kEn, 2);
-    ThermoPage* t = w->TS_Thermo;
+    ThermoPage* t = w->TS_Thermo();
     for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}}) t->Choose(list, index);
     QVERIFY(w->models().thermo.config.complete);
     const int s1 = t->SW1->Value();

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     w.show();
     w.BitBtnClick(20 + lang);
     w.LabelMouseMove(20 + lang);
-    w.ShowPage(w.TS_Language);
+    w.ShowPage(w.TS_Language());
     Save(&w, l + QStringLiteral("_01_language"));
     w.Img_BausteinauswahlMouseMove();
     w.ShowPage(w.TS_Bausteinauswahl);
@@ -99,30 +99,31 @@ int main(int argc, char* argv[]) {
 
     w.ProduktClick(2);
     Save(&w, l + QStringLiteral("_10_thermo_empty"));
-    for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}}) w.TS_Thermo->Choose(list, index);
+    for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}})
+      w.TS_Thermo()->Choose(list, index);
     Save(&w, l + QStringLiteral("_11_thermo_done"));
 
     w.ProduktClick(1);
-    for (auto [list, index] : {std::pair{0, 7}, {1, 0}, {2, 9}, {3, 0}, {4, 0}}) w.TS_RTD->Choose(list, index);
+    for (auto [list, index] : {std::pair{0, 7}, {1, 0}, {2, 9}, {3, 0}, {4, 0}}) w.TS_RTD()->Choose(list, index);
     Save(&w, l + QStringLiteral("_12_rtd_poti"));
-    w.TS_RTD->Choose(0, 2);
-    for (auto [list, index] : {std::pair{1, 6}, {2, 12}}) w.TS_RTD->Choose(list, index);
+    w.TS_RTD()->Choose(0, 2);
+    for (auto [list, index] : {std::pair{1, 6}, {2, 12}}) w.TS_RTD()->Choose(list, index);
     Save(&w, l + QStringLiteral("_13_rtd_4wire"));
 
     w.ProduktClick(3);
     Save(&w, l + QStringLiteral("_14_frq_empty"));
-    w.TS_FRQ->ComboChange(FrqList::Mode, 1);
-    w.TS_FRQ->Ed_FRQLower->setText(QStringLiteral("50"));
-    w.TS_FRQ->Ed_FRQChange(FrqEntry::Lower);
-    w.TS_FRQ->Ed_FRQUpper->setText(QStringLiteral("1234"));
-    w.TS_FRQ->Ed_FRQChange(FrqEntry::Upper);
-    w.TS_FRQ->ComboChange(FrqList::Output, 3);
-    w.TS_FRQ->StepClick(2);
+    w.TS_FRQ()->ComboChange(FrqList::Mode, 1);
+    w.TS_FRQ()->Ed_FRQLower->setText(QStringLiteral("50"));
+    w.TS_FRQ()->Ed_FRQChange(FrqEntry::Lower);
+    w.TS_FRQ()->Ed_FRQUpper->setText(QStringLiteral("1234"));
+    w.TS_FRQ()->Ed_FRQChange(FrqEntry::Upper);
+    w.TS_FRQ()->ComboChange(FrqList::Output, 3);
+    w.TS_FRQ()->StepClick(2);
     Save(&w, l + QStringLiteral("_15_frq_step2"));
-    w.TS_FRQ->ComboChange(FrqList::Mode, 2);
-    w.TS_FRQ->StepClick(1);
+    w.TS_FRQ()->ComboChange(FrqList::Mode, 2);
+    w.TS_FRQ()->StepClick(1);
     Save(&w, l + QStringLiteral("_16_frq_special1"));
-    w.TS_FRQ->ComboChange(FrqList::Mode, 0);
+    w.TS_FRQ()->ComboChange(FrqList::Mode, 0);
     Save(&w, l + QStringLiteral("_17_frq_zero_max"));
 
     {
@@ -155,7 +156,7 @@ int main(int argc, char* argv[]) {
       Save(&r, l + QStringLiteral("_18_dc_read_differs"));
       r.ProduktClick(2);
       for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}})
-        r.TS_Thermo->Choose(list, index);
+        r.TS_Thermo()->Choose(list, index);
       r.ReadDevice->Enter();
       r.ReadDevice->Overlay()->Flip({2, 1});
       Save(&r, l + QStringLiteral("_19_thermo_read"));
@@ -175,14 +176,14 @@ int main(int argc, char* argv[]) {
       r.ReadDevice->Leave();
     }
 
-    w.InhaltBox->Prepare(lang);
-    w.InhaltBox->show();
-    Save(w.InhaltBox, l + QStringLiteral("_20_contents"));
-    w.InhaltBox->hide();
-    w.AboutBox->Prepare(lang);
-    w.AboutBox->show();
-    Save(w.AboutBox, l + QStringLiteral("_21_info"));
-    w.AboutBox->hide();
+    w.InhaltBox()->Prepare(lang);
+    w.InhaltBox()->show();
+    Save(w.InhaltBox(), l + QStringLiteral("_20_contents"));
+    w.InhaltBox()->hide();
+    w.AboutBox()->Prepare(lang);
+    w.AboutBox()->show();
+    Save(w.AboutBox(), l + QStringLiteral("_21_info"));
+    w.AboutBox()->hide();
     // A plant's device list beside the window, its second row on the screen.
     {
       const QString list = g_dir + QStringLiteral("/plant.setrix");
@@ -195,9 +196,9 @@ int main(int argc, char* argv[]) {
       QFile::remove(list);
     }
     if (lang == languages.first()) {
-      w.Frm_Gag->show();
-      Save(w.Frm_Gag, QStringLiteral("22_credits"));
-      w.Frm_Gag->hide();
+      w.Frm_Gag()->show();
+      Save(w.Frm_Gag(), QStringLiteral("22_credits"));
+      w.Frm_Gag()->hide();
     }
   }
   QTextStream(stdout) << "pictures in " << g_dir << "\n";

@@ -154,9 +154,9 @@ class SettingsTest : public QObject {
     w->ProduktClick(2);
     QCOMPARE(w->models().thermo.type.index, 7);
     QCOMPARE(w->models().thermo.start.index, -1);
-    QCOMPARE(w->TS_Thermo->combos[1]->ShownText(), QStringLiteral("Please choose..."));
-    QVERIFY(w->TS_Thermo->combos[2]->IsSimple());
-    QCOMPARE(w->TS_Thermo->combos[3]->currentIndex(), 1);
+    QCOMPARE(w->TS_Thermo()->combos[1]->ShownText(), QStringLiteral("Please choose..."));
+    QVERIFY(w->TS_Thermo()->combos[2]->IsSimple());
+    QCOMPARE(w->TS_Thermo()->combos[3]->currentIndex(), 1);
     QVERIFY(!w->MenuSpeichern->isEnabled());
   }
 
@@ -172,14 +172,15 @@ class SettingsTest : public QObject {
       w->TS_DC->RadioBtnClick(DcUnitButton::RBtnEmV);
       w->TS_DC->EditChange(DcEdit::EditEMax, "250");
       w->ProduktClick(1);
-      for (auto [list, index] : {std::pair{0, 1}, {1, 6}, {2, 12}, {3, 0}, {4, 0}}) w->TS_RTD->Choose(list, index);
+      for (auto [list, index] : {std::pair{0, 1}, {1, 6}, {2, 12}, {3, 0}, {4, 0}})
+        w->TS_RTD()->Choose(list, index);
       w->ProduktClick(3);
-      w->TS_FRQ->ComboChange(FrqList::Mode, 1);
-      w->TS_FRQ->Ed_FRQLower->setText("50");
-      w->TS_FRQ->Ed_FRQChange(FrqEntry::Lower);
-      w->TS_FRQ->Ed_FRQUpper->setText("1234");
-      w->TS_FRQ->Ed_FRQChange(FrqEntry::Upper);
-      w->TS_FRQ->ComboChange(FrqList::Output, 2);
+      w->TS_FRQ()->ComboChange(FrqList::Mode, 1);
+      w->TS_FRQ()->Ed_FRQLower->setText("50");
+      w->TS_FRQ()->Ed_FRQChange(FrqEntry::Lower);
+      w->TS_FRQ()->Ed_FRQUpper->setText("1234");
+      w->TS_FRQ()->Ed_FRQChange(FrqEntry::Upper);
+      w->TS_FRQ()->ComboChange(FrqList::Output, 2);
       w->close();
     }
     QCOMPARE(std::get<std::string>(store.KeyAt(kKeyFrequency)["Max"]), std::string("1230"));
@@ -190,11 +191,11 @@ class SettingsTest : public QObject {
     QVERIFY(w->TS_DC->RBtnEmV->isChecked());
     QCOMPARE(w->TS_DC->edits[1]->text(), QStringLiteral("250"));
     w->ProduktClick(1);
-    QCOMPARE(w->TS_RTD->SW1->Value(), 78);
-    QCOMPARE(w->TS_RTD->SW2->Value(), 185);
+    QCOMPARE(w->TS_RTD()->SW1->Value(), 78);
+    QCOMPARE(w->TS_RTD()->SW2->Value(), 185);
     QVERIFY(w->MenuSpeichern->isEnabled());
     w->ProduktClick(3);
-    QCOMPARE(w->TS_FRQ->Ed_FRQUpper->text(), QStringLiteral("1230"));
+    QCOMPARE(w->TS_FRQ()->Ed_FRQUpper->text(), QStringLiteral("1230"));
     QCOMPARE(w->models().frq.output.index, 2);
   }
 
@@ -347,8 +348,8 @@ class SettingsTest : public QObject {
       QCOMPARE(w->UserText(ModuleKind::Thermo), QString::fromStdString(note + "t"));
       QCOMPARE(w->TS_DC->edits[2]->text(), QStringLiteral("0,0000001"));
       // The prompt shows the whole note.
-      w->AlphaCodeBox->SetText(w->UserText(ModuleKind::DC));
-      QCOMPARE(w->AlphaCodeBox->Edit1->text(), QString::fromStdString(note));
+      w->AlphaCodeBox()->SetText(w->UserText(ModuleKind::DC));
+      QCOMPARE(w->AlphaCodeBox()->Edit1->text(), QString::fromStdString(note));
       w->close();
     }
     QCOMPARE(std::get<std::string>(store.KeyAt(kKeyDC)["UserText"]), note);
@@ -363,9 +364,9 @@ class SettingsTest : public QObject {
     w->ProduktClick(0);
     QTest::keyClicks(w->TS_DC->edits[0], QStringLiteral("1234567890"));
     QCOMPARE(w->TS_DC->edits[0]->text(), QStringLiteral("12345678"));
-    w->AlphaCodeBox->SetText(QString());
-    QTest::keyClicks(w->AlphaCodeBox->Edit1, QString(60, QLatin1Char('a')));
-    QCOMPARE(w->AlphaCodeBox->Edit1->text().size(), 48);
+    w->AlphaCodeBox()->SetText(QString());
+    QTest::keyClicks(w->AlphaCodeBox()->Edit1, QString(60, QLatin1Char('a')));
+    QCOMPARE(w->AlphaCodeBox()->Edit1->text().size(), 48);
   }
 
   // A value that cannot be used is dropped; the file as it was is kept beside it, once,
@@ -559,20 +560,20 @@ class SettingsTest : public QObject {
     QVERIFY(w->MenuSpeichern->isEnabled());
 
     w->ProduktClick(2);
-    QCOMPARE(shown(w->TS_Thermo->combos),
+    QCOMPARE(shown(w->TS_Thermo()->combos),
              QString::fromUtf8("Thermocoppia type J | 0°C | 250°C | 4 .. 20 mA | on | on"));
-    QCOMPARE(w->TS_Thermo->SW1->Value(), 254);
-    QCOMPARE(w->TS_Thermo->SW2->Value(), 199);
+    QCOMPARE(w->TS_Thermo()->SW1->Value(), 254);
+    QCOMPARE(w->TS_Thermo()->SW2->Value(), 199);
     w->ProduktClick(1);
-    QCOMPARE(shown(w->TS_RTD->combos),
+    QCOMPARE(shown(w->TS_RTD()->combos),
              QString::fromUtf8("PT100 / 3-wire | -50°C | 100°C | 0 .. 10 V | lento 2.2s | off"));
-    QCOMPARE(w->TS_RTD->SW1->Value(), 78);
-    QCOMPARE(w->TS_RTD->SW2->Value(), 185);
+    QCOMPARE(w->TS_RTD()->SW1->Value(), 78);
+    QCOMPARE(w->TS_RTD()->SW2->Value(), 185);
     w->ProduktClick(3);
-    QCOMPARE(w->TS_FRQ->Combo_FRQ_OpMode->ShownText(), QStringLiteral("fmin ..  fmax"));
-    QCOMPARE(w->TS_FRQ->Combo_FRQ_Out->ShownText(), QStringLiteral("0 .. 20 mA"));
-    QCOMPARE(w->TS_FRQ->Ed_FRQLower->text(), QStringLiteral("50"));
-    QCOMPARE(w->TS_FRQ->Ed_FRQUpper->text(), QStringLiteral("1230"));
+    QCOMPARE(w->TS_FRQ()->Combo_FRQ_OpMode->ShownText(), QStringLiteral("fmin ..  fmax"));
+    QCOMPARE(w->TS_FRQ()->Combo_FRQ_Out->ShownText(), QStringLiteral("0 .. 20 mA"));
+    QCOMPARE(w->TS_FRQ()->Ed_FRQLower->text(), QStringLiteral("50"));
+    QCOMPARE(w->TS_FRQ()->Ed_FRQUpper->text(), QStringLiteral("1230"));
     QVERIFY(w->MenuSpeichern->isEnabled());
   }
 

@@ -40,7 +40,7 @@ class ShellTest : public QObject {
     QCOMPARE(w->windowTitle(), QStringLiteral("SETRIX"));
     QCOMPARE(w->centralWidget()->size(), QSize(751, 518));
     QVERIFY(w->FirstRun());
-    QCOMPARE(w->ActivePage(), w->TS_Language);
+    QCOMPARE(w->ActivePage(), w->TS_Language());
     QCOMPARE(w->pos(), QPoint(0, 0));
     for (QMenu* m : {w->MenuItemDatei, w->MenuProdukt, w->MenuItemSprache, w->MenuItemHilfe, w->MenuItemService})
       QVERIFY2(!MenuEnabled(m), qPrintable(m->objectName()));
@@ -111,7 +111,7 @@ class ShellTest : public QObject {
     auto w = MakeWindow(store, {"setrix", "Wartungstor"});
     QVERIFY(w->serviceItems[1]->isChecked());
     const std::pair<int, QWidget*> cases[] = {
-        {2, w->TS_Results}, {3, w->TS_Evaluation}, {0, w->TS_Language}, {1, w->TS_Bausteinauswahl}};
+        {2, w->TS_Results()}, {3, w->TS_Evaluation()}, {0, w->TS_Language()}, {1, w->TS_Bausteinauswahl}};
     for (auto [tag, page] : cases) {
       w->serviceItems[static_cast<std::size_t>(tag)]->trigger();
       QCOMPARE(w->ActivePage(), page);
@@ -173,7 +173,8 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     QVERIFY(!MenuEnabled(w->MenuProdukt));
-    const std::pair<int, QWidget*> cases[] = {{0, w->TS_DC}, {1, w->TS_RTD}, {2, w->TS_Thermo}, {3, w->TS_FRQ}};
+    const std::pair<int, QWidget*> cases[] = {
+        {0, w->TS_DC}, {1, w->TS_RTD()}, {2, w->TS_Thermo()}, {3, w->TS_FRQ()}};
     for (auto [tag, page] : cases) {
       w->ProduktClick(tag);
       QCOMPARE(w->ActivePage(), page);
@@ -181,7 +182,7 @@ class ShellTest : public QObject {
     }
     QVERIFY(MenuEnabled(w->MenuProdukt));
     w->ProduktClick(4);  // no such product: nothing shown
-    QCOMPARE(w->ActivePage(), w->TS_FRQ);
+    QCOMPARE(w->ActivePage(), w->TS_FRQ());
   }
 
   void ReturningToDcResultsThroughTheProductMenuEnablesSaveAndPrint() {
@@ -194,7 +195,7 @@ class ShellTest : public QObject {
     QVERIFY(w->MenuSpeichern->isEnabled() && w->MenuItemDrucken->isEnabled());
 
     w->productItems[2]->trigger();  // thermocouple, nothing chosen
-    QCOMPARE(w->ActivePage(), w->TS_Thermo);
+    QCOMPARE(w->ActivePage(), w->TS_Thermo());
     QVERIFY(!w->MenuSpeichern->isEnabled() && !w->MenuItemDrucken->isEnabled());
 
     w->productItems[0]->trigger();
@@ -329,7 +330,7 @@ class ShellTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 0);
     auto w = MakeWindow(store);
-    std::array<ModulePage*, 4> pages = {w->TS_DC, w->TS_RTD, w->TS_Thermo, w->TS_FRQ};
+    std::array<ModulePage*, 4> pages = {w->TS_DC, w->TS_RTD(), w->TS_Thermo(), w->TS_FRQ()};
     std::array<int, 4> germanFamily{};
     for (std::size_t i = 0; i < 4; ++i) germanFamily[i] = pages[i]->title.family->x();
     w->MenuItemSpracheClick(1);
@@ -350,26 +351,27 @@ class ShellTest : public QObject {
     auto w = MakeWindow(store);
 
     w->ProduktClick(2);  // thermocouple K, 0 .. 400, 4 .. 20 mA, filter on
-    for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}}) w->TS_Thermo->Choose(list, index);
+    for (auto [list, index] : {std::pair{0, 0}, {1, 0}, {2, 6}, {3, 2}, {4, 0}})
+      w->TS_Thermo()->Choose(list, index);
     QVERIFY(w->MenuSpeichern->isEnabled());
-    QCOMPARE(w->TS_Thermo->combos[1]->currentText(), QStringLiteral("0°C / 32°F"));
+    QCOMPARE(w->TS_Thermo()->combos[1]->currentText(), QStringLiteral("0°C / 32°F"));
     w->MenuItemSpracheClick(0);
-    QCOMPARE(w->TS_Thermo->combos[0]->currentIndex(), 0);
-    QCOMPARE(w->TS_Thermo->combos[0]->currentText(), QStringLiteral("Thermoelement Typ K"));
-    QCOMPARE(w->TS_Thermo->combos[1]->currentText(), QStringLiteral("0°C"));
-    QCOMPARE(w->TS_Thermo->combos[2]->currentText(), QStringLiteral("400°C"));
-    QCOMPARE(w->TS_Thermo->SW1->Value(), 127);
-    QCOMPARE(w->TS_Thermo->SW2->Value(), 211);
+    QCOMPARE(w->TS_Thermo()->combos[0]->currentIndex(), 0);
+    QCOMPARE(w->TS_Thermo()->combos[0]->currentText(), QStringLiteral("Thermoelement Typ K"));
+    QCOMPARE(w->TS_Thermo()->combos[1]->currentText(), QStringLiteral("0°C"));
+    QCOMPARE(w->TS_Thermo()->combos[2]->currentText(), QStringLiteral("400°C"));
+    QCOMPARE(w->TS_Thermo()->SW1->Value(), 127);
+    QCOMPARE(w->TS_Thermo()->SW2->Value(), 211);
     QVERIFY(w->MenuSpeichern->isEnabled());
 
     w->ProduktClick(1);
-    w->TS_RTD->Choose(0, 3);
+    w->TS_RTD()->Choose(0, 3);
     w->MenuItemSpracheClick(3);
-    QCOMPARE(w->TS_RTD->combos[0]->itemText(3), QStringLiteral("Resistencia / 2 hilos"));
-    QCOMPARE(w->TS_RTD->combos[0]->currentIndex(), 3);
+    QCOMPARE(w->TS_RTD()->combos[0]->itemText(3), QStringLiteral("Resistencia / 2 hilos"));
+    QCOMPARE(w->TS_RTD()->combos[0]->currentIndex(), 3);
 
     w->ProduktClick(3);
-    FrqPage* frq = w->TS_FRQ;
+    FrqPage* frq = w->TS_FRQ();
     frq->ComboChange(FrqList::Mode, 1);
     frq->Ed_FRQLower->setText("50");
     frq->Ed_FRQChange(FrqEntry::Lower);

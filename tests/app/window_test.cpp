@@ -1,10 +1,13 @@
 // The main window's desktop habits: shortcuts, the keyboard on the language screen, the
 // menus on the service screens, the title, Qt's own texts in the chosen language and the zoom.
 #include <QGraphicsView>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTest>
 
+#include "app/alpha_code_box.h"
 #include "app/dc_page.h"
+#include "app/dialogs.h"
 #include "app/list_pages.h"
 #include "app/service_pages.h"
 #include "app_fixture.h"
@@ -56,7 +59,7 @@ class WindowTest : public QObject {
   void TheLanguageScreenWorksByKeyboard() {
     MemorySettingsStore store;
     auto w = MakeWindow(store);
-    QCOMPARE(w->ActivePage(), w->TS_Language);
+    QCOMPARE(w->ActivePage(), w->TS_Language());
     for (ClickLabel* l : w->languageLabels) QVERIFY(l->focusPolicy() & Qt::TabFocus);
     // Tab goes from one language to the next.
     for (std::size_t i = 0; i + 1 < 4; ++i) {
@@ -197,6 +200,40 @@ class WindowTest : public QObject {
     QTest::keyClick(w->TS_DC->edits[0], Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(w->Zoom(), 100);
     QCOMPARE(w->TS_DC->edits[0]->text(), QString());
+  }
+
+  // A regular start makes the product and DC screens only. A screen made later looks as it
+  // would had it been made at the start and lived through the same language changes and
+  // zoom: captions, title line, pictures and the restored model.
+  void ScreensMadeLaterLookAsIfMadeAtTheStart() {
+    MemorySettingsStore store;
+    SeedRegularRun(store, 1);
+    store.KeyAt(kKeyThermo)["Input"] = 2;
+    auto early = MakeWindow(store);
+    QCOMPARE(early->PageControl->count(), 2);
+    QVERIFY(early->findChild<ThermoPage*>() == nullptr);
+    QVERIFY(early->findChild<ResultsPage*>() == nullptr);
+    QVERIFY(early->findChild<TInhaltBox*>() == nullptr);
+    QVERIFY(early->findChild<TAboutBox*>() == nullptr);
+    QVERIFY(early->findChild<TAlphaCodeBox*>() == nullptr);
+    ThermoPage* made = early->TS_Thermo();
+    QCOMPARE(early->TS_Thermo(), made);  // made once
+    early->MenuItemSpracheClick(3);
+    early->SetZoom(150);
+
+    auto late = MakeWindow(store);
+    late->MenuItemSpracheClick(3);
+    late->SetZoom(150);
+    ThermoPage* later = late->TS_Thermo();
+    for (std::size_t i = 0; i < made->captions.size(); ++i)
+      QCOMPARE(later->captions[i]->text(), made->captions[i]->text());
+    for (auto part : {&TitleLine::subtitle, &TitleLine::family, &TitleLine::series, &TitleLine::model}) {
+      QCOMPARE((later->title.*part)->text(), (made->title.*part)->text());
+      QCOMPARE((later->title.*part)->geometry(), (made->title.*part)->geometry());
+    }
+    QCOMPARE(later->combos[0]->currentText(), made->combos[0]->currentText());
+    QCOMPARE(later->background->pixmap().devicePixelRatio(), made->background->pixmap().devicePixelRatio());
+    QCOMPARE(later->grab().toImage(), made->grab().toImage());
   }
 
   void AStoredZoomThatIsNoLevelGivesTheNormalSize() {
