@@ -1,5 +1,6 @@
 #include "app/pictures.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -219,25 +220,41 @@ QPixmap Once(Draw draw) {
   return kept->picture;
 }
 
-// A label showing a window picture; redrawn when the resolution changes.
+// A label showing a window picture; drawn when the label is first shown (a screen that is
+// never shown draws none of its pictures) and again when the resolution changes.
 class Shown : public QObject {
  public:
   Shown(QLabel& label, std::function<QPixmap()> picture)
       : QObject(&label), label_(label), picture_(std::move(picture)) {
     All().push_back(this);
+    label_.installEventFilter(this);
   }
   ~Shown() override { std::erase(All(), this); }
   void Set(std::function<QPixmap()> picture) { picture_ = std::move(picture); }
-  void Draw() { label_.setPixmap(picture_()); }
+  // Draws now if the label is on screen, else when it is shown.
+  void Update() {
+    pending_ = !label_.isVisible();
+    if (!pending_) label_.setPixmap(picture_());
+  }
   const QLabel& Label() const { return label_; }
   static std::vector<Shown*>& All() {
     static std::vector<Shown*>* const all = new std::vector<Shown*>;
     return *all;
   }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (pending_ && watched == &label_ && event->type() == QEvent::Show) {
+      pending_ = false;
+      label_.setPixmap(picture_());
+    }
+    return false;
+  }
+
  private:
   QLabel& label_;
   std::function<QPixmap()> picture_;
+  bool pending_ = true;
 };
 }  // namespace
 
@@ -252,7 +269,7 @@ void SetWindowResolution(qreal devicePixelsPerPixel) {
     return;
   }
   windowResolution = devicePixelsPerPixel;
-  for (Shown* shown : Shown::All()) shown->Draw();
+  for (Shown* shown : Shown::All()) shown->Update();
 }
 
 void Show(QLabel& label, std::function<QPixmap()> picture) {
@@ -265,7 +282,7 @@ void Show(QLabel& label, std::function<QPixmap()> picture) {
   } else {
     shown = new Shown(label, std::move(picture));
   }
-  shown->Draw();
+  shown->Update();
 }
 
 QPixmap Background() {

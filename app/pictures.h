@@ -20,8 +20,8 @@ qreal WindowResolution();
 // Draws the window's pictures anew for another resolution and puts them on every label
 // that shows one (see Show); pictures drawn for the old one are let go.
 void SetWindowResolution(qreal devicePixelsPerPixel);
-// Shows a window picture on label, now and again whenever the resolution changes (the last
-// picture given for a label counts).
+// Shows a window picture on label: drawn when the label is on screen (at once, or when it is
+// first shown) and again whenever the resolution changes; the last picture given counts.
 void Show(QLabel& label, std::function<QPixmap()> picture);
 
 // The client area of the main window.

@@ -218,13 +218,17 @@ class WindowTest : public QObject {
     QVERIFY(early->findChild<TAlphaCodeBox*>() == nullptr);
     ThermoPage* made = early->TS_Thermo();
     QCOMPARE(early->TS_Thermo(), made);  // made once
+    early->ProduktClick(2);              // the thermocouple converter
+    QCOMPARE(early->ActivePage(), made);
     early->MenuItemSpracheClick(3);
     early->SetZoom(150);
 
     auto late = MakeWindow(store);
     late->MenuItemSpracheClick(3);
     late->SetZoom(150);
+    late->ProduktClick(2);
     ThermoPage* later = late->TS_Thermo();
+    QCOMPARE(late->ActivePage(), later);
     for (std::size_t i = 0; i < made->captions.size(); ++i)
       QCOMPARE(later->captions[i]->text(), made->captions[i]->text());
     for (auto part : {&TitleLine::subtitle, &TitleLine::family, &TitleLine::series, &TitleLine::model}) {
@@ -232,7 +236,8 @@ class WindowTest : public QObject {
       QCOMPARE((later->title.*part)->geometry(), (made->title.*part)->geometry());
     }
     QCOMPARE(later->combos[0]->currentText(), made->combos[0]->currentText());
-    QCOMPARE(later->background->pixmap().devicePixelRatio(), made->background->pixmap().devicePixelRatio());
+    QCOMPARE(later->background->pixmap().devicePixelRatio(), 1.5 * late->devicePixelRatioF());
+    QCOMPARE(made->background->pixmap().devicePixelRatio(), 1.5 * early->devicePixelRatioF());
     QCOMPARE(later->grab().toImage(), made->grab().toImage());
   }
 
