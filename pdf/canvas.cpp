@@ -301,7 +301,9 @@ void TPdfCanvas::SetMediaHeight(int n) { SetMediaBoxItem(GetPage(), 3, n, doc_);
 
 // ---- measuring ------------------------------------------------------------------------
 
-std::string TPdfCanvas::NextWord(std::string_view text, int& pos) {
+std::string TPdfCanvas::NextWord(std::string_view text, int& pos) { return std::string(WordAt(text, pos)); }
+
+std::string_view TPdfCanvas::WordAt(std::string_view text, int& pos) {
   const int len = static_cast<int>(text.size());
   if (pos < 1) pos = 1;
   if (pos > len) return {};
@@ -311,7 +313,8 @@ std::string TPdfCanvas::NextWord(std::string_view text, int& pos) {
     if (c == ' ') break;
     if (c == '\n' && i > 1 && text[static_cast<std::size_t>(i - 2)] == '\r') break;
   }
-  std::string word(text.substr(static_cast<std::size_t>(pos - 1), static_cast<std::size_t>(i - pos + 1)));
+  const std::string_view word =
+      text.substr(static_cast<std::size_t>(pos - 1), static_cast<std::size_t>(i - pos + 1));
   pos = i + 1;
   return word;
 }
@@ -346,27 +349,32 @@ void TPdfCanvas::TextInBox(const TPdfBox& box, std::string_view text, TPdfAlignm
 void TPdfCanvas::TextBlockInBox(TPdfBox box, std::string_view text, bool wordWrap) {
   const float s = attr_.FontSize(), lead = attr_.Leading(), ws = attr_.WordSpace();
   const auto boxWidth = static_cast<float>(static_cast<long double>(box.Right) - box.Left);
-  const auto showFitting = [&](const std::string& line) {
-    ShowString(std::string_view(line).substr(0, static_cast<std::size_t>(FitChars(line, boxWidth))));
+  const auto showFitting = [&](std::string_view line) {
+    ShowString(line.substr(0, static_cast<std::size_t>(FitChars(line, boxWidth))));
+  };
+  // A line is the words that follow each other in the text (a line ending in CR LF is shown
+  // without it and ends there), so it is a piece of the text.
+  const auto extended = [](std::string_view line, std::string_view word) {
+    return line.empty() ? word : std::string_view(line.data(), line.size() + word.size());
   };
   float x = box.Left;
   StartText();
   MoveTextOrigin(box.Left, static_cast<float>(box.Top - 0.85L * s));
   int pos = 1;
-  std::string line = NextWord(text, pos);
+  std::string_view line = WordAt(text, pos);
   x = static_cast<float>(static_cast<long double>(x) + MeasureWidth(line));
   if (EndsWith(line, " ")) x = static_cast<float>(static_cast<long double>(x) + ws);
   while (pos <= static_cast<int>(text.size())) {
     bool forced = false;
     if (EndsWith(line, "\r\n")) {
-      line.resize(line.size() - 2);
+      line.remove_suffix(2);
       forced = true;
     }
-    const std::string word = NextWord(text, pos);
+    const std::string_view word = WordAt(text, pos);
     const float ww = MeasureWidth(word);
     if ((wordWrap && static_cast<long double>(x) + ww > box.Right) || forced) {
       if (!line.empty()) showFitting(line);
-      line.clear();
+      line = {};
       NextLine();
       box.Top = static_cast<float>(static_cast<long double>(box.Top) - lead);
       if (static_cast<long double>(box.Bottom) + s > box.Top) break;  // the rest is dropped
@@ -374,10 +382,10 @@ void TPdfCanvas::TextBlockInBox(TPdfBox box, std::string_view text, bool wordWra
     }
     x = static_cast<float>(static_cast<long double>(x) + ww);
     if (EndsWith(word, " ")) x = static_cast<float>(static_cast<long double>(x) + ws);
-    line += word;
+    line = extended(line, word);
   }
   // A text ending in CR LF: the line break shows nothing (no control bytes in the string).
-  if (EndsWith(line, "\r\n")) line.resize(line.size() - 2);
+  if (EndsWith(line, "\r\n")) line.remove_suffix(2);
   if (!line.empty()) showFitting(line);
   FinishText();
 }

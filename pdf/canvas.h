@@ -118,6 +118,8 @@ class TPdfCanvas {
   // The word at 1-based pos, with its trailing space or CR LF; pos moves past it. Empty
   // when pos is beyond the text.
   static std::string NextWord(std::string_view text, int& pos);
+  // The same word as a piece of text.
+  static std::string_view WordAt(std::string_view text, int& pos);
 
   // ---- composite operations ----
   // One line in a box: baseline 0.85 x font size below Top, aligned, optionally clipped to

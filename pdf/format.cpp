@@ -1,6 +1,7 @@
 #include "pdf/format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -69,15 +70,22 @@ std::string EscapeName(std::string_view text) {
 }
 
 void AppendEscapedName(std::string& out, std::string_view text) {
-  constexpr std::string_view kDelimiters = "#%()/<>[]{}";
-  for (const char c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 33 || b > 126 || kDelimiters.find(c) != std::string_view::npos) {
-      out += '#';
-      AppendHexByte(out, b);
-    } else {
-      out += c;
-    }
+  // Bytes written as they are: 33 to 126 except the delimiters.
+  static constexpr auto kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int b = 33; b <= 126; ++b) plain[static_cast<std::size_t>(b)] = true;
+    for (const char c : std::string_view("#%()/<>[]{}")) plain[static_cast<unsigned char>(c)] = false;
+    return plain;
+  }();
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t end = i;
+    while (end < text.size() && kPlain[static_cast<unsigned char>(text[end])]) ++end;
+    out.append(text, i, end - i);
+    if (end == text.size()) break;
+    out += '#';
+    AppendHexByte(out, static_cast<unsigned char>(text[end]));
+    i = end + 1;
   }
 }
 

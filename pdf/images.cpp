@@ -26,9 +26,9 @@ std::string PaletteHex(const std::vector<raster::Rgb>& palette) {
   return out;
 }
 
-std::unique_ptr<TPdfArray> IndexedColorSpace(std::string hex) {
+std::unique_ptr<TPdfArray> IndexedColorSpace(std::shared_ptr<const std::string> hex) {
   auto binary = std::make_unique<TPdfBinary>();
-  binary->Data() = std::move(hex);
+  binary->ShareData(std::move(hex));
   auto array = std::make_unique<TPdfArray>();
   array->Add(std::make_unique<TPdfName>("Indexed"));
   array->Add(std::make_unique<TPdfName>("DeviceRGB"));
@@ -70,7 +70,7 @@ std::unique_ptr<TPdfImage> MakeImage(const TPdfImageBytes& bytes) {
   dict.Put("Subtype", std::make_unique<TPdfName>("Image"));
   image->ShareData(bytes.pixels);
   if (bytes.paletteHex)
-    dict.Put("ColorSpace", IndexedColorSpace(*bytes.paletteHex));
+    dict.Put("ColorSpace", IndexedColorSpace(bytes.paletteHex));
   else
     dict.Put("ColorSpace", std::make_unique<TPdfName>("DeviceRGB"));
   dict.Put("Width", std::make_unique<TPdfNumber>(bytes.width));
@@ -86,7 +86,7 @@ std::unique_ptr<TPdfImage> TPdfBitmapImage::MakeImage(const raster::Bitmap& bitm
 std::unique_ptr<TPdfArray> BuildPalette(const raster::Bitmap& bitmap) {
   if (bitmap.Depth() != 8) throw EPdfInvalidImageFormat("only 8 bit color image is allowed.");
   if (bitmap.Palette().empty()) throw EPdfInvalidImageFormat("failed to get Palette..");
-  return IndexedColorSpace(PaletteHex(bitmap.Palette()));
+  return IndexedColorSpace(std::make_shared<const std::string>(PaletteHex(bitmap.Palette())));
 }
 
 std::unique_ptr<TPdfImage> MakeImageByClassName(const raster::Bitmap& bitmap, const std::string& className) {

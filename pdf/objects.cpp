@@ -249,7 +249,7 @@ void TPdfStream::WriteValue(std::string& out) {
   out += "\nendstream";
 }
 
-void TPdfBinary::WriteValue(std::string& out) { out += data_; }
+void TPdfBinary::WriteValue(std::string& out) { out += std::as_const(*this).Data(); }
 
 // ---- TPdfXref -------------------------------------------------------------------------
 

@@ -300,12 +300,25 @@ class TPdfImage final : public TPdfXObject {
 // Bytes written verbatim (the hex palette of an indexed image, for example).
 class TPdfBinary final : public TPdfObject {
  public:
-  std::string& Data() { return data_; }
-  const std::string& Data() const { return data_; }
+  // Writing through Data() first takes a private copy of shared bytes.
+  std::string& Data() {
+    if (shared_) {
+      data_ = *shared_;
+      shared_.reset();
+    }
+    return data_;
+  }
+  const std::string& Data() const { return shared_ ? *shared_ : data_; }
+  // Bytes shared with others (the palette of a picture that stays set), not copied.
+  void ShareData(std::shared_ptr<const std::string> bytes) {
+    shared_ = std::move(bytes);
+    data_.clear();
+  }
   void WriteValue(std::string& out) override;
 
  private:
   std::string data_;
+  std::shared_ptr<const std::string> shared_;
 };
 
 // Numbers and owns the indirect objects of one document.
