@@ -431,6 +431,8 @@ TEST_F(PdfDocumentation, KeptBoardsAreTheBoardsOfTheDocumentWritten) {
   const auto fixed = [](TPDFForm& form) {
     form.DateText = [] { return "24.12.2026"; };
     form.PDFReport.SetRandom([](int) { return 7; });
+    // The file's modification time too: two documents written a second apart differ there.
+    form.PDFReport.SetClock([] { return pdf::TPdfDateTime{2026, 12, 24, 10, 0, 0}; });
   };
   fixed(form_);
   std::vector<std::unique_ptr<DcScreen>> tasks;
