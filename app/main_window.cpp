@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTranslator>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/alpha_code_box.h"
@@ -797,6 +798,14 @@ void TForm1::StoreSettings() {
   StoreConfigurationSettings();
   store_.CloseKey();
   store_.Flush();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (screenWatched_ || windowHandle() == nullptr) return;
+  screenWatched_ = true;
+  connect(windowHandle(), &QWindow::screenChanged, this,
+          [this] { pictures::SetWindowResolution(zoom_ / 100.0 * devicePixelRatioF()); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -218,6 +218,8 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // On the first show: a move to a screen of another pixel ratio draws the pictures anew.
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -229,6 +231,7 @@ class TForm1 : public QMainWindow {
   // its own.
   void ShowLanguageSubtitles();
   QWidget* languagePage_ = nullptr;
+  bool screenWatched_ = false;
   void CreateProductPage();
   void ResetProductRow(int row);
   void ResetLanguageLabel(int index);

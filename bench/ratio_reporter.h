@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@
 
 namespace setrix::bench {
 
+// With --benchmark_repetitions=N each benchmark's median of its N runs is taken; together
+// with --benchmark_enable_random_interleaving=true the runs of all benchmarks alternate, so
+// that a load that comes and goes on a shared machine meets every benchmark alike.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   RatioReporter(std::string reference, OutputOptions options)
@@ -20,23 +24,39 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred)
-        times_.emplace_back(r.benchmark_name(), r.GetAdjustedCPUTime() * Factor(r.time_unit));
+    for (const Run& r : runs) {
+      if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
+      const std::string name = r.benchmark_name();
+      auto it = std::find_if(times_.begin(), times_.end(), [&name](const auto& t) { return t.first == name; });
+      if (it == times_.end()) it = times_.insert(times_.end(), {name, {}});
+      it->second.push_back(r.GetAdjustedCPUTime() * Factor(r.time_unit));
+    }
   }
 
   void Finalize() override {
     ConsoleReporter::Finalize();
     double ref = 0;
-    for (const auto& [name, t] : times_)
-      if (name == reference_) ref = t;
+    std::size_t runs = 0;
+    for (const auto& [name, t] : times_) {
+      runs = std::max(runs, t.size());
+      if (name == reference_) ref = Median(t);
+    }
     if (ref <= 0) return;
-    std::printf("\nCPU time as a ratio to %s of this run (%.1f us):\n", reference_.c_str(), ref / 1000);
+    // Interleaved runs come in a random order: the table is in the order of the names.
+    std::sort(times_.begin(), times_.end());
+    const std::string of = runs > 1 ? " (medians of " + std::to_string(runs) + " runs)" : "";
+    std::printf("\nCPU time as a ratio to %s of this run%s (%.1f us):\n", reference_.c_str(), of.c_str(),
+                ref / 1000);
     for (const auto& [name, t] : times_)
-      std::printf("  %-32s %8.1f us  %6.2f x\n", name.c_str(), t / 1000, t / ref);
+      std::printf("  %-32s %8.1f us  %6.2f x\n", name.c_str(), Median(t) / 1000, Median(t) / ref);
   }
 
  private:
+  static double Median(std::vector<double> t) {
+    std::sort(t.begin(), t.end());
+    const std::size_t n = t.size();
+    return n % 2 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
+  }
   static double Factor(benchmark::TimeUnit unit) {  // to nanoseconds
     switch (unit) {
       case benchmark::kSecond: return 1e9;
@@ -46,7 +66,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
   }
   std::string reference_;
-  std::vector<std::pair<std::string, double>> times_;
+  std::vector<std::pair<std::string, std::vector<double>>> times_;
 };
 
 // main() of a benchmark program that reports ratios to `reference`.
