@@ -133,21 +133,19 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   statusBar()->setSizeGripEnabled(false);
 
   CreateProductPage();
-  TS_DC = new DcPage(models_->dc, this);
   screens_ = std::make_unique<devices::ModuleScreens>(*models_);
   moduleRows_ = {
-      ModuleRow{TS_DC, screens_->Of(ModuleKind::DC), nullptr},
+      ModuleRow{nullptr, screens_->Of(ModuleKind::DC), [this] { return new DcPage(models_->dc, this); }},
       ModuleRow{nullptr, screens_->Of(ModuleKind::Thermo),
                 [this] { return new ThermoPage(models_->thermo, this); }},
       ModuleRow{nullptr, screens_->Of(ModuleKind::RTD), [this] { return new RtdPage(models_->rtd, this); }},
       ModuleRow{nullptr, screens_->Of(ModuleKind::FRQ), [this] { return new FrqPage(models_->frq, this); }}};
-  for (QWidget* page : std::initializer_list<QWidget*>{TS_Bausteinauswahl, TS_DC}) PageControl->addWidget(page);
+  PageControl->addWidget(TS_Bausteinauswahl);
   connect(PageControl, &QStackedWidget::currentChanged, this, &TForm1::PageChanged);
 
   CreateMenus();
   ReadDevice = new DeviceReadMode(*this);
   CreateConfigurationMenus();
-  ConnectModulePage(TS_DC);
 
   platformDialogs_ = std::make_unique<PlatformDialogs>();
   dialogs_ = platformDialogs_.get();
@@ -423,7 +421,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
   for (const ModuleRow& row : moduleRows_) row.screen->SetNote({});
   firstRun_ = false;
   SetZoom(100);
-  PageControl->setCurrentWidget(TS_DC);  // the window's initial page
+  startingOnDc_ = true;  // the window's initial screen
 
   // 2. The stored settings.
   LoadSettings();
@@ -440,6 +438,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
   if (languagePage_) ShowLanguageSubtitles();
 
   // 7. Nothing to document yet.
+  startingOnDc_ = false;
   SetDocumentable(false);
 
   // 8. First screen.
@@ -539,6 +538,7 @@ void TForm1::ConnectModulePage(ModulePage* page) {
   });
 }
 
+DcPage* TForm1::TS_DC() { return static_cast<DcPage*>(PageOf(*RowOf(ModuleKind::DC))); }
 ThermoPage* TForm1::TS_Thermo() { return static_cast<ThermoPage*>(PageOf(*RowOf(ModuleKind::Thermo))); }
 RtdPage* TForm1::TS_RTD() { return static_cast<RtdPage*>(PageOf(*RowOf(ModuleKind::RTD))); }
 FrqPage* TForm1::TS_FRQ() { return static_cast<FrqPage*>(PageOf(*RowOf(ModuleKind::FRQ))); }
@@ -637,7 +637,7 @@ void TForm1::MenuItemSpracheClick(int language) {
 }
 
 void TForm1::ProduktClick(int tag) {
-  if (ActivePage() == TS_DC) models_->dc.SaveAvailability();
+  if (ActiveModule() == ModuleKind::DC) models_->dc.SaveAvailability();
   MenuProdukt->menuAction()->setEnabled(true);
   productChosen_ = true;
   CheckServiceItem(-1);
@@ -650,7 +650,7 @@ void TForm1::ProduktClick(int tag) {
 void TForm1::MenuHauptanzeigeClick(int tag) {
   // Leaving the DC screen for a service screen remembers its Save/Print state, as a
   // product choice does.
-  if (ActivePage() == TS_DC) models_->dc.SaveAvailability();
+  if (ActiveModule() == ModuleKind::DC) models_->dc.SaveAvailability();
   CheckServiceItem(tag >= 0 && tag <= 3 ? tag : 1);
   switch (tag) {
     case 0: ShowPage(TS_Language()); break;
@@ -735,11 +735,19 @@ void TForm1::ApplyLanguage() {
 
   // 9. Refresh the active screen.
   QWidget* active = ActivePage();
-  if (const ModuleRow* row = RowOfPage(active)) {
+  const ModuleRow& dc = *RowOf(ModuleKind::DC);
+  if (startingOnDc_) {
+    // The initial DC screen is reset and armed; it shows that when it is made.
+    models_->dc.LanguageChanged();
+    SetDocumentable(models_->dc.CalcDone());
+  } else if (const ModuleRow* row = RowOfPage(active)) {
     row->page->LanguageChanged();
   } else if (active == languagePage_) {
     // A reset DC screen has nothing to document when it is shown again.
-    TS_DC->ResetDcDisplay();
+    if (dc.page)
+      TS_DC()->ResetDcDisplay();
+    else
+      models_->dc.ResetDcDisplay();
     models_->dc.SaveAvailability();
   }
 }

@@ -123,9 +123,9 @@ class TForm1 : public QMainWindow {
   // The language screen is made when first shown (a regular start shows the product screen).
   QWidget* TS_Language();
   QWidget* TS_Bausteinauswahl;
-  // The DC screen is the window's initial page and made with it; the other screens, the
-  // service screens and the dialogs are made when first needed (a start shows none of them).
-  DcPage* TS_DC;
+  // The module screens, the service screens and the dialogs are made when first needed (a
+  // regular start shows the product screen only).
+  DcPage* TS_DC();
   ThermoPage* TS_Thermo();
   RtdPage* TS_RTD();
   FrqPage* TS_FRQ();
@@ -232,6 +232,8 @@ class TForm1 : public QMainWindow {
   void ShowLanguageSubtitles();
   QWidget* languagePage_ = nullptr;
   bool screenWatched_ = false;
+  // While the window is made, the DC screen is its initial screen (not made: its model acts).
+  bool startingOnDc_ = false;
   void CreateProductPage();
   void ResetProductRow(int row);
   void ResetLanguageLabel(int index);

@@ -436,7 +436,7 @@ ReadLayout DeviceReadMode::LayoutOf(ModulePage* page) const {
 
 DeviceReader DeviceReadMode::ReaderOf(ModulePage* page) const {
   Models& m = window_.models();
-  if (page == window_.TS_DC) return DeviceReader::ForDc(m.dc);
+  if (qobject_cast<DcPage*>(page)) return DeviceReader::ForDc(m.dc);
   if (qobject_cast<ThermoPage*>(page)) return DeviceReader::ForThermo(m.thermo);
   if (qobject_cast<RtdPage*>(page)) return DeviceReader::ForRtd(m.rtd);
   return DeviceReader::ForFrq(m.frq);

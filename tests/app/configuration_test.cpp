@@ -147,7 +147,7 @@ class ConfigurationTest : public QObject {
     QVERIFY(screen.choices == ChoicesOf(choices));
     QVERIFY(w->RecentFiles().first().endsWith(QLatin1String("one.setrix")));
     // The widgets show the model.
-    if (kind == int(ModuleKind::DC)) QCOMPARE(w->TS_DC->edits[1]->text(), QStringLiteral("20"));
+    if (kind == int(ModuleKind::DC)) QCOMPARE(w->TS_DC()->edits[1]->text(), QStringLiteral("20"));
   }
 
   // Opening a file while the screen is being read: the reading gives way and the opened

@@ -46,7 +46,7 @@ class DcPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     (below10Hz ? dc->RBtn10Hz : dc->RBtn10kHz)->click();
     EnterTwoStep(*dc);
     (step == 1 ? dc->Btn_DCStepOne : dc->Btn_DCStepTwo)->click();
@@ -62,7 +62,7 @@ class DcPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     EnterTwoStep(*dc);
     QVERIFY(!dc->Btn_DCStepOne->isChecked() && !dc->Btn_DCStepTwo->isChecked());
     QVERIFY(!dc->Lbl_DCStepHeading->isVisibleTo(dc));
@@ -92,7 +92,7 @@ class DcPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     Enter(*dc, DcUnitButton::RBtnEV, DcUnitButton::RBtnAV, {"0", "7", "0", "10"});
     dc->BitBtnWeiterClick();
     const int s1 = dc->SW1_DC->Value();
@@ -124,7 +124,7 @@ class DcPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     dc->RBtn10Hz->click();
     EnterTwoStep(*dc);
     dc->Btn_DCStepTwo->click();
@@ -151,7 +151,7 @@ class DcPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     Enter(*dc, DcUnitButton::RBtnEV, DcUnitButton::RBtnAV, {"0", "10", "0", "10"});
     QWidget* target =
         where < 4 ? static_cast<QWidget*>(dc->edits[static_cast<std::size_t>(where)]) : dc->BitBtnWeiter;
@@ -166,7 +166,7 @@ class DcPageTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     EnterTwoStep(*dc);
     MessageRecorder messages;
     QTest::keyClick(dc->edits[0], Qt::Key_Return);

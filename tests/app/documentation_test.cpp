@@ -111,7 +111,7 @@ class DocumentationTest : public QObject {
     // The DC screen after "Calculate settings" for 4 .. 20 mA to 0 .. 10 V.
     void Dc() {
       w->ProduktClick(0);
-      DcPage* page = w->TS_DC;
+      DcPage* page = w->TS_DC();
       page->RadioBtnClick(DcUnitButton::RBtnEmA);
       page->RadioBtnClick(DcUnitButton::RBtnAV);
       page->EditChange(DcEdit::EditEMin, QStringLiteral("4"));
@@ -235,9 +235,9 @@ class DocumentationTest : public QObject {
     QCOMPARE(s.dialogs.saveRequests.at(0).proposedName, QStringLiteral("ZOR-DC_4-20mA_0-10V.Pdf"));
     // Entries as typed, with the decimal comma; blanks and characters no file name takes
     // are left out or replaced.
-    s.w->TS_DC->RadioBtnClick(DcUnitButton::RBtnEmV);
-    s.w->TS_DC->EditChange(DcEdit::EditEMin, QStringLiteral("-0,5"));
-    s.w->TS_DC->EditChange(DcEdit::EditEMax, QStringLiteral("7/8"));
+    s.w->TS_DC()->RadioBtnClick(DcUnitButton::RBtnEmV);
+    s.w->TS_DC()->EditChange(DcEdit::EditEMin, QStringLiteral("-0,5"));
+    s.w->TS_DC()->EditChange(DcEdit::EditEMax, QStringLiteral("7/8"));
     QCOMPARE(s.w->ProposedFileName(), QStringLiteral("ZOR-DC_-0,5-7_8mV_0-10V.Pdf"));
     s.Thermo();
     const QString thermo = s.w->ProposedFileName();

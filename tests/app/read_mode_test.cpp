@@ -91,8 +91,8 @@ class ReadModeTest : public QObject {
   void ADifferingLeverIsMarkedAndListed() {
     MemorySettingsStore store;
     auto w = Window(store, kEn, 0);
-    EnterFourToTwenty(*w->TS_DC);
-    QCOMPARE(w->TS_DC->SW1_DC->Value(), 15);
+    EnterFourToTwenty(*w->TS_DC());
+    QCOMPARE(w->TS_DC()->SW1_DC->Value(), 15);
     w->ReadDevice->Enter();
     ReadOverlay* o = w->ReadDevice->Overlay();
     QCOMPARE(o->Reader().Banks(), (std::vector<int>{15, 25, 7}));
@@ -185,7 +185,7 @@ class ReadModeTest : public QObject {
     QFETCH(int, how);
     MemorySettingsStore store;
     auto w = Window(store, kEn, 0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     EnterFourToTwenty(*dc);
     dc->RBtnAV->setFocus();
     QApplication::processEvents();
@@ -224,7 +224,7 @@ class ReadModeTest : public QObject {
   void LanguageSwitchRewritesTheTexts() {
     MemorySettingsStore store;
     auto w = Window(store, kEn, 0);
-    EnterFourToTwenty(*w->TS_DC);
+    EnterFourToTwenty(*w->TS_DC());
     QCOMPARE(w->ReadDevice->Action()->text(), TxText(texts::txReadDevice, kEn));
     w->ReadDevice->Enter();
     ReadOverlay* o = w->ReadDevice->Overlay();

@@ -118,7 +118,7 @@ class SettingsTest : public QObject {
     QCOMPARE(w->models().thermo.type.index, -1);
     QCOMPARE(w->UserText(ModuleKind::Thermo), QString());
     QCOMPARE(w->models().frq.mode.index, -1);
-    QVERIFY(w->TS_DC->RBtnEV->isChecked());  // the DC values before it are read
+    QVERIFY(w->TS_DC()->RBtnEV->isChecked());  // the DC values before it are read
   }
 
   void StoredTwoStepEntriesStartInTwoStepMode() {
@@ -136,10 +136,10 @@ class SettingsTest : public QObject {
     QVERIFY(w->models().dc.Armed());
     QVERIFY(!w->MenuSpeichern->isEnabled());  // nothing to document before a screen is chosen
     w->ProduktClick(0);
-    QVERIFY(w->TS_DC->Btn_DCStepOne->isVisibleTo(w->TS_DC));
-    QVERIFY(!w->TS_DC->BitBtnWeiter->isVisibleTo(w->TS_DC));
+    QVERIFY(w->TS_DC()->Btn_DCStepOne->isVisibleTo(w->TS_DC()));
+    QVERIFY(!w->TS_DC()->BitBtnWeiter->isVisibleTo(w->TS_DC()));
     QVERIFY(w->MenuSpeichern->isEnabled() && w->MenuItemDrucken->isEnabled());
-    QCOMPARE(w->TS_DC->edits[2]->text(), QStringLiteral("-10"));
+    QCOMPARE(w->TS_DC()->edits[2]->text(), QStringLiteral("-10"));
   }
 
   void StoredIndexBeyondItsListLeavesTheChoiceOpen() {
@@ -168,9 +168,9 @@ class SettingsTest : public QObject {
       w->SetUserText(ModuleKind::DC, QStringLiteral("SN 4711"));
       w->SetUserText(ModuleKind::FRQ, QStringLiteral("Pumpe 3"));
       w->ProduktClick(0);
-      w->TS_DC->RBtnGrenzClick(DcBandwidthButton::RBtn10Hz);
-      w->TS_DC->RadioBtnClick(DcUnitButton::RBtnEmV);
-      w->TS_DC->EditChange(DcEdit::EditEMax, "250");
+      w->TS_DC()->RBtnGrenzClick(DcBandwidthButton::RBtn10Hz);
+      w->TS_DC()->RadioBtnClick(DcUnitButton::RBtnEmV);
+      w->TS_DC()->EditChange(DcEdit::EditEMax, "250");
       w->ProduktClick(1);
       for (auto [list, index] : {std::pair{0, 1}, {1, 6}, {2, 12}, {3, 0}, {4, 0}})
         w->TS_RTD()->Choose(list, index);
@@ -187,9 +187,9 @@ class SettingsTest : public QObject {
     auto w = MakeWindow(store);
     QCOMPARE(w->UserText(ModuleKind::DC), QStringLiteral("SN 4711"));
     QCOMPARE(w->UserText(ModuleKind::FRQ), QStringLiteral("Pumpe 3"));
-    QVERIFY(w->TS_DC->RBtn10Hz->isChecked());
-    QVERIFY(w->TS_DC->RBtnEmV->isChecked());
-    QCOMPARE(w->TS_DC->edits[1]->text(), QStringLiteral("250"));
+    QVERIFY(w->TS_DC()->RBtn10Hz->isChecked());
+    QVERIFY(w->TS_DC()->RBtnEmV->isChecked());
+    QCOMPARE(w->TS_DC()->edits[1]->text(), QStringLiteral("250"));
     w->ProduktClick(1);
     QCOMPARE(w->TS_RTD()->SW1->Value(), 78);
     QCOMPARE(w->TS_RTD()->SW2->Value(), 185);
@@ -233,10 +233,10 @@ class SettingsTest : public QObject {
     store.KeyAt(kKeyFrequency)["Mode"] = 2147483647;
     auto w = MakeWindow(store);
     QCOMPARE(w->pos(), QPoint(0, 0));
-    QCOMPARE(w->TS_DC->edits[0]->text(), QString());
-    QCOMPARE(w->TS_DC->edits[1]->text(), QString(5000, QLatin1Char('9')));
+    QCOMPARE(w->TS_DC()->edits[0]->text(), QString());
+    QCOMPARE(w->TS_DC()->edits[1]->text(), QString(5000, QLatin1Char('9')));
     QCOMPARE(w->UserText(ModuleKind::DC), QString(200, QLatin1Char('x')));
-    QVERIFY(w->TS_DC->RBtn10kHz->isChecked());
+    QVERIFY(w->TS_DC()->RBtn10kHz->isChecked());
     QCOMPARE(w->models().thermo.type.index, -1);
     QCOMPARE(w->models().rtd.type.index, -1);
     QCOMPARE(w->models().frq.mode.index, -1);
@@ -346,7 +346,7 @@ class SettingsTest : public QObject {
       auto w = MakeWindow(store);
       QCOMPARE(w->UserText(ModuleKind::DC), QString::fromStdString(note));
       QCOMPARE(w->UserText(ModuleKind::Thermo), QString::fromStdString(note + "t"));
-      QCOMPARE(w->TS_DC->edits[2]->text(), QStringLiteral("0,0000001"));
+      QCOMPARE(w->TS_DC()->edits[2]->text(), QStringLiteral("0,0000001"));
       // The prompt shows the whole note.
       w->AlphaCodeBox()->SetText(w->UserText(ModuleKind::DC));
       QCOMPARE(w->AlphaCodeBox()->Edit1->text(), QString::fromStdString(note));
@@ -362,8 +362,8 @@ class SettingsTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    QTest::keyClicks(w->TS_DC->edits[0], QStringLiteral("1234567890"));
-    QCOMPARE(w->TS_DC->edits[0]->text(), QStringLiteral("12345678"));
+    QTest::keyClicks(w->TS_DC()->edits[0], QStringLiteral("1234567890"));
+    QCOMPARE(w->TS_DC()->edits[0]->text(), QStringLiteral("12345678"));
     w->AlphaCodeBox()->SetText(QString());
     QTest::keyClicks(w->AlphaCodeBox()->Edit1, QString(60, QLatin1Char('a')));
     QCOMPARE(w->AlphaCodeBox()->Edit1->text().size(), 48);
@@ -553,10 +553,11 @@ class SettingsTest : public QObject {
 
     w->ProduktClick(0);
     QStringList entries;
-    for (FilteredEdit* e : w->TS_DC->edits) entries << e->text();
+    for (FilteredEdit* e : w->TS_DC()->edits) entries << e->text();
     QCOMPARE(entries.join(QLatin1Char(' ')), QStringLiteral("4 20 -10 10"));
-    QVERIFY(w->TS_DC->RBtnEmA->isChecked() && w->TS_DC->RBtnAV->isChecked() && w->TS_DC->RBtn10Hz->isChecked());
-    QVERIFY(w->TS_DC->Btn_DCStepOne->isVisibleTo(w->TS_DC));
+    QVERIFY(w->TS_DC()->RBtnEmA->isChecked() && w->TS_DC()->RBtnAV->isChecked() &&
+            w->TS_DC()->RBtn10Hz->isChecked());
+    QVERIFY(w->TS_DC()->Btn_DCStepOne->isVisibleTo(w->TS_DC()));
     QVERIFY(w->MenuSpeichern->isEnabled());
 
     w->ProduktClick(2);

@@ -20,12 +20,12 @@ bool IsWhite(QLabel* l) { return l->palette().color(QPalette::WindowText) == QCo
 
 // Types a DC task and runs "Calculate settings".
 void CalculateDc(TForm1& w, DcUnitButton in, DcUnitButton out, std::array<const char*, 4> entries) {
-  w.TS_DC->RadioBtnClick(in);
-  w.TS_DC->RadioBtnClick(out);
+  w.TS_DC()->RadioBtnClick(in);
+  w.TS_DC()->RadioBtnClick(out);
   const DcEdit edits[4] = {DcEdit::EditEMin, DcEdit::EditEMax, DcEdit::EditAMin, DcEdit::EditAMax};
   for (int i = 0; i < 4; ++i)
-    w.TS_DC->EditChange(edits[i], QString::fromLatin1(entries[static_cast<std::size_t>(i)]));
-  w.TS_DC->BitBtnWeiterClick();
+    w.TS_DC()->EditChange(edits[i], QString::fromLatin1(entries[static_cast<std::size_t>(i)]));
+  w.TS_DC()->BitBtnWeiterClick();
 }
 
 }  // namespace
@@ -174,7 +174,7 @@ class ShellTest : public QObject {
     auto w = MakeWindow(store);
     QVERIFY(!MenuEnabled(w->MenuProdukt));
     const std::pair<int, QWidget*> cases[] = {
-        {0, w->TS_DC}, {1, w->TS_RTD()}, {2, w->TS_Thermo()}, {3, w->TS_FRQ()}};
+        {0, w->TS_DC()}, {1, w->TS_RTD()}, {2, w->TS_Thermo()}, {3, w->TS_FRQ()}};
     for (auto [tag, page] : cases) {
       w->ProduktClick(tag);
       QCOMPARE(w->ActivePage(), page);
@@ -199,9 +199,9 @@ class ShellTest : public QObject {
     QVERIFY(!w->MenuSpeichern->isEnabled() && !w->MenuItemDrucken->isEnabled());
 
     w->productItems[0]->trigger();
-    QCOMPARE(w->ActivePage(), w->TS_DC);
+    QCOMPARE(w->ActivePage(), w->TS_DC());
     QVERIFY(w->MenuSpeichern->isEnabled() && w->MenuItemDrucken->isEnabled());
-    QVERIFY(w->TS_DC->HelpDCPanel->isVisibleTo(w->TS_DC));
+    QVERIFY(w->TS_DC()->HelpDCPanel->isVisibleTo(w->TS_DC()));
   }
 
   void DcResultsShowTheInstructionsAndBanks() {
@@ -209,9 +209,9 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    w->TS_DC->RBtnGrenzClick(DcBandwidthButton::RBtn10Hz);
+    w->TS_DC()->RBtnGrenzClick(DcBandwidthButton::RBtn10Hz);
     CalculateDc(*w, DcUnitButton::RBtnEV, DcUnitButton::RBtnAV, {"0", "10", "0", "10"});
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     QCOMPARE(dc->LabelEinstellungenDC->text(), QStringLiteral("Settings"));
     QCOMPARE(dc->Label1HelpDC->text(), QStringLiteral("Adjust switches"));
     QCOMPARE(dc->Label2IndexDC->text(), QString());
@@ -233,8 +233,8 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    w->TS_DC->BitBtnWeiter->click();  // empty entries
-    w->TS_DC->BitBtnWeiter->click();
+    w->TS_DC()->BitBtnWeiter->click();  // empty entries
+    w->TS_DC()->BitBtnWeiter->click();
     QCOMPARE(messages.messages.size(), 2u);
     QCOMPARE(messages.messages[0].caption, QStringLiteral("Error"));
     QCOMPARE(messages.messages[0].text, QStringLiteral("Incomplete or illegal input"));
@@ -246,7 +246,7 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    QLineEdit* edit = w->TS_DC->edits[0];
+    QLineEdit* edit = w->TS_DC()->edits[0];
     edit->setFocus();
     QTest::keyClicks(edit, QStringLiteral("-1a2,b5x.7890123"));
     QCOMPARE(edit->text(), QStringLiteral("-12,5.78"));
@@ -260,7 +260,7 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     dc->RadioBtnClick(DcUnitButton::RBtnEmA);
     dc->RadioBtnClick(DcUnitButton::RBtnAV);
     dc->EditChange(DcEdit::EditEMin, "4");
@@ -289,7 +289,7 @@ class ShellTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
     w->ProduktClick(0);
-    DcPage* dc = w->TS_DC;
+    DcPage* dc = w->TS_DC();
     dc->RBtn10Hz->click();
     QCOMPARE(dc->SW3_DC->Value(), -1);  // panel hidden: banks untouched
     CalculateDc(*w, DcUnitButton::RBtnEV, DcUnitButton::RBtnAV, {"0", "10", "0", "10"});
@@ -305,14 +305,14 @@ class ShellTest : public QObject {
     auto w = MakeWindow(store);
     w->ProduktClick(0);
     CalculateDc(*w, DcUnitButton::RBtnEV, DcUnitButton::RBtnAV, {"0", "7", "0", "10"});
-    QVERIFY(w->TS_DC->HelpDCPanel->isVisibleTo(w->TS_DC));
+    QVERIFY(w->TS_DC()->HelpDCPanel->isVisibleTo(w->TS_DC()));
     w->languageItems[0]->trigger();
-    QVERIFY(!w->TS_DC->HelpDCPanel->isVisibleTo(w->TS_DC));
-    QCOMPARE(w->TS_DC->SW1_DC->Value(), -1);
-    QCOMPARE(w->TS_DC->edits[1]->text(), QStringLiteral("7"));
+    QVERIFY(!w->TS_DC()->HelpDCPanel->isVisibleTo(w->TS_DC()));
+    QCOMPARE(w->TS_DC()->SW1_DC->Value(), -1);
+    QCOMPARE(w->TS_DC()->edits[1]->text(), QStringLiteral("7"));
     QVERIFY(!w->MenuSpeichern->isEnabled());
-    QCOMPARE(w->TS_DC->BitBtnWeiter->text(), QStringLiteral("&Einstellungen berechnen"));
-    QCOMPARE(w->TS_DC->LabelEingang->text(), QStringLiteral("Eingang"));
+    QCOMPARE(w->TS_DC()->BitBtnWeiter->text(), QStringLiteral("&Einstellungen berechnen"));
+    QCOMPARE(w->TS_DC()->LabelEingang->text(), QStringLiteral("Eingang"));
     QCOMPARE(w->MenuItemDatei->title(), QStringLiteral("&Datei"));
   }
 
@@ -320,17 +320,17 @@ class ShellTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 2);
     auto w = MakeWindow(store);
-    QCOMPARE(w->TS_DC->Lbl_DCStep->text(),
+    QCOMPARE(w->TS_DC()->Lbl_DCStep->text(),
              QStringLiteral("La configurazione desiderata richiede due step. Seguire le istruzioni. "));
-    QCOMPARE(w->TS_DC->Btn_DCStepOne->text(), QStringLiteral("&1. Passo"));
-    QCOMPARE(w->TS_DC->Btn_DCStepTwo->text(), QStringLiteral("&2. Passo"));
+    QCOMPARE(w->TS_DC()->Btn_DCStepOne->text(), QStringLiteral("&1. Passo"));
+    QCOMPARE(w->TS_DC()->Btn_DCStepTwo->text(), QStringLiteral("&2. Passo"));
   }
 
   void TitleLineFollowsTheSubtitleWidth() {
     MemorySettingsStore store;
     SeedRegularRun(store, 0);
     auto w = MakeWindow(store);
-    std::array<ModulePage*, 4> pages = {w->TS_DC, w->TS_RTD(), w->TS_Thermo(), w->TS_FRQ()};
+    std::array<ModulePage*, 4> pages = {w->TS_DC(), w->TS_RTD(), w->TS_Thermo(), w->TS_FRQ()};
     std::array<int, 4> germanFamily{};
     for (std::size_t i = 0; i < 4; ++i) germanFamily[i] = pages[i]->title.family->x();
     w->MenuItemSpracheClick(1);
@@ -396,7 +396,7 @@ class ShellTest : public QObject {
     w->MenuHauptanzeigeClick(0);
     QVERIFY(!w->MenuSpeichern->isEnabled());  // nothing to document on a service screen
     w->MenuItemSpracheClick(2);
-    QCOMPARE(w->TS_DC->SW2_DC->Value(), -1);
+    QCOMPARE(w->TS_DC()->SW2_DC->Value(), -1);
     w->ProduktClick(0);
     QVERIFY(!w->MenuSpeichern->isEnabled());
   }
@@ -407,7 +407,7 @@ class ShellTest : public QObject {
     auto w = MakeWindow(store);
     w->move(40, 30);
     w->ProduktClick(0);
-    w->TS_DC->EditChange(DcEdit::EditEMin, "1,5");
+    w->TS_DC()->EditChange(DcEdit::EditEMin, "1,5");
     w->MenuItemBeenden->trigger();
     QVERIFY(!w->isVisible());
     auto& dc = store.KeyAt(kKeyDC);

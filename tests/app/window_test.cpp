@@ -94,13 +94,13 @@ class WindowTest : public QObject {
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store, {"setrix", "Wartungstor"});
     w->ProduktClick(0);
-    w->TS_DC->EditChange(DcEdit::EditEMin, "0");
-    w->TS_DC->EditChange(DcEdit::EditEMax, "10");
-    w->TS_DC->EditChange(DcEdit::EditAMin, "0");
-    w->TS_DC->EditChange(DcEdit::EditAMax, "10");
-    w->TS_DC->RadioBtnClick(DcUnitButton::RBtnEV);
-    w->TS_DC->RadioBtnClick(DcUnitButton::RBtnAV);
-    w->TS_DC->BitBtnWeiterClick();
+    w->TS_DC()->EditChange(DcEdit::EditEMin, "0");
+    w->TS_DC()->EditChange(DcEdit::EditEMax, "10");
+    w->TS_DC()->EditChange(DcEdit::EditAMin, "0");
+    w->TS_DC()->EditChange(DcEdit::EditAMax, "10");
+    w->TS_DC()->RadioBtnClick(DcUnitButton::RBtnEV);
+    w->TS_DC()->RadioBtnClick(DcUnitButton::RBtnAV);
+    w->TS_DC()->BitBtnWeiterClick();
     QVERIFY(w->MenuSpeichern->isEnabled());
     for (int tag : {0, 1, 2, 3}) {
       w->MenuHauptanzeigeClick(tag);
@@ -194,15 +194,15 @@ class WindowTest : public QObject {
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     w->ProduktClick(0);
-    w->TS_DC->edits[0]->setFocus();
-    QTest::keyClick(w->TS_DC->edits[0], Qt::Key_Plus, Qt::ControlModifier);
+    w->TS_DC()->edits[0]->setFocus();
+    QTest::keyClick(w->TS_DC()->edits[0], Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(w->Zoom(), 125);
-    QTest::keyClick(w->TS_DC->edits[0], Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(w->TS_DC()->edits[0], Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(w->Zoom(), 100);
-    QCOMPARE(w->TS_DC->edits[0]->text(), QString());
+    QCOMPARE(w->TS_DC()->edits[0]->text(), QString());
   }
 
-  // A regular start makes the product and DC screens only. A screen made later looks as it
+  // A regular start makes the product screen only. A screen made later looks as it
   // would had it been made at the start and lived through the same language changes and
   // zoom: captions, title line, pictures and the restored model.
   void ScreensMadeLaterLookAsIfMadeAtTheStart() {
@@ -210,7 +210,8 @@ class WindowTest : public QObject {
     SeedRegularRun(store, 1);
     store.KeyAt(kKeyThermo)["Input"] = 2;
     auto early = MakeWindow(store);
-    QCOMPARE(early->PageControl->count(), 2);
+    QCOMPARE(early->PageControl->count(), 1);
+    QVERIFY(early->findChild<DcPage*>() == nullptr);
     QVERIFY(early->findChild<ThermoPage*>() == nullptr);
     QVERIFY(early->findChild<ResultsPage*>() == nullptr);
     QVERIFY(early->findChild<TInhaltBox*>() == nullptr);
@@ -259,19 +260,19 @@ class WindowTest : public QObject {
     auto w = MakeWindow(store);
     w->ProduktClick(0);
     // Drawn for the window as it is (no larger than it shows them), and anew for the zoom.
-    const QPixmap board = w->TS_DC->ImagePCB_DC->pixmap();
+    const QPixmap board = w->TS_DC()->ImagePCB_DC->pixmap();
     QCOMPARE(board.deviceIndependentSize().toSize(), QSize(447, 210));
     QCOMPARE(board.devicePixelRatio(), w->devicePixelRatioF());
     w->SetZoom(200);
-    const QPixmap zoomed = w->TS_DC->ImagePCB_DC->pixmap();
+    const QPixmap zoomed = w->TS_DC()->ImagePCB_DC->pixmap();
     QCOMPARE(zoomed.deviceIndependentSize().toSize(), QSize(447, 210));
     QCOMPARE(zoomed.devicePixelRatio(), 2.0 * w->devicePixelRatioF());
-    QCOMPARE(w->TS_DC->background->pixmap().devicePixelRatio(), 2.0 * w->devicePixelRatioF());
+    QCOMPARE(w->TS_DC()->background->pixmap().devicePixelRatio(), 2.0 * w->devicePixelRatioF());
     const QImage shot = w->ZoomView()->grab().toImage();
     QCOMPARE(shot.size(), QSize(1502, 1036));
     // The banks: every pixel of the zoomed bank is a colour of the bank's own drawing.
-    TDIPSwitch* bank = w->TS_DC->SW2_DC;
-    const QPoint at = bank->mapTo(w->TS_DC, QPoint(0, 0)) * 2;
+    TDIPSwitch* bank = w->TS_DC()->SW2_DC;
+    const QPoint at = bank->mapTo(w->TS_DC(), QPoint(0, 0)) * 2;
     QSet<QRgb> own;
     const QImage small = bank->grab().toImage();
     for (int y = 0; y < small.height(); ++y)
