@@ -156,7 +156,7 @@ void TPdfArray::WriteValue(std::string& out) {
 // ---- TPdfDictionary -------------------------------------------------------------------
 
 TPdfDictionaryElement::TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value, bool internal)
-    : key_(std::make_unique<TPdfName>(std::move(key))), value_(std::move(value)), internal_(internal) {
+    : key_(std::move(key)), value_(std::move(value)), internal_(internal) {
   if (!value_) throw EPdfInvalidValue("internal error. wrong object.");
 }
 

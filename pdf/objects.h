@@ -189,13 +189,13 @@ class TPdfDictionaryElement {
   // A null value: EPdfInvalidValue "internal error. wrong object.".
   TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value, bool internal = false);
 
-  const std::string& Key() const { return key_->Value(); }
-  TPdfName& KeyName() const { return *key_; }
+  const std::string& Key() const { return key_.Value(); }
+  TPdfName& KeyName() const { return key_; }
   TPdfObject* Value() const { return value_.get(); }
   bool IsInternal() const { return internal_; }
 
  private:
-  std::unique_ptr<TPdfName> key_;
+  mutable TPdfName key_;  // held in the element: one allocation less for every key
   std::unique_ptr<TPdfObject> value_;
   bool internal_;
 };
