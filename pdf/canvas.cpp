@@ -63,7 +63,9 @@ const float* TPdfCanvasAttribute::ScaledWidths() const {
   // The widths of every byte for the last few width tables and sizes of this thread (the
   // fonts of one document are new objects, their tables the same), exactly as CharWidth
   // computes them (without the word space, which depends on the place).
+  // A table of the program is known by its address; other tables by their contents.
   struct Scaled {
+    const void* source = nullptr;
     std::array<std::uint16_t, 256> glyphs{};
     float size = -1, charSpace = 0;
     std::uint16_t hScaling = 0;
@@ -72,11 +74,14 @@ const float* TPdfCanvasAttribute::ScaledWidths() const {
   constexpr std::size_t kKept = 8;
   thread_local std::array<Scaled, kKept> kept;
   thread_local std::size_t next = 0;
+  const void* source = font_->WidthsSource();
   for (const Scaled& k : kept)
-    if (k.size == fontSize_ && k.charSpace == charSpace_ && k.hScaling == hScaling_ && k.glyphs == *widths)
+    if (k.size == fontSize_ && k.charSpace == charSpace_ && k.hScaling == hScaling_ && k.source == source &&
+        (source != nullptr || k.glyphs == *widths))
       return k.widths.data();
   Scaled& k = kept[next];
   next = (next + 1) % kKept;
+  k.source = source;
   k.glyphs = *widths;
   k.size = fontSize_;
   k.charSpace = charSpace_;

@@ -28,10 +28,12 @@ TPdfType1Font::TPdfType1Font(TPdfObjectMgr& mgr, std::string name, const char* b
   firstChar_ = 32;
   lastChar_ = 255;
   std::copy(widths.begin(), widths.end(), widths_.begin() + firstChar_);
+  source_ = widths.data();  // a table of the program, alive for the whole run
 }
 
 void TPdfType1Font::AttachDict(TPdfDictionary* dict) {
   TPdfFont::AttachDict(dict);
+  source_ = nullptr;  // widths read from the dictionary
   const TPdfNumber* missing = dict->LookupNumber("MissingWidth");
   widths_.fill(static_cast<std::uint16_t>(missing ? missing->Value() : 0));
   const TPdfNumber* first = dict->LookupNumber("FirstChar");

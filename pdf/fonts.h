@@ -23,6 +23,10 @@ class TPdfFont : public TPdfDictionaryWrapper {
   // The widths by byte, when a byte's width does not depend on the text around it (null
   // otherwise).
   virtual const std::array<std::uint16_t, 256>* ByteWidths() const { return nullptr; }
+  // An address that stands for these widths for the whole run (the built-in table they
+  // came from), so that measuring finds its scaled widths without comparing the tables;
+  // null when the widths came from elsewhere.
+  virtual const void* WidthsSource() const { return nullptr; }
 
  protected:
   explicit TPdfFont(std::string name) : name_(std::move(name)) {}
@@ -39,6 +43,7 @@ class TPdfType1Font : public TPdfFont {
   void AttachDict(TPdfDictionary* dict) override;
   int GlyphWidth(std::string_view text, int pos) const override;
   const std::array<std::uint16_t, 256>* ByteWidths() const override { return &widths_; }
+  const void* WidthsSource() const override { return source_; }
   std::uint8_t FirstChar() const { return firstChar_; }
   std::uint8_t LastChar() const { return lastChar_; }
 
@@ -51,6 +56,7 @@ class TPdfType1Font : public TPdfFont {
 
  private:
   std::array<std::uint16_t, 256> widths_{};
+  const void* source_ = nullptr;
   std::uint8_t firstChar_ = 0, lastChar_ = 0;
 };
 
