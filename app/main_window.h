@@ -156,7 +156,6 @@ class TForm1 : public QMainWindow {
   QMenu* MenuItemService;
   std::array<QAction*, 4> serviceItems;  // tags 0..3
 
-  // Language screen.
   // Language screen (null until it is made).
   QLabel* Label2Vari = nullptr;
   std::array<QLabel*, 4> languageSubtitles{};   // LabelD, LabelE, LabelI, LabelS
