@@ -204,9 +204,9 @@ QPixmap DrawBackground();
 
 // A picture that does not change, drawn on first use for the window's resolution and
 // shared by every screen from then on (kept for the whole run: never destroyed after the
-// application object is gone).
-template <class Draw>
-QPixmap Once(Draw draw) {
+// application object is gone). One kept picture per drawing function.
+template <QPixmap (*draw)()>
+QPixmap Once() {
   struct Kept {
     qreal resolution = 0;
     QPixmap picture;
@@ -285,9 +285,7 @@ void Show(QLabel& label, std::function<QPixmap()> picture) {
   shown->Update();
 }
 
-QPixmap Background() {
-  return Once([] { return DrawBackground(); });
-}
+QPixmap Background() { return Once<DrawBackground>(); }
 
 namespace {
 QPixmap DrawBackground() {
@@ -375,9 +373,7 @@ QPixmap DrawDcBoard() {
 }
 }  // namespace
 
-QPixmap DcBoard() {
-  return Once([] { return DrawDcBoard(); });
-}
+QPixmap DcBoard() { return Once<DrawDcBoard>(); }
 
 namespace {
 QPixmap DrawThermoBoard() {
@@ -398,9 +394,7 @@ QPixmap DrawThermoBoard() {
 }
 }  // namespace
 
-QPixmap ThermoBoard() {
-  return Once([] { return DrawThermoBoard(); });
-}
+QPixmap ThermoBoard() { return Once<DrawThermoBoard>(); }
 
 namespace {
 QPixmap DrawThermoTerminalPlan() {
@@ -413,9 +407,7 @@ QPixmap DrawThermoTerminalPlan() {
 }
 }  // namespace
 
-QPixmap ThermoTerminalPlan() {
-  return Once([] { return DrawThermoTerminalPlan(); });
-}
+QPixmap ThermoTerminalPlan() { return Once<DrawThermoTerminalPlan>(); }
 
 namespace {
 QPixmap DrawFrqBoard() {
@@ -432,9 +424,7 @@ QPixmap DrawFrqBoard() {
 }
 }  // namespace
 
-QPixmap FrqBoard() {
-  return Once([] { return DrawFrqBoard(); });
-}
+QPixmap FrqBoard() { return Once<DrawFrqBoard>(); }
 
 namespace {
 QPixmap DrawFrqTerminalPlan() {
@@ -447,9 +437,7 @@ QPixmap DrawFrqTerminalPlan() {
 }
 }  // namespace
 
-QPixmap FrqTerminalPlan() {
-  return Once([] { return DrawFrqTerminalPlan(); });
-}
+QPixmap FrqTerminalPlan() { return Once<DrawFrqTerminalPlan>(); }
 
 QPixmap NameLogo(QSize size) {
   QPixmap pm = Blank(size, kDialogResolution);
@@ -512,9 +500,7 @@ QPixmap DrawMakerLogo() {
 }
 }  // namespace
 
-QPixmap MakerLogo() {
-  return Once([] { return DrawMakerLogo(); });
-}
+QPixmap MakerLogo() { return Once<DrawMakerLogo>(); }
 
 QPixmap TitlePicture(int language) {
   static const std::array<const char*, 4> kSlogans = {

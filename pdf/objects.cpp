@@ -1,7 +1,6 @@
 #include "pdf/objects.h"
 
 #include <cstdio>
-#include <utility>
 
 #include "pdf/format.h"
 
@@ -238,8 +237,7 @@ void TPdfStream::WriteValue(std::string& out) {
   if (TPdfArray* filter = dict_->LookupArray("Filter")) filter->DropName("FlateDecode");
   TPdfNumber* length = dict_->LookupNumber("Length");
   if (!length) length = dict_->Put("Length", std::make_unique<TPdfNumber>(0));
-  // Read only: the non-const Data() would take a private copy of shared picture bytes.
-  const std::string& data = std::as_const(*this).Data();
+  const std::string& data = data_.View();
   length->SetValue(static_cast<std::int32_t>(data.size()));
   dict_->WriteTo(out);
   out += kCrLf;
@@ -249,7 +247,7 @@ void TPdfStream::WriteValue(std::string& out) {
   out += "\nendstream";
 }
 
-void TPdfBinary::WriteValue(std::string& out) { out += std::as_const(*this).Data(); }
+void TPdfBinary::WriteValue(std::string& out) { out += data_.View(); }
 
 // ---- TPdfXref -------------------------------------------------------------------------
 

@@ -256,6 +256,29 @@ class TPdfDictionary final : public TPdfObject {
   std::vector<std::unique_ptr<TPdfDictionaryElement>> elements_;
 };
 
+// Bytes held by a stream or a binary object: its own, or shared with others without a copy
+// (a picture's pixels or palette, written unchanged by many documents). Mutable() first takes
+// a private copy of shared bytes; reading goes through View().
+class TPdfBytes {
+ public:
+  std::string& Mutable() {
+    if (shared_) {
+      own_ = *shared_;
+      shared_.reset();
+    }
+    return own_;
+  }
+  const std::string& View() const { return shared_ ? *shared_ : own_; }
+  void Share(std::shared_ptr<const std::string> bytes) {
+    shared_ = std::move(bytes);
+    own_.clear();
+  }
+
+ private:
+  std::string own_;
+  std::shared_ptr<const std::string> shared_;
+};
+
 // A dictionary and raw data, written "<<...>>" CR LF "stream" CR LF data LF "endstream".
 // Nothing is compressed: a FlateDecode filter is dropped when the stream is written.
 class TPdfStream : public TPdfObject {
@@ -265,26 +288,16 @@ class TPdfStream : public TPdfObject {
 
   TPdfDictionary& Dict() const { return *dict_; }
   // Writing through Data() first takes a private copy of shared bytes.
-  std::string& Data() {
-    if (shared_) {
-      data_ = *shared_;
-      shared_.reset();
-    }
-    return data_;
-  }
-  const std::string& Data() const { return shared_ ? *shared_ : data_; }
+  std::string& Data() { return data_.Mutable(); }
+  const std::string& Data() const { return data_.View(); }
   // Bytes that several documents write unchanged (a picture's pixels), held without a copy.
-  void ShareData(std::shared_ptr<const std::string> bytes) {
-    shared_ = std::move(bytes);
-    data_.clear();
-  }
+  void ShareData(std::shared_ptr<const std::string> bytes) { data_.Share(std::move(bytes)); }
 
   void WriteValue(std::string& out) override;
 
  private:
   std::unique_ptr<TPdfDictionary> dict_;
-  std::string data_;
-  std::shared_ptr<const std::string> shared_;
+  TPdfBytes data_;
 };
 
 class TPdfXObject : public TPdfStream {
@@ -301,24 +314,14 @@ class TPdfImage final : public TPdfXObject {
 class TPdfBinary final : public TPdfObject {
  public:
   // Writing through Data() first takes a private copy of shared bytes.
-  std::string& Data() {
-    if (shared_) {
-      data_ = *shared_;
-      shared_.reset();
-    }
-    return data_;
-  }
-  const std::string& Data() const { return shared_ ? *shared_ : data_; }
+  std::string& Data() { return data_.Mutable(); }
+  const std::string& Data() const { return data_.View(); }
   // Bytes shared with others (the palette of a picture that stays set), not copied.
-  void ShareData(std::shared_ptr<const std::string> bytes) {
-    shared_ = std::move(bytes);
-    data_.clear();
-  }
+  void ShareData(std::shared_ptr<const std::string> bytes) { data_.Share(std::move(bytes)); }
   void WriteValue(std::string& out) override;
 
  private:
-  std::string data_;
-  std::shared_ptr<const std::string> shared_;
+  TPdfBytes data_;
 };
 
 // Numbers and owns the indirect objects of one document.

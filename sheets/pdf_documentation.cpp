@@ -142,34 +142,22 @@ class Layout {
   TPDFForm& f;
 };
 
-// Lines of a text block: each text cut at its line breaks, a blank line between two texts.
-Lines TaskLabels(const TaskBlock& task) {
+// One column of the task's rows (labels, values or units), a blank line between two groups.
+Lines TaskColumn(const TaskBlock& task, std::string TaskRow::*column) {
   Lines lines;
   for (const TaskGroup& g : task.groups) {
     if (!lines.empty()) lines.emplace_back("");
-    for (const TaskRow& r : g.rows) lines.push_back(r.label);
+    for (const TaskRow& r : g.rows) lines.push_back(r.*column);
   }
+  return lines;
+}
+
+// The label column, and the settings line below it after a blank line.
+Lines TaskLabels(const TaskBlock& task) {
+  Lines lines = TaskColumn(task, &TaskRow::label);
   if (task.settings) {
     lines.emplace_back("");
     lines.push_back(task.settings->Joined());
-  }
-  return lines;
-}
-
-Lines TaskValues(const TaskBlock& task) {
-  Lines lines;
-  for (const TaskGroup& g : task.groups) {
-    if (!lines.empty()) lines.emplace_back("");
-    for (const TaskRow& r : g.rows) lines.push_back(r.value);
-  }
-  return lines;
-}
-
-Lines TaskUnits(const TaskBlock& task) {
-  Lines lines;
-  for (const TaskGroup& g : task.groups) {
-    if (!lines.empty()) lines.emplace_back("");
-    for (const TaskRow& r : g.rows) lines.push_back(r.unit);
   }
   return lines;
 }
@@ -334,9 +322,9 @@ struct PdfPageFiller : Layout {
       int i = 1;
       for (const TaskGroup& g : task.groups)
         for (const TaskRow& r : g.rows) f.Label("InOutLbl" + std::to_string(i++)).SetCaption(W(r.value));
-      SetLines(f.Text("InOutBlock3"), TaskUnits(task));
+      SetLines(f.Text("InOutBlock3"), TaskColumn(task, &TaskRow::unit));
     } else {
-      SetLines(f.Text("InOutBlock2"), TaskValues(task));
+      SetLines(f.Text("InOutBlock2"), TaskColumn(task, &TaskRow::value));
     }
   }
 
@@ -568,7 +556,7 @@ struct FrqFiller : Layout {
     // 4. Task block.
     SetLines(f.Text("FRQ_InOutTxt_P1"), LabelColumn(h1, task, extra));
     SetLines(block1, TaskLabels(task));
-    SetLines(f.Text("FRQ_InOutBlock2_P1"), TaskValues(task));
+    SetLines(f.Text("FRQ_InOutBlock2_P1"), TaskColumn(task, &TaskRow::value));
     const std::vector<TaskRow>& inputRows = task.groups[0].rows;
     f.Label("FRQ_Out1Lbl").SetCaption(W(inputRows[1].unit));
     f.Label("FRQ_Out2Lbl").SetCaption(W(inputRows[2].unit));

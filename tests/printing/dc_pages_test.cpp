@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 
+#include "../sheets/doc_fixtures.h"
 #include "modules/numbers.h"
 #include "pdf_words.h"
 #include "printing/module_pages.h"
@@ -21,20 +22,7 @@ using test::Word;
 constexpr double kTolerance = 0.05;  // cm
 const double kLineHeight = 1.05 * 1.117 * 11 / 72 * 2.54;
 
-std::unique_ptr<DcScreen> DcTask(const char* inMin, const char* inMax, DcUnitButton inUnit, const char* outMin,
-                                 const char* outMax, DcUnitButton outUnit,
-                                 DcBandwidthButton bandwidth = DcBandwidthButton::RBtn10kHz) {
-  auto dc = std::make_unique<DcScreen>();
-  dc->RadioBtnClick(inUnit);
-  dc->RadioBtnClick(outUnit);
-  dc->RBtnGrenzClick(bandwidth);
-  dc->EditChange(DcEdit::EditEMin, inMin);
-  dc->EditChange(DcEdit::EditEMax, inMax);
-  dc->EditChange(DcEdit::EditAMin, outMin);
-  dc->EditChange(DcEdit::EditAMax, outMax);
-  if (!dc->TwoStep()) dc->BitBtnWeiterClick();
-  return dc;
-}
+using sheets::testing::DcTask;
 
 // Digits after the decimal point of a number text.
 std::size_t Decimals(const std::string& number) {
@@ -116,7 +104,8 @@ TEST_F(DcPagesTest, OnePageWithTheTaskBoardAndInstructions) {
 
 TEST_F(DcPagesTest, TwoStepCasePrintsTwoPagesWithThePresets) {
   for (const DcBandwidthButton bandwidth : {DcBandwidthButton::RBtn10Hz, DcBandwidthButton::RBtn10kHz}) {
-    const auto dc = DcTask("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV, bandwidth);
+    const auto dc = DcTask("4", "20", DcUnitButton::RBtnEmA, "-10", "10", DcUnitButton::RBtnAV,
+                           bandwidth == DcBandwidthButton::RBtn10Hz);
     ASSERT_TRUE(dc->TwoStep());
     const PdfText pdf = Print("dc_two_step.pdf", *dc, "Pump 7");
     ASSERT_EQ(pdf.pages, 2);

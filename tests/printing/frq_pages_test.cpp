@@ -1,6 +1,7 @@
 // The frequency converter's printed documentation on a PDF-file printer, in its three modes.
 #include <gtest/gtest.h>
 
+#include "../sheets/doc_fixtures.h"
 #include "modules/numbers.h"
 #include "pdf_words.h"
 #include "printing/module_pages.h"
@@ -16,16 +17,7 @@ using test::Word;
 
 constexpr double kTolerance = 0.05;  // cm
 
-FrqModel Frq(int mode, const char* lower, const char* upper, int output) {
-  FrqModel m;
-  FrqUpdate(m);
-  FrqChoose(m, FrqList::Mode, mode);
-  FrqEntryChanged(m, FrqEntry::Lower, lower);
-  FrqEntryChanged(m, FrqEntry::Upper, upper);
-  FrqChoose(m, FrqList::Output, output);
-  FrqUpdate(m);
-  return m;
-}
+using sheets::testing::Frq;
 
 // How often a word stands on a page.
 std::size_t Count(const PdfText& pdf, const std::string& word, int page) { return pdf.All(word, page).size(); }

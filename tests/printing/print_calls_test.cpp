@@ -18,6 +18,7 @@
 #include <string>
 #include <tuple>
 
+#include "../sheets/doc_fixtures.h"
 #include "modules/numbers.h"
 #include "printing/module_pages.h"
 #include "recording_sink.h"
@@ -31,20 +32,12 @@ namespace fs = std::filesystem;
 // A4 at 600 dpi with a 4 mm unprintable border.
 constexpr DeviceCaps kCaps{600, 600, 4960, 7016, 94, 94, 4772, 6828};
 
+// A DC screen with its task calculated; a two-step task at its first step.
 std::unique_ptr<DcScreen> Dc(const char* inMin, const char* inMax, DcUnitButton inUnit, const char* outMin,
                              const char* outMax, DcUnitButton outUnit, DcBandwidthButton bandwidth) {
-  auto dc = std::make_unique<DcScreen>();
-  dc->RadioBtnClick(inUnit);
-  dc->RadioBtnClick(outUnit);
-  dc->RBtnGrenzClick(bandwidth);
-  dc->EditChange(DcEdit::EditEMin, inMin);
-  dc->EditChange(DcEdit::EditEMax, inMax);
-  dc->EditChange(DcEdit::EditAMin, outMin);
-  dc->EditChange(DcEdit::EditAMax, outMax);
-  if (dc->TwoStep())
-    dc->Btn_DCStepOneClick();
-  else
-    dc->BitBtnWeiterClick();
+  auto dc = sheets::testing::DcTask(inMin, inMax, inUnit, outMin, outMax, outUnit,
+                                    bandwidth == DcBandwidthButton::RBtn10Hz);
+  if (dc->TwoStep()) dc->Btn_DCStepOneClick();
   return dc;
 }
 
@@ -89,16 +82,7 @@ RtdModel Rtd(std::string_view type, int start, int end, int output, int response
   return m;
 }
 
-FrqModel Frq(int mode, const char* lower, const char* upper, int output) {
-  FrqModel m;
-  FrqUpdate(m);
-  FrqChoose(m, FrqList::Mode, mode);
-  FrqEntryChanged(m, FrqEntry::Lower, lower);
-  FrqEntryChanged(m, FrqEntry::Upper, upper);
-  FrqChoose(m, FrqList::Output, output);
-  FrqUpdate(m);
-  return m;
-}
+using sheets::testing::Frq;
 
 struct Case {
   const char* name;
