@@ -516,32 +516,31 @@ const TForm1::ModuleRow* TForm1::RowOfPage(const QWidget* page) const {
   return nullptr;
 }
 
-ModulePage* TForm1::PageOf(const ModuleRow& constRow) {
-  ModuleRow& row = moduleRows_[static_cast<std::size_t>(&constRow - moduleRows_.data())];
+ModulePage* TForm1::PageOf(ModuleKind kind) {
+  const auto it = std::find_if(moduleRows_.begin(), moduleRows_.end(),
+                               [kind](const ModuleRow& r) { return r.screen->Kind() == kind; });
+  if (it == moduleRows_.end()) return nullptr;
+  ModuleRow& row = *it;
   if (row.page == nullptr) {
-    row.page = row.make();
-    PageControl->addWidget(row.page);
-    ConnectModulePage(row.page);
-    row.page->ApplyLanguage();  // the page showed its model when it was made
+    ModulePage* page = row.page = row.make();
+    PageControl->addWidget(page);
+    // The screen reports whether its result can be documented (only while it is the page on
+    // screen: a hidden screen does not decide the menu), and its edits go into the device
+    // list row it was opened from.
+    connect(page, &ModulePage::documentableChanged, this, [this, page](bool enabled) {
+      if (ActivePage() != page) return;
+      SetDocumentable(enabled);
+      ScreenToListRow();
+    });
+    page->ApplyLanguage();  // the page showed its model when it was made
   }
   return row.page;
 }
 
-void TForm1::ConnectModulePage(ModulePage* page) {
-  // Each module screen reports whether its result can be documented (only while it is the
-  // page on screen: a hidden screen does not decide the menu), and its edits go into the
-  // device list row it was opened from.
-  connect(page, &ModulePage::documentableChanged, this, [this, page](bool enabled) {
-    if (ActivePage() != page) return;
-    SetDocumentable(enabled);
-    ScreenToListRow();
-  });
-}
-
-DcPage* TForm1::TS_DC() { return static_cast<DcPage*>(PageOf(*RowOf(ModuleKind::DC))); }
-ThermoPage* TForm1::TS_Thermo() { return static_cast<ThermoPage*>(PageOf(*RowOf(ModuleKind::Thermo))); }
-RtdPage* TForm1::TS_RTD() { return static_cast<RtdPage*>(PageOf(*RowOf(ModuleKind::RTD))); }
-FrqPage* TForm1::TS_FRQ() { return static_cast<FrqPage*>(PageOf(*RowOf(ModuleKind::FRQ))); }
+DcPage* TForm1::TS_DC() { return static_cast<DcPage*>(PageOf(ModuleKind::DC)); }
+ThermoPage* TForm1::TS_Thermo() { return static_cast<ThermoPage*>(PageOf(ModuleKind::Thermo)); }
+RtdPage* TForm1::TS_RTD() { return static_cast<RtdPage*>(PageOf(ModuleKind::RTD)); }
+FrqPage* TForm1::TS_FRQ() { return static_cast<FrqPage*>(PageOf(ModuleKind::FRQ)); }
 
 template <class Page>
 Page* TForm1::ServicePage(Page*& page) {
@@ -644,7 +643,7 @@ void TForm1::ProduktClick(int tag) {
   const devices::ModuleScreen* screen = screens_->WithProductTag(tag);
   if (screen == nullptr) return;
   productItems[static_cast<std::size_t>(tag)]->setChecked(true);
-  ShowPage(PageOf(*RowOf(screen->Kind())));
+  ShowPage(PageOf(screen->Kind()));
 }
 
 void TForm1::MenuHauptanzeigeClick(int tag) {

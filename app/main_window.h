@@ -282,10 +282,9 @@ class TForm1 : public QMainWindow {
   std::array<ModuleRow, 4> moduleRows_{};
   const ModuleRow* RowOf(ModuleKind kind) const;
   const ModuleRow* RowOfPage(const QWidget* page) const;
-  // The row's page, made now if it was not yet: in the page control, connected, in the
+  // The module's page, made now if it was not yet: in the page control, connected, in the
   // current language and showing its model.
-  ModulePage* PageOf(const ModuleRow& row);
-  void ConnectModulePage(ModulePage* page);
+  ModulePage* PageOf(ModuleKind kind);
   template <class Page>
   Page* ServicePage(Page*& page);
   ResultsPage* resultsPage_ = nullptr;

@@ -59,14 +59,13 @@ float TPdfCanvasAttribute::SpacedWidth(long double glyph, bool innerSpace) const
 
 const float* TPdfCanvasAttribute::ScaledWidths() const {
   const std::array<std::uint16_t, 256>* widths = font_ ? font_->ByteWidths() : nullptr;
-  if (!widths) return nullptr;
-  // The widths of every byte for the last few width tables and sizes of this thread (the
-  // fonts of one document are new objects, their tables the same), exactly as CharWidth
-  // computes them (without the word space, which depends on the place).
-  // A table of the program is known by its address; other tables by their contents.
+  const void* source = font_ ? font_->WidthsSource() : nullptr;
+  if (!widths || !source) return nullptr;
+  // The widths of every byte for the last few built-in width tables and sizes of this thread
+  // (the fonts of one document are new objects, their tables the program's), exactly as
+  // CharWidth computes them (without the word space, which depends on the place).
   struct Scaled {
     const void* source = nullptr;
-    std::array<std::uint16_t, 256> glyphs{};
     float size = -1, charSpace = 0;
     std::uint16_t hScaling = 0;
     std::array<float, 256> widths{};
@@ -74,19 +73,16 @@ const float* TPdfCanvasAttribute::ScaledWidths() const {
   constexpr std::size_t kKept = 8;
   thread_local std::array<Scaled, kKept> kept;
   thread_local std::size_t next = 0;
-  const void* source = font_->WidthsSource();
   for (const Scaled& k : kept)
-    if (k.size == fontSize_ && k.charSpace == charSpace_ && k.hScaling == hScaling_ && k.source == source &&
-        (source != nullptr || k.glyphs == *widths))
+    if (k.source == source && k.size == fontSize_ && k.charSpace == charSpace_ && k.hScaling == hScaling_)
       return k.widths.data();
   Scaled& k = kept[next];
   next = (next + 1) % kKept;
   k.source = source;
-  k.glyphs = *widths;
   k.size = fontSize_;
   k.charSpace = charSpace_;
   k.hScaling = hScaling_;
-  for (std::size_t b = 0; b < 256; ++b) k.widths[b] = SpacedWidth(k.glyphs[b], false);
+  for (std::size_t b = 0; b < 256; ++b) k.widths[b] = SpacedWidth((*widths)[b], false);
   return k.widths.data();
 }
 

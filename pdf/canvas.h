@@ -54,7 +54,7 @@ class TPdfCanvasAttribute {
   // inside the text.
   float SpacedWidth(long double glyph, bool innerSpace) const;
   // ScaledWidths()[b]: CharWidth of byte b where it is no inner space; null for a font
-  // without widths by byte.
+  // whose widths are not a built-in table (measured a byte at a time).
   const float* ScaledWidths() const;
 
   float wordSpace_ = 0, charSpace_ = 0, fontSize_ = 0, leading_ = 0;

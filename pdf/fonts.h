@@ -24,8 +24,8 @@ class TPdfFont : public TPdfDictionaryWrapper {
   // otherwise).
   virtual const std::array<std::uint16_t, 256>* ByteWidths() const { return nullptr; }
   // An address that stands for these widths for the whole run (the built-in table they
-  // came from), so that measuring finds its scaled widths without comparing the tables;
-  // null when the widths came from elsewhere.
+  // came from), so that measuring keeps their scaled widths by it; null when the widths
+  // came from elsewhere.
   virtual const void* WidthsSource() const { return nullptr; }
 
  protected:
