@@ -143,7 +143,16 @@ void TForm1::CreateConfigurationMenus() {
   connect(MenuDocumentList, &QAction::triggered, this, &TForm1::MenuDocumentListClick);
   connect(MenuQrOnPaper, &QAction::toggled, this, [this] { StoreConfigurationSettings(); });
 
+  // Files dropped anywhere on the window reach the window itself.
+  setAcceptDrops(true);
+  zoomView_->setAcceptDrops(false);
+  zoomView_->viewport()->setAcceptDrops(false);
+}
+
+DeviceListPanel* TForm1::DeviceList() {
+  if (deviceList_ != nullptr) return deviceList_;
   deviceList_ = new DeviceListPanel(this);
+  deviceList_->ApplyLanguage(Language());
   connect(deviceList_, &DeviceListPanel::rowOpened, this, &TForm1::OpenListRow);
   connect(deviceList_, &DeviceListPanel::saveRequested, this, [this] {
     SaveFileRequest request;
@@ -156,11 +165,7 @@ void TForm1::CreateConfigurationMenus() {
     const QString file = configDialogs_->ChooseSaveFile(deviceList_, request);
     if (!file.isEmpty()) SaveDeviceList(file);
   });
-
-  // Files dropped anywhere on the window reach the window itself.
-  setAcceptDrops(true);
-  zoomView_->setAcceptDrops(false);
-  zoomView_->viewport()->setAcceptDrops(false);
+  return deviceList_;
 }
 
 void TForm1::ApplyConfigurationTexts() {
@@ -171,7 +176,7 @@ void TForm1::ApplyConfigurationTexts() {
   MenuDocumentList->setText(WindowTx(kTxDocumentList, l));
   MenuQrOnPaper->setText(WindowTx(kTxQrOnPaper, l));
   FillRecentMenu();
-  deviceList_->ApplyLanguage(l);
+  if (deviceList_ != nullptr) deviceList_->ApplyLanguage(l);
 }
 
 void TForm1::LoadConfigurationSettings() {
@@ -254,10 +259,10 @@ bool TForm1::OpenConfigurationFile(const QString& file) {
   if (list.single) {
     const configfile::ListEntry& entry = list.entries.front();
     if (!ShowDevice(*entry.device, file, entry.fieldLines)) return false;
-    deviceList_->SetActiveRow(-1);
+    if (deviceList_ != nullptr) deviceList_->SetActiveRow(-1);
   } else {
     ScreenToListRow();
-    deviceList_->SetList(std::move(list), QDir::toNativeSeparators(file));
+    DeviceList()->SetList(std::move(list), QDir::toNativeSeparators(file));
     // The first time beside the main window, so that both can be seen.
     if (!deviceList_->isVisible()) deviceList_->move(frameGeometry().topRight() + QPoint(8, 0));
     deviceList_->show();
@@ -401,7 +406,7 @@ bool TForm1::SaveDeviceList(const QString& file) {
 // --- documenting a list -----------------------------------------------------------------------
 
 void TForm1::MenuDocumentListClick() {
-  QString start = deviceList_->File();
+  QString start = deviceList_ != nullptr ? deviceList_->File() : QString();
   if (start.isEmpty() && !recentFiles_.isEmpty()) start = recentFiles_.first();
   const QString list = configDialogs_->ChooseOpenFile(
       this, TitleOf(WindowTx(kTxDocumentList, Language())), WindowTx(kTxListFilter, Language()),

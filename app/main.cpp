@@ -49,6 +49,7 @@ bool AnswerInformationOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   if (AnswerInformationOptions(argc, argv)) return 0;
   setrix::app::CatchTerminationSignals();
+  setrix::app::EarlyFontLoading fonts;
   QApplication app(argc, argv);
-  return setrix::app::RunProgram(app);
+  return setrix::app::RunProgram(app, fonts);
 }

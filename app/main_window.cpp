@@ -132,7 +132,6 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setSizeGripEnabled(false);
 
-  CreateProductPage();
   screens_ = std::make_unique<devices::ModuleScreens>(*models_);
   moduleRows_ = {
       ModuleRow{nullptr, screens_->Of(ModuleKind::DC), [this] { return new DcPage(models_->dc, this); }},
@@ -140,7 +139,6 @@ TForm1::TForm1(SettingsStore& store, const QStringList& arguments, QWidget* pare
                 [this] { return new ThermoPage(models_->thermo, this); }},
       ModuleRow{nullptr, screens_->Of(ModuleKind::RTD), [this] { return new RtdPage(models_->rtd, this); }},
       ModuleRow{nullptr, screens_->Of(ModuleKind::FRQ), [this] { return new FrqPage(models_->frq, this); }}};
-  PageControl->addWidget(TS_Bausteinauswahl);
   connect(PageControl, &QStackedWidget::currentChanged, this, &TForm1::PageChanged);
 
   CreateMenus();
@@ -361,15 +359,24 @@ void TForm1::CreateLanguagePage() {
   Label2Vari->raise();
 }
 
+QWidget* TForm1::TS_Bausteinauswahl() {
+  if (productPage_ == nullptr) {
+    CreateProductPage();
+    PageControl->addWidget(productPage_);
+    ShowProductSubtitles();
+  }
+  return productPage_;
+}
+
 void TForm1::CreateProductPage() {
-  TS_Bausteinauswahl = new QWidget(this);
-  TS_Bausteinauswahl->setObjectName(QStringLiteral("TS_Bausteinauswahl"));
-  Img_Bausteinauswahl = BackgroundPicture(TS_Bausteinauswahl, "Img_Bausteinauswahl");
+  QWidget* const page = productPage_ = new QWidget(this);
+  page->setObjectName(QStringLiteral("page"));
+  Img_Bausteinauswahl = BackgroundPicture(page, "Img_Bausteinauswahl");
   connect(Img_Bausteinauswahl, &PictureLabel::mouseMoved, this, &TForm1::Img_BausteinauswahlMouseMove);
 
-  Label1ProduktAuswahl = WhiteLabel(TS_Bausteinauswahl, "Label1ProduktAuswahl", QString(), 16);
+  Label1ProduktAuswahl = WhiteLabel(page, "Label1ProduktAuswahl", QString(), 16);
   Label1ProduktAuswahl->move(16, 33 - Label1ProduktAuswahl->fontMetrics().ascent());
-  Label2ProduktAuswahl = WhiteLabel(TS_Bausteinauswahl, "Label2ProduktAuswahl", QString(), 20, true, true);
+  Label2ProduktAuswahl = WhiteLabel(page, "Label2ProduktAuswahl", QString(), 20, true, true);
   Label2ProduktAuswahl->move(40, 70);
 
   const QString models[4] = {QStringLiteral("ZOR DC"), QStringLiteral("ZOR THERMO"), QStringLiteral("ZOR RTD"),
@@ -378,14 +385,14 @@ void TForm1::CreateProductPage() {
   for (int row = 0; row < 4; ++row) {
     const int tag = kRowTag[static_cast<std::size_t>(row)];
     const int top = 112 + row * 98;
-    auto* glass = new QFrame(TS_Bausteinauswahl);
+    auto* glass = new QFrame(page);
     glass->setObjectName(QStringLiteral("RowGlass%1").arg(row));
     glass->setGeometry(40, top, 671, 80);
     MakeGlass(glass);
 
-    auto* family = new ClickLabel(QStringLiteral("VORNEX"), tag, TS_Bausteinauswahl);
-    auto* series = new ClickLabel(QStringLiteral("TELIQ"), tag, TS_Bausteinauswahl);
-    auto* model = new ClickLabel(models[row], tag, TS_Bausteinauswahl);
+    auto* family = new ClickLabel(QStringLiteral("VORNEX"), tag, page);
+    auto* series = new ClickLabel(QStringLiteral("TELIQ"), tag, page);
+    auto* model = new ClickLabel(models[row], tag, page);
     family->setObjectName(QStringLiteral("LabelVornex%1").arg(QLatin1String(rowNames[row])));
     series->setObjectName(QStringLiteral("LabelTeliq%1").arg(QLatin1String(rowNames[row])));
     model->setObjectName(QStringLiteral("LabelZor%1").arg(QLatin1String(rowNames[row])));
@@ -447,7 +454,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
     PageControl->setCurrentWidget(TS_Language());
     languageLabels[0]->setFocus();
   } else {
-    PageControl->setCurrentWidget(TS_Bausteinauswahl);
+    PageControl->setCurrentWidget(TS_Bausteinauswahl());
   }
   PageChanged();
 
@@ -467,6 +474,13 @@ void TForm1::ShowLanguageSubtitles() {
     l->setText(DisplayText(Tx(texts::txProgramSubtitle, i)));
     l->adjustSize();
   }
+}
+
+void TForm1::ShowProductSubtitles() {
+  Label1ProduktAuswahl->setText(T(texts::txSignalIsolator));
+  Label1ProduktAuswahl->adjustSize();
+  Label2ProduktAuswahl->setText(T(texts::txChooseProduct));
+  Label2ProduktAuswahl->adjustSize();
 }
 
 void TForm1::PageChanged() {
@@ -622,7 +636,7 @@ void TForm1::BitBtnClick(int tag) {
   texts::SetCurrentLanguage(language);
   CheckLanguageItem(language);
   CheckServiceItem(1);
-  PageControl->setCurrentWidget(TS_Bausteinauswahl);
+  PageControl->setCurrentWidget(TS_Bausteinauswahl());
   SetMenusEnabled(true, productChosen_, true, true, true);
   ApplyLanguage();
 }
@@ -655,11 +669,12 @@ void TForm1::MenuHauptanzeigeClick(int tag) {
     case 0: ShowPage(TS_Language()); break;
     case 2: ShowPage(TS_Results()); break;
     case 3: ShowPage(TS_Evaluation()); break;
-    default: ShowPage(TS_Bausteinauswahl); break;
+    default: ShowPage(TS_Bausteinauswahl()); break;
   }
 }
 
 void TForm1::ResetProductRow(int row) {
+  if (productPage_ == nullptr) return;
   const auto& labels = productRows[static_cast<std::size_t>(row)];
   SetLabelStyle(labels[0], kWhite, false, true);
   SetLabelStyle(labels[1], kWhite, false, false);
@@ -724,10 +739,7 @@ void TForm1::ApplyLanguage() {
     Label2Vari->setText(isolator);
     Label2Vari->adjustSize();
   }
-  Label1ProduktAuswahl->setText(isolator);
-  Label1ProduktAuswahl->adjustSize();
-  Label2ProduktAuswahl->setText(T(texts::txChooseProduct));
-  Label2ProduktAuswahl->adjustSize();
+  if (productPage_) ShowProductSubtitles();
   // 8. Each module page moves its title line by the subtitle's new width.
   for (const ModuleRow& row : moduleRows_)
     if (row.page) row.page->ApplyLanguage();  // a page made later takes the language then

@@ -120,9 +120,10 @@ class TForm1 : public QMainWindow {
 
   // --- widgets (named as in the window description) ----------------------------------------
   QStackedWidget* PageControl;
-  // The language screen is made when first shown (a regular start shows the product screen).
+  // The language screen and the product screen are made when first shown (a regular start
+  // shows the product screen, a first start the language screen).
   QWidget* TS_Language();
-  QWidget* TS_Bausteinauswahl;
+  QWidget* TS_Bausteinauswahl();
   // The module screens, the service screens and the dialogs are made when first needed (a
   // regular start shows the product screen only).
   DcPage* TS_DC();
@@ -206,7 +207,8 @@ class TForm1 : public QMainWindow {
   bool QrOnPaper() const;
   // The dialogs of the configuration files; nullptr restores the platform's own.
   void SetConfigurationDialogs(ConfigurationDialogs* dialogs);
-  DeviceListPanel* DeviceList() const { return deviceList_; }
+  // The device list of an opened list file; made when first needed.
+  DeviceListPanel* DeviceList();
 
   // Enables or disables File / Save and File / Print together.
   void SetDocumentable(bool enabled);
@@ -234,6 +236,9 @@ class TForm1 : public QMainWindow {
   // While the window is made, the DC screen is its initial screen (not made: its model acts).
   bool startingOnDc_ = false;
   void CreateProductPage();
+  // The product screen's subtitles in the current language.
+  void ShowProductSubtitles();
+  QWidget* productPage_ = nullptr;
   void ResetProductRow(int row);
   void ResetLanguageLabel(int index);
   void SetMenusEnabled(bool file, bool product, bool language, bool help, bool service);
@@ -305,7 +310,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<ConfigurationDialogs> platformConfigDialogs_;
   ConfigurationDialogs* configDialogs_ = nullptr;
   QStringList recentFiles_;
-  DeviceListPanel* deviceList_ = nullptr;
+  DeviceListPanel* deviceList_ = nullptr;  // nullptr until a list is opened
   // Per module (index ModuleKind): the device last opened on its screen (its tag and the
   // fields this version does not know, which a saved file keeps).
   std::array<configfile::Device, 5> openedDevices_;

@@ -9,7 +9,7 @@ PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qpdf poppler-utils
-  fonts-liberation fonts-urw-base35
+  libfontconfig-dev fonts-liberation fonts-urw-base35
   xvfb xauth
   ccache clang libclang-rt-14-dev
   libcsv-dev libqrencode-dev qt6-translations-l10n

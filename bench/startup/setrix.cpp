@@ -7,6 +7,8 @@
 #include "bench/startup/report.h"
 
 int main(int argc, char* argv[]) {
+  setrix::app::EarlyFontLoading fonts;
   QApplication app(argc, argv);
-  return setrix::app::RunProgram(app, [](QMainWindow& window) { new setrix::bench::ShownReporter(window); });
+  return setrix::app::RunProgram(app, fonts,
+                                 [](QMainWindow& window) { new setrix::bench::ShownReporter(window); });
 }

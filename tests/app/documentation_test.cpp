@@ -352,7 +352,7 @@ class DocumentationTest : public QObject {
 
   void NoModuleScreenSavesNothing() {
     Session s;
-    s.w->ShowPage(s.w->TS_Bausteinauswahl);
+    s.w->ShowPage(s.w->TS_Bausteinauswahl());
     s.w->MenuSpeichernClick();
     QVERIFY(s.dialogs.asked.isEmpty());
   }

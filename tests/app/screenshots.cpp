@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     w.ShowPage(w.TS_Language());
     Save(&w, l + QStringLiteral("_01_language"));
     w.Img_BausteinauswahlMouseMove();
-    w.ShowPage(w.TS_Bausteinauswahl);
+    w.ShowPage(w.TS_Bausteinauswahl());
     w.LabelMouseMove(1);
     Save(&w, l + QStringLiteral("_02_products"));
 

@@ -94,7 +94,7 @@ class SettingsTest : public QObject {
     QVERIFY(!w->FirstRun());
     QCOMPARE(w->Language(), 0);
     QVERIFY(w->languageItems[0]->isChecked());
-    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl);
+    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl());
     QVERIFY(MenuEnabled(w->MenuItemDatei));
   }
 

@@ -54,7 +54,7 @@ class ShellTest : public QObject {
 
     // Italian: the product screen in Italian, Product still disabled.
     w->languageLabels[2]->clicked(22);
-    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl);
+    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl());
     QCOMPARE(w->Language(), 2);
     QVERIFY(w->languageItems[2]->isChecked());
     QVERIFY(!w->languageItems[0]->isChecked());
@@ -111,14 +111,14 @@ class ShellTest : public QObject {
     auto w = MakeWindow(store, {"setrix", "Wartungstor"});
     QVERIFY(w->serviceItems[1]->isChecked());
     const std::pair<int, QWidget*> cases[] = {
-        {2, w->TS_Results()}, {3, w->TS_Evaluation()}, {0, w->TS_Language()}, {1, w->TS_Bausteinauswahl}};
+        {2, w->TS_Results()}, {3, w->TS_Evaluation()}, {0, w->TS_Language()}, {1, w->TS_Bausteinauswahl()}};
     for (auto [tag, page] : cases) {
       w->serviceItems[static_cast<std::size_t>(tag)]->trigger();
       QCOMPARE(w->ActivePage(), page);
       for (int i = 0; i < 4; ++i) QCOMPARE(w->serviceItems[static_cast<std::size_t>(i)]->isChecked(), i == tag);
     }
     w->MenuHauptanzeigeClick(17);
-    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl);
+    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl());
     // Choosing a product unchecks every service item.
     w->ProduktClick(0);
     for (QAction* a : w->serviceItems) QVERIFY(!a->isChecked());
@@ -128,7 +128,7 @@ class ShellTest : public QObject {
     MemorySettingsStore store;
     SeedRegularRun(store, 1);
     auto w = MakeWindow(store);
-    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl);
+    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl());
     // Real mouse movement over the DC row's model word, then over the RTD row's family word.
     const auto move = [](QWidget* target) {
       QMouseEvent e(QEvent::MouseMove, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)), Qt::NoButton,

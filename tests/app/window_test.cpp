@@ -7,8 +7,10 @@
 
 #include "app/alpha_code_box.h"
 #include "app/dc_page.h"
+#include "app/device_list_panel.h"
 #include "app/dialogs.h"
 #include "app/list_pages.h"
+#include "app/program.h"
 #include "app/service_pages.h"
 #include "app_fixture.h"
 
@@ -74,7 +76,7 @@ class WindowTest : public QObject {
     QCOMPARE(w->languageLabels[3]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QTest::keyClick(w->languageLabels[3], Qt::Key_Return);
     QCOMPARE(w->Language(), 3);
-    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl);
+    QCOMPARE(w->ActivePage(), w->TS_Bausteinauswahl());
   }
 
   void TheProductMenuStaysEnabledOnceAProductWasChosen() {
@@ -217,6 +219,7 @@ class WindowTest : public QObject {
     QVERIFY(early->findChild<TInhaltBox*>() == nullptr);
     QVERIFY(early->findChild<TAboutBox*>() == nullptr);
     QVERIFY(early->findChild<TAlphaCodeBox*>() == nullptr);
+    QVERIFY(early->findChild<DeviceListPanel*>() == nullptr);
     ThermoPage* made = early->TS_Thermo();
     QCOMPARE(early->TS_Thermo(), made);  // made once
     early->ProduktClick(2);              // the thermocouple converter
@@ -240,6 +243,34 @@ class WindowTest : public QObject {
     QCOMPARE(later->background->pixmap().devicePixelRatio(), 1.5 * late->devicePixelRatioF());
     QCOMPARE(made->background->pixmap().devicePixelRatio(), 1.5 * early->devicePixelRatioF());
     QCOMPARE(later->grab().toImage(), made->grab().toImage());
+  }
+
+  // A first start makes the language screen only; the product screen made when a language
+  // is chosen looks as the one of a regular start in that language.
+  void TheProductScreenMadeAfterTheLanguageChoiceLooksAsAtARegularStart() {
+    MemorySettingsStore fresh;
+    auto first = MakeWindow(fresh);
+    QCOMPARE(first->PageControl->count(), 1);
+    QCOMPARE(first->ActivePage(), first->TS_Language());
+    first->BitBtnClick(21);  // English
+    QCOMPARE(first->PageControl->count(), 2);
+
+    MemorySettingsStore store;
+    SeedRegularRun(store, 1);
+    auto regular = MakeWindow(store);
+    QCOMPARE(first->ActivePage(), first->TS_Bausteinauswahl());
+    QCOMPARE(first->TS_Bausteinauswahl()->grab().toImage(), regular->TS_Bausteinauswahl()->grab().toImage());
+  }
+
+  // The window carries its icon from the program itself, in the sizes drawn at build time.
+  void TheWindowIconComesWithTheProgram() {
+#ifdef SETRIX_WINDOW_ICON_SIZES
+    const QIcon icon = WindowIcon();
+    for (int size : {SETRIX_WINDOW_ICON_SIZES}) QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    QCOMPARE(icon.pixmap(QSize(48, 48)).toImage().pixelColor(24, 24).alpha(), 255);
+#else
+    QSKIP("built without the bitmap icons");
+#endif
   }
 
   void AStoredZoomThatIsNoLevelGivesTheNormalSize() {
