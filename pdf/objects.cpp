@@ -168,23 +168,28 @@ void TPdfDictionary::PutOwned(std::string_view key, std::unique_ptr<TPdfObject> 
   }
   std::string k(key);  // key may point into the element removed
   Remove(k);
-  elements_.push_back(std::make_unique<TPdfDictionaryElement>(std::move(k), std::move(value), internal));
+  Append(std::move(k), std::move(value), internal);
 }
 
 void TPdfDictionary::PutReference(std::string_view key, const TPdfObject& indirect, bool internal) {
   if (indirect.IsDirect())
     throw EPdfInvalidOperation("Put --a direct object must be handed over with its ownership.");
   const int number = indirect.ObjectNumber();  // read before Remove may free a reference
-  const std::string k(key);                    // key may point into the element removed
+  std::string k(key);                          // key may point into the element removed
   Remove(k);
-  elements_.push_back(
-      std::make_unique<TPdfDictionaryElement>(k, TPdfVirtualObject::CreateVirtual(number), internal));
+  Append(std::move(k), TPdfVirtualObject::CreateVirtual(number), internal);
+}
+
+void TPdfDictionary::Append(std::string key, std::unique_ptr<TPdfObject> value, bool internal) {
+  TPdfDictionaryElement element(std::move(key), std::move(value), internal);  // checks the value
+  if (elements_.empty()) elements_.reserve(kFirstCapacity);
+  elements_.push_back(std::move(element));
 }
 
 TPdfObject* TPdfDictionary::Lookup(std::string_view key) const {
   for (const auto& e : elements_) {
-    if (e->Key() != key) continue;
-    TPdfObject* v = e->Value();
+    if (e.Key() != key) continue;
+    TPdfObject* v = e.Value();
     if (v->ObjectType() == TPdfObjectType::otVirtualObject)
       return mgr_ ? mgr_->ObjectByNumber(v->ObjectNumber()) : nullptr;
     return v;
@@ -194,7 +199,7 @@ TPdfObject* TPdfDictionary::Lookup(std::string_view key) const {
 
 void TPdfDictionary::Remove(std::string_view key) {
   for (auto it = elements_.begin(); it != elements_.end(); ++it) {
-    if ((*it)->Key() == key) {
+    if (it->Key() == key) {
       elements_.erase(it);
       return;
     }
@@ -205,7 +210,7 @@ const TPdfDictionaryElement& TPdfDictionary::Element(int i) const {
   if (i < 0 || i >= Count())
     throw std::out_of_range("TPdfDictionary::Element --index " + std::to_string(i) + " out of range 0.." +
                             std::to_string(Count() - 1));
-  return *elements_[static_cast<std::size_t>(i)];
+  return elements_[static_cast<std::size_t>(i)];
 }
 
 std::string TPdfDictionary::TypeName() const {
@@ -217,10 +222,11 @@ void TPdfDictionary::WriteValue(std::string& out) {
   out += "<<";
   out += kCrLf;
   for (const auto& e : elements_) {
-    if (e->IsInternal()) continue;
-    e->KeyName().WriteValue(out);
+    if (e.IsInternal()) continue;
+    out += '/';
+    AppendEscapedName(out, e.Key());
     out += ' ';
-    e->Value()->WriteTo(out);
+    e.Value()->WriteTo(out);
     out += kCrLf;
   }
   out += ">>";

@@ -189,13 +189,12 @@ class TPdfDictionaryElement {
   // A null value: EPdfInvalidValue "internal error. wrong object.".
   TPdfDictionaryElement(std::string key, std::unique_ptr<TPdfObject> value, bool internal = false);
 
-  const std::string& Key() const { return key_.Value(); }
-  TPdfName& KeyName() const { return key_; }
+  const std::string& Key() const { return key_; }
   TPdfObject* Value() const { return value_.get(); }
   bool IsInternal() const { return internal_; }
 
  private:
-  mutable TPdfName key_;  // held in the element: one allocation less for every key
+  std::string key_;  // written as a name
   std::unique_ptr<TPdfObject> value_;
   bool internal_;
 };
@@ -242,6 +241,7 @@ class TPdfDictionary final : public TPdfObject {
   // Frees the first element with that key; nothing when absent.
   void Remove(std::string_view key);
   int Count() const { return static_cast<int>(elements_.size()); }
+  // The i-th element; valid until the dictionary next changes.
   const TPdfDictionaryElement& Element(int i) const;
   // The value of the name under "Type", or "".
   std::string TypeName() const;
@@ -252,8 +252,11 @@ class TPdfDictionary final : public TPdfObject {
  private:
   void PutOwned(std::string_view key, std::unique_ptr<TPdfObject> value, bool internal);
   void PutReference(std::string_view key, const TPdfObject& indirect, bool internal);
+  void Append(std::string key, std::unique_ptr<TPdfObject> value, bool internal);
+  static constexpr std::size_t kFirstCapacity = 8;  // most dictionaries hold a few keys
   TPdfObjectMgr* mgr_;
-  std::vector<std::unique_ptr<TPdfDictionaryElement>> elements_;
+  // Held in place: one allocation for the elements of a small dictionary, not one each.
+  std::vector<TPdfDictionaryElement> elements_;
 };
 
 // Bytes held by a stream or a binary object: its own, or shared with others without a copy

@@ -1,7 +1,10 @@
 #include "sheets/pdf_layout.h"
 
+#include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <stdexcept>
+#include <type_traits>
 
 #include "pdf/format.h"
 
@@ -275,8 +278,8 @@ TPDFForm::TPDFForm() : PDFReport(), DateText(LocalShortDate) {
       {&PDFPage, kPdfPage}, {&FRQ_PDFPage1, kFrqPage1}, {&FRQ_PDFPage2, kFrqPage2}};
   for (const auto& [page, elements] : pages)
     for (const LayoutElement& e : elements)
-      if (!elements_.contains(e.name))
-        if (pdf::TControl* c = page->FindControl(e.name)) elements_.emplace(std::string(e.name), c);
+      if (!elements_.Find(e.name))
+        if (pdf::TControl* c = page->FindControl(e.name)) elements_.Add(e.name, *c);
 
   for (const ScratchBank& b : kScratchBanks) {
     dipswitch::TDIPSwitchObject& s = Bank(b.name).SwitchSettings();
@@ -287,14 +290,70 @@ TPDFForm::TPDFForm() : PDFReport(), DateText(LocalShortDate) {
   }
 }
 
+std::size_t TPDFForm::ElementIndex::Slot(std::string_view name) const {
+  // The names are short: their first and last eight bytes and their length, mixed.
+  std::uint64_t a = 0, b = 0;
+  if (name.size() >= 8) {
+    std::memcpy(&a, name.data(), 8);
+    std::memcpy(&b, name.data() + name.size() - 8, 8);
+  } else {
+    std::memcpy(&a, name.data(), name.size());
+  }
+  std::uint64_t h = (a * 0x9E3779B97F4A7C15ull) ^ ((b + name.size()) * 0xC2B2AE3D27D4EB4Full);
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = static_cast<std::size_t>(h ^ (h >> 32)) & mask;
+  while (slots_[i].control != nullptr && slots_[i].name != name) i = (i + 1) & mask;
+  return i;
+}
+
+const TPDFForm::ElementIndex::Entry* TPDFForm::ElementIndex::Find(std::string_view name) const {
+  const Entry& e = slots_[Slot(name)];
+  return e.control != nullptr ? &e : nullptr;
+}
+
+void TPDFForm::ElementIndex::Add(std::string_view name, pdf::TControl& control) {
+  if (Find(name)) return;
+  if (2 * (used_ + 1) > slots_.size()) {  // at most half full: probes stay short
+    std::vector<Entry> old(slots_.size() * 2);
+    old.swap(slots_);
+    used_ = 0;
+    for (Entry& e : old)
+      if (e.control != nullptr) {
+        slots_[Slot(e.name)] = std::move(e);
+        ++used_;
+      }
+  }
+  Entry& e = slots_[Slot(name)];
+  e = Entry{std::string(name),
+            &control,
+            dynamic_cast<pdf::TPRLabel*>(&control),
+            dynamic_cast<pdf::TPRText*>(&control),
+            dynamic_cast<pdf::TPRImage*>(&control),
+            dynamic_cast<pdf::TPRPanel*>(&control)};
+  ++used_;
+}
+
 pdf::TControl& TPDFForm::Element(std::string_view name) const {
-  if (const auto it = elements_.find(name); it != elements_.end()) return *it->second;
+  if (const ElementIndex::Entry* e = elements_.Find(name)) return *e->control;
   throw std::out_of_range("layout: no element " + std::string(name));
 }
 
 template <class T>
 T& TPDFForm::Find(std::string_view name) const {
-  if (auto* c = dynamic_cast<T*>(&Element(name))) return *c;
+  const ElementIndex::Entry* e = elements_.Find(name);
+  if (!e) throw std::out_of_range("layout: no element " + std::string(name));
+  T* typed = nullptr;
+  if constexpr (std::is_same_v<T, pdf::TPRLabel>)
+    typed = e->label;
+  else if constexpr (std::is_same_v<T, pdf::TPRText>)
+    typed = e->text;
+  else if constexpr (std::is_same_v<T, pdf::TPRImage>)
+    typed = e->image;
+  else {
+    static_assert(std::is_same_v<T, pdf::TPRPanel>, "a kind the index does not keep");
+    typed = e->panel;
+  }
+  if (typed) return *typed;
   throw std::out_of_range("layout: element " + std::string(name) + " is of another kind");
 }
 

@@ -10,7 +10,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "dipswitch/dipswitch.h"
@@ -152,11 +151,31 @@ class TPDFForm {
  private:
   template <class T>
   T& Find(std::string_view name) const;
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+
+  // Every element by name, with its kinds found once: the documents look elements up by
+  // name hundreds of times each. Open addressing over a power-of-two table with a short
+  // hash of the name.
+  class ElementIndex {
+   public:
+    struct Entry {
+      std::string name;
+      pdf::TControl* control = nullptr;
+      pdf::TPRLabel* label = nullptr;
+      pdf::TPRText* text = nullptr;
+      pdf::TPRImage* image = nullptr;
+      pdf::TPRPanel* panel = nullptr;
+    };
+    // nullptr for a name not held.
+    const Entry* Find(std::string_view name) const;
+    // Keeps the first control added under a name.
+    void Add(std::string_view name, pdf::TControl& control);
+
+   private:
+    std::size_t Slot(std::string_view name) const;
+    std::vector<Entry> slots_ = std::vector<Entry>(64);
+    std::size_t used_ = 0;
   };
-  std::unordered_map<std::string, pdf::TControl*, NameHash, std::equal_to<>> elements_;
+  ElementIndex elements_;
 };
 
 }  // namespace setrix::sheets
