@@ -1,5 +1,6 @@
 #include "pdf/canvas.h"
 
+#include <array>
 #include <cmath>
 
 #include "pdf/document.h"
@@ -187,11 +188,17 @@ void TPdfCanvas::EmitFont(std::string_view name, float size) {
 void TPdfCanvas::SetFillRGB(std::int32_t color) {
   const std::uint32_t c = color <= 0 ? 0u : static_cast<std::uint32_t>(color);
   if (!Writing()) return;
+  // Each component as AppendReal writes it, formatted once for all 256 values.
+  static const std::array<std::string, 256> components = [] {
+    std::array<std::string, 256> t;
+    for (std::size_t v = 0; v < t.size(); ++v) {
+      AppendReal(t[v], static_cast<long double>(v) / 255.0L);
+      t[v] += ' ';
+    }
+    return t;
+  }();
   std::string& data = contents_->Data();
-  for (const std::uint32_t v : {c, c >> 8, c >> 16}) {
-    AppendReal(data, static_cast<long double>(v & 0xFF) / 255.0L);
-    data += ' ';
-  }
+  for (const std::uint32_t v : {c, c >> 8, c >> 16}) data += components[v & 0xFF];
   data += "rg\n";
 }
 

@@ -30,6 +30,7 @@ std::unique_ptr<TPdfArray> IndexedColorSpace(std::shared_ptr<const std::string> 
   auto binary = std::make_unique<TPdfBinary>();
   binary->ShareData(std::move(hex));
   auto array = std::make_unique<TPdfArray>();
+  array->Reserve(4);
   array->Add(std::make_unique<TPdfName>("Indexed"));
   array->Add(std::make_unique<TPdfName>("DeviceRGB"));
   array->Add(std::make_unique<TPdfNumber>(255));

@@ -213,9 +213,9 @@ const TPdfDictionaryElement& TPdfDictionary::Element(int i) const {
   return elements_[static_cast<std::size_t>(i)];
 }
 
-std::string TPdfDictionary::TypeName() const {
+std::string_view TPdfDictionary::TypeName() const {
   const TPdfName* name = LookupName("Type");
-  return name ? name->Value() : std::string();
+  return name ? std::string_view(name->Value()) : std::string_view();
 }
 
 void TPdfDictionary::WriteValue(std::string& out) {

@@ -243,8 +243,8 @@ class TPdfDictionary final : public TPdfObject {
   int Count() const { return static_cast<int>(elements_.size()); }
   // The i-th element; valid until the dictionary next changes.
   const TPdfDictionaryElement& Element(int i) const;
-  // The value of the name under "Type", or "".
-  std::string TypeName() const;
+  // The value of the name under "Type", or "" (valid while the dictionary keeps it).
+  std::string_view TypeName() const;
   TPdfObjectMgr* ObjectMgr() const { return mgr_; }
 
   void WriteValue(std::string& out) override;
@@ -253,7 +253,7 @@ class TPdfDictionary final : public TPdfObject {
   void PutOwned(std::string_view key, std::unique_ptr<TPdfObject> value, bool internal);
   void PutReference(std::string_view key, const TPdfObject& indirect, bool internal);
   void Append(std::string key, std::unique_ptr<TPdfObject> value, bool internal);
-  static constexpr std::size_t kFirstCapacity = 8;  // most dictionaries hold a few keys
+  static constexpr std::size_t kFirstCapacity = 10;  // most hold a few keys, an image nine
   TPdfObjectMgr* mgr_;
   // Held in place: one allocation for the elements of a small dictionary, not one each.
   std::vector<TPdfDictionaryElement> elements_;
