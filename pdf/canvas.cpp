@@ -11,9 +11,7 @@ namespace setrix::pdf {
 
 namespace {
 bool InRange(float v, float lo, float hi) { return v >= lo && v <= hi; }  // false for NaN
-bool EndsWith(std::string_view s, std::string_view tail) {
-  return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
+bool EndsWith(std::string_view s, std::string_view tail) { return s.ends_with(tail); }
 }  // namespace
 
 // ---- TPdfCanvasAttribute ----------------------------------------------------------------
@@ -87,9 +85,11 @@ const float* TPdfCanvasAttribute::ScaledWidths() const {
   return k.widths.data();
 }
 
-float TPdfCanvasAttribute::MeasureWidth(std::string_view text) const {
+float TPdfCanvasAttribute::MeasureWidth(std::string_view text) const { return MeasureWidth(text, ScaledWidths()); }
+
+float TPdfCanvasAttribute::MeasureWidth(std::string_view text, const float* widths) const {
   float sum = 0;
-  if (const float* widths = ScaledWidths()) {
+  if (widths) {
     const std::size_t last = text.size();
     for (std::size_t i = 0; i < last; ++i) {
       const auto b = static_cast<unsigned char>(text[i]);
@@ -106,8 +106,11 @@ float TPdfCanvasAttribute::MeasureWidth(std::string_view text) const {
 }
 
 int TPdfCanvasAttribute::FitChars(std::string_view text, float width) const {
+  return FitChars(text, width, ScaledWidths());
+}
+
+int TPdfCanvasAttribute::FitChars(std::string_view text, float width, const float* widths) const {
   float sum = 0;
-  const float* widths = ScaledWidths();
   for (int i = 1; i <= static_cast<int>(text.size()); ++i) {
     const float w = widths && !(text[static_cast<std::size_t>(i - 1)] == ' ' && wordSpace_ > 0)
                         ? widths[static_cast<unsigned char>(text[static_cast<std::size_t>(i - 1)])]
@@ -357,8 +360,10 @@ void TPdfCanvas::TextInBox(const TPdfBox& box, std::string_view text, TPdfAlignm
 void TPdfCanvas::TextBlockInBox(TPdfBox box, std::string_view text, bool wordWrap) {
   const float s = attr_.FontSize(), lead = attr_.Leading(), ws = attr_.WordSpace();
   const auto boxWidth = static_cast<float>(static_cast<long double>(box.Right) - box.Left);
+  const float* const widths = attr_.Widths();  // one state for the whole block
+  const auto measure = [&](std::string_view piece) { return attr_.MeasureWidth(piece, widths); };
   const auto showFitting = [&](std::string_view line) {
-    ShowString(line.substr(0, static_cast<std::size_t>(FitChars(line, boxWidth))));
+    ShowString(line.substr(0, static_cast<std::size_t>(attr_.FitChars(line, boxWidth, widths))));
   };
   // A line is the words that follow each other in the text (a line ending in CR LF is shown
   // without it and ends there), so it is a piece of the text.
@@ -370,7 +375,7 @@ void TPdfCanvas::TextBlockInBox(TPdfBox box, std::string_view text, bool wordWra
   MoveTextOrigin(box.Left, static_cast<float>(box.Top - 0.85L * s));
   int pos = 1;
   std::string_view line = WordAt(text, pos);
-  x = static_cast<float>(static_cast<long double>(x) + MeasureWidth(line));
+  x = static_cast<float>(static_cast<long double>(x) + measure(line));
   if (EndsWith(line, " ")) x = static_cast<float>(static_cast<long double>(x) + ws);
   while (pos <= static_cast<int>(text.size())) {
     bool forced = false;
@@ -379,7 +384,7 @@ void TPdfCanvas::TextBlockInBox(TPdfBox box, std::string_view text, bool wordWra
       forced = true;
     }
     const std::string_view word = WordAt(text, pos);
-    const float ww = MeasureWidth(word);
+    const float ww = measure(word);
     if ((wordWrap && static_cast<long double>(x) + ww > box.Right) || forced) {
       if (!line.empty()) showFitting(line);
       line = {};

@@ -48,6 +48,11 @@ class TPdfCanvasAttribute {
   float MeasureWidth(std::string_view text) const;
   // The number of leading bytes whose widths add up to at most width.
   int FitChars(std::string_view text, float width) const;
+  // The same with the widths of this state's font, size and spacing looked up beforehand
+  // (Widths()), for measuring many pieces in one state.
+  float MeasureWidth(std::string_view text, const float* widths) const;
+  int FitChars(std::string_view text, float width, const float* widths) const;
+  const float* Widths() const { return ScaledWidths(); }
 
  private:
   // A glyph width (1/1000 of the size) scaled, with char space, and word space for a space

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace setrix::pdf {
@@ -184,8 +185,12 @@ std::string Utf8ToWinAnsi(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     const auto b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {  // a run of ASCII as it is
+    if (b < 0x80) {  // a run of ASCII as it is, eight bytes at a time while they are
       std::size_t end = i + 1;
+      for (std::uint64_t w; end + 8 <= utf8.size(); end += 8) {
+        std::memcpy(&w, utf8.data() + end, 8);
+        if (w & 0x8080808080808080ull) break;
+      }
       while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
       out.append(utf8, i, end - i);
       i = end;

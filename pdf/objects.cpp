@@ -258,9 +258,31 @@ void TPdfBinary::WriteValue(std::string& out) { out += data_.View(); }
 // ---- TPdfXref -------------------------------------------------------------------------
 
 void TPdfXrefEntry::WriteTo(std::string& out) const {
-  char line[64];
-  std::snprintf(line, sizeof line, "%010d %05d %c\r\n", offset_ < 0 ? 0 : offset_, generation_, kind_);
-  out += line;
+  // "%010d %05d %c" CR LF, written digit by digit (a document has hundreds of entries).
+  const auto digits = [](char* end, long long v, int width) {
+    const bool negative = v < 0;
+    unsigned long long u =
+        negative ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    char* p = end;
+    do {
+      *--p = static_cast<char>('0' + u % 10);
+      u /= 10;
+    } while (u != 0);
+    while (end - p < width - (negative ? 1 : 0)) *--p = '0';
+    if (negative) *--p = '-';
+    return p;
+  };
+  char buf[48];
+  char* const offsetEnd = buf + 24;
+  const char* const offsetStart = digits(offsetEnd, offset_ < 0 ? 0 : offset_, 10);
+  char* const generationEnd = buf + 46;
+  const char* const generationStart = digits(generationEnd, generation_, 5);
+  out.append(offsetStart, static_cast<std::size_t>(offsetEnd - offsetStart));
+  out += ' ';
+  out.append(generationStart, static_cast<std::size_t>(generationEnd - generationStart));
+  out += ' ';
+  out += kind_;
+  out += "\r\n";
 }
 
 TPdfXref::TPdfXref() { entries_.push_back(std::make_unique<TPdfXrefEntry>('f', 65535, nullptr)); }

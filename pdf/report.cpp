@@ -283,17 +283,20 @@ void TPRCustomLabel::SetFontColor(std::int32_t v) {
   fontColor_ = v;
 }
 
-std::string TPRCustomLabel::PdfFontName() const {
-  std::string base;
+const std::string& TPRCustomLabel::PdfFontName() const {
+  // Family by style: regular, bold, italic, bold italic.
+  static const std::string kNames[4][4] = {
+      {"FixedWidth", "FixedWidth-Bold", "FixedWidth-Italic", "FixedWidth-BoldItalic"},
+      {"Arial", "Arial-Bold", "Arial-Italic", "Arial-BoldItalic"},
+      {"Times-Roman", "Times-Bold", "Times-Italic", "Times-BoldItalic"},
+      {"", "-Bold", "-Italic", "-BoldItalic"}};  // a value outside the enumeration
+  int family = 3;
   switch (fontName_) {
-    case TPRFontName::fnFixedWidth: base = "FixedWidth"; break;
-    case TPRFontName::fnArial: base = "Arial"; break;
-    case TPRFontName::fnTimesRoman: base = "Times"; break;
+    case TPRFontName::fnFixedWidth: family = 0; break;
+    case TPRFontName::fnArial: family = 1; break;
+    case TPRFontName::fnTimesRoman: family = 2; break;
   }
-  if (bold_ && italic_) return base + "-BoldItalic";
-  if (bold_) return base + "-Bold";
-  if (italic_) return base + "-Italic";
-  return fontName_ == TPRFontName::fnTimesRoman ? base + "-Roman" : base;
+  return kNames[family][(bold_ ? 1 : 0) + (italic_ ? 2 : 0)];
 }
 
 void TPRLabel::ApplyLabelState(TPdfCanvas& canvas) const {

@@ -359,7 +359,7 @@ class TPRCustomLabel : public TPRItem {
   }
 
   // "Arial", "Arial-Bold", "Times-Italic", "FixedWidth-BoldItalic", ...
-  std::string PdfFontName() const;
+  const std::string& PdfFontName() const;
 
  private:
   std::int32_t fontColor_ = 0;

@@ -1,10 +1,10 @@
 // Exact bytes of every object kind, the object manager and the text and number formatters.
 #include <gtest/gtest.h>
 
-#include <utility>
-
+#include <cstdio>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "pdf/format.h"
 #include "pdf/objects.h"
@@ -212,6 +212,24 @@ TEST(PdfObjects, XrefNumbersObjectsInOrderAndWritesThemAtFileLevel) {
   xref.Entry(1).SetByteOffset(11);
   xref.WriteTo(out);
   EXPECT_EQ(out, "xref\r\n0 3\r\n0000000000 65535 f\r\n0000000011 00000 n\r\n0000000000 00000 n\r\n");
+}
+
+// The table line is written digit by digit; it is what "%010d %05d %c" CR LF gives.
+TEST(PdfObjects, XrefLinesAreZeroPaddedAsPrintfPadsThem) {
+  const struct {
+    char kind;
+    int generation, offset;
+  } cases[] = {{'f', 65535, 0}, {'n', 0, 11}, {'n', 7, 2147483647}, {'n', 123456, 99}, {'n', -12, -5}};
+  for (const auto& c : cases) {
+    TPdfXrefEntry entry(c.kind, c.generation, nullptr);
+    entry.SetByteOffset(c.offset);
+    std::string out;
+    entry.WriteTo(out);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%010d %05d %c\r\n", c.offset < 0 ? 0 : c.offset, c.generation,
+                  c.kind);
+    EXPECT_EQ(out, expected) << c.generation << " " << c.offset;
+  }
 }
 
 TEST(PdfObjects, MisusedObjectsRaiseTheirMessages) {
