@@ -35,14 +35,15 @@ void TForm1::SetDocumentationDialogs(DocumentationDialogs* dialogs) {
 }
 
 bool TForm1::QueryUserText(ModuleKind kind) {
-  AlphaCodeBox()->setWindowTitle(DisplayText(texts::Tx(texts::txNote)));
-  AlphaCodeBox()->Label1->setText(DisplayText(texts::Tx(texts::txUserTextPrompt)));
-  AlphaCodeBox()->Label1->adjustSize();
-  if (kind != ModuleKind::None) AlphaCodeBox()->SetText(UserText(kind));
-  AlphaCodeBox()->ResetConfirmation();
-  dialogs_->ShowPrompt(*AlphaCodeBox());
-  if (!AlphaCodeBox()->Confirmed()) return false;
-  if (kind != ModuleKind::None) SetUserText(kind, AlphaCodeBox()->Edit1->text());
+  TAlphaCodeBox& box = *AlphaCodeBox();
+  box.setWindowTitle(DisplayText(texts::Tx(texts::txNote)));
+  box.Label1->setText(DisplayText(texts::Tx(texts::txUserTextPrompt)));
+  box.Label1->adjustSize();
+  if (kind != ModuleKind::None) box.SetText(UserText(kind));
+  box.ResetConfirmation();
+  dialogs_->ShowPrompt(box);
+  if (!box.Confirmed()) return false;
+  if (kind != ModuleKind::None) SetUserText(kind, box.Edit1->text());
   ScreenToListRow();  // the note belongs to the list row the screen came from
   return true;
 }
@@ -106,16 +107,16 @@ void TForm1::MenuSpeichernClick() {
   ProduceDocument([&] {
     // The sheets carry the configuration as a QR code while the setting is on.
     const raster::Bitmap qr = SheetQr();
+    sheets::TPDFForm& form = PDFForm();
+    const std::array<pdf::TPRPage*, 3> pages{&form.PDFPage, &form.FRQ_PDFPage1, &form.FRQ_PDFPage2};
     struct Unstamp {
-      sheets::TPDFForm& form;
+      const std::array<pdf::TPRPage*, 3>& pages;
       ~Unstamp() {
-        for (pdf::TPRPage* page : {&form.PDFPage, &form.FRQ_PDFPage1, &form.FRQ_PDFPage2})
-          configfile::StampOnPrint(*page, {});
+        for (pdf::TPRPage* page : pages) configfile::StampOnPrint(*page, {});
       }
-    } unstamp{PDFForm()};
-    for (pdf::TPRPage* page : {&PDFForm().PDFPage, &PDFForm().FRQ_PDFPage1, &PDFForm().FRQ_PDFPage2})
-      configfile::StampOnPrint(*page, qr);
-    PDFForm().Save(name, row->screen->Document(DocumentOptions(kind, PDFForm().DateText())));
+    } unstamp{pages};
+    for (pdf::TPRPage* page : pages) configfile::StampOnPrint(*page, qr);
+    form.Save(name, row->screen->Document(DocumentOptions(kind, form.DateText())));
     saved = true;
   });
   // Where the file went.

@@ -370,7 +370,7 @@ QWidget* TForm1::TS_Bausteinauswahl() {
 
 void TForm1::CreateProductPage() {
   QWidget* const page = productPage_ = new QWidget(this);
-  page->setObjectName(QStringLiteral("page"));
+  page->setObjectName(QStringLiteral("TS_Bausteinauswahl"));
   Img_Bausteinauswahl = BackgroundPicture(page, "Img_Bausteinauswahl");
   connect(Img_Bausteinauswahl, &PictureLabel::mouseMoved, this, &TForm1::Img_BausteinauswahlMouseMove);
 
@@ -441,8 +441,7 @@ void TForm1::FormCreate(const QStringList& arguments) {
   // 4. Captions; the DC page is still active, so the DC screen is reset and armed.
   ApplyLanguage();
 
-  // 5. Language screen: each subtitle in its own language (when the screen is made).
-  if (languagePage_) ShowLanguageSubtitles();
+  // 5. The language screen shows each subtitle in its own language when it is made.
 
   // 7. Nothing to document yet.
   startingOnDc_ = false;
@@ -734,11 +733,7 @@ void TForm1::ApplyLanguage() {
   LoadQtTranslation();
 
   // 2.-7. Subtitles and the captions of every screen.
-  const QString isolator = T(texts::txSignalIsolator);
-  if (languagePage_) {
-    Label2Vari->setText(isolator);
-    Label2Vari->adjustSize();
-  }
+  if (languagePage_) ShowLanguageSubtitles();
   if (productPage_) ShowProductSubtitles();
   // 8. Each module page moves its title line by the subtitle's new width.
   for (const ModuleRow& row : moduleRows_)

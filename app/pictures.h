@@ -13,9 +13,9 @@ class QLabel;
 namespace setrix::app::pictures {
 
 // The screens' pictures are drawn for the window's resolution, device pixels per picture
-// pixel: the zoom times the screen's pixel ratio (1 until the window sets it). Drawn at that
-// size they stay sharp at every zoom without being held larger than the screen shows them.
-// The pictures of the dialogs, which are not zoomed, are drawn at twice their size.
+// pixel: the zoom times the screen's pixel ratio (the screen's pixel ratio until the window sets it). Drawn at
+// that size they stay sharp at every zoom without being held larger than the screen shows them. The pictures of
+// the dialogs, which are not zoomed, are drawn at twice their size.
 qreal WindowResolution();
 // Draws the window's pictures anew for another resolution and puts them on every label
 // that shows one (see Show); pictures drawn for the old one are let go.

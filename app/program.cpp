@@ -23,10 +23,10 @@ QIcon WindowIcon() {
   QIcon icon;
   for (int size : {SETRIX_WINDOW_ICON_SIZES})
     icon.addPixmap(
-        QPixmap::fromImage(QImage(QStringLiteral(":/icons/%1x%1/example.zantrel.setrix.png").arg(size), "PNG")));
+        QPixmap::fromImage(QImage(QStringLiteral(":/icons/%1x%1/" SETRIX_APP_ID ".png").arg(size), "PNG")));
   return icon;
 #else
-  return QIcon::fromTheme(QStringLiteral("example.zantrel.setrix"));
+  return QIcon::fromTheme(QStringLiteral(SETRIX_APP_ID));
 #endif
 }
 
@@ -36,7 +36,7 @@ EarlyFontLoading::EarlyFontLoading() : thread_([] { FcInit(); }) {}
 
 int RunProgram(QApplication& app, EarlyFontLoading& fonts, const std::function<void(QMainWindow&)>& beforeShow) {
   // The installed menu entry, for window managers that look it up.
-  QGuiApplication::setDesktopFileName(QStringLiteral("example.zantrel.setrix"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(SETRIX_APP_ID));
   QApplication::setWindowIcon(WindowIcon());
   SetupApplication(app);
   SetupLocale();

@@ -59,11 +59,13 @@ def main():
         def run(kind):
             if kind == "minimal":
                 return start(minimal, env)
-            if kind == "first" and os.path.exists(fresh):
-                os.remove(fresh)
-            with open(stored, "w", encoding="ascii") as f:
+            if kind == "first":
+                if os.path.exists(fresh):
+                    os.remove(fresh)
+                return start(setrix, dict(env, SETRIX_SETTINGS=fresh))
+            with open(stored, "w", encoding="ascii") as f:  # the program writes it back on exit
                 f.write("[Software]\nZantrel\\Setrix\\DC\\Language=1\n")
-            return start(setrix, dict(env, SETRIX_SETTINGS=stored if kind == "regular" else fresh))
+            return start(setrix, dict(env, SETRIX_SETTINGS=stored))
 
         for kind in kinds:  # one start each first: loads the libraries into the cache
             run(kind)

@@ -360,7 +360,7 @@ void TPdfCanvas::TextInBox(const TPdfBox& box, std::string_view text, TPdfAlignm
 void TPdfCanvas::TextBlockInBox(TPdfBox box, std::string_view text, bool wordWrap) {
   const float s = attr_.FontSize(), lead = attr_.Leading(), ws = attr_.WordSpace();
   const auto boxWidth = static_cast<float>(static_cast<long double>(box.Right) - box.Left);
-  const float* const widths = attr_.Widths();  // one state for the whole block
+  const float* const widths = attr_.ScaledWidths();  // one state for the whole block
   const auto measure = [&](std::string_view piece) { return attr_.MeasureWidth(piece, widths); };
   const auto showFitting = [&](std::string_view line) {
     ShowString(line.substr(0, static_cast<std::size_t>(attr_.FitChars(line, boxWidth, widths))));

@@ -48,19 +48,18 @@ class TPdfCanvasAttribute {
   float MeasureWidth(std::string_view text) const;
   // The number of leading bytes whose widths add up to at most width.
   int FitChars(std::string_view text, float width) const;
-  // The same with the widths of this state's font, size and spacing looked up beforehand
-  // (Widths()), for measuring many pieces in one state.
+  // ScaledWidths()[b]: CharWidth of byte b where it is no inner space; null for a font
+  // whose widths are not a built-in table (measured a byte at a time).
+  const float* ScaledWidths() const;
+  // The same as above with ScaledWidths() of this state looked up beforehand, for measuring
+  // many pieces in one state.
   float MeasureWidth(std::string_view text, const float* widths) const;
   int FitChars(std::string_view text, float width, const float* widths) const;
-  const float* Widths() const { return ScaledWidths(); }
 
  private:
   // A glyph width (1/1000 of the size) scaled, with char space, and word space for a space
   // inside the text.
   float SpacedWidth(long double glyph, bool innerSpace) const;
-  // ScaledWidths()[b]: CharWidth of byte b where it is no inner space; null for a font
-  // whose widths are not a built-in table (measured a byte at a time).
-  const float* ScaledWidths() const;
 
   float wordSpace_ = 0, charSpace_ = 0, fontSize_ = 0, leading_ = 0;
   TPdfFont* font_ = nullptr;

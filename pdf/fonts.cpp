@@ -9,14 +9,14 @@ namespace setrix::pdf {
 int TPdfFont::GlyphWidth(std::string_view, int) const { return 0; }
 
 TPdfType1Font::TPdfType1Font(TPdfObjectMgr& mgr, std::string name, const char* baseFont,
-                             std::span<const std::uint16_t, 224> widths)
+                             std::span<const std::uint16_t, kTableCodes> widths)
     : TPdfFont(std::move(name)) {
   auto* dict = mgr.Register(std::make_unique<TPdfDictionary>(&mgr));
   dict->Put("Type", std::make_unique<TPdfName>("Font"));
   dict->Put("Subtype", std::make_unique<TPdfName>("Type1"));
   dict->Put("Encoding", std::make_unique<TPdfName>("WinAnsiEncoding"));
-  dict->Put("FirstChar", std::make_unique<TPdfNumber>(32));
-  dict->Put("LastChar", std::make_unique<TPdfNumber>(255));
+  dict->Put("FirstChar", std::make_unique<TPdfNumber>(kTableFirst));
+  dict->Put("LastChar", std::make_unique<TPdfNumber>(kTableLast));
   dict->Put("BaseFont", std::make_unique<TPdfName>(baseFont));
   auto array = std::make_unique<TPdfArray>(&mgr);
   array->Reserve(widths.size());
@@ -25,8 +25,8 @@ TPdfType1Font::TPdfType1Font(TPdfObjectMgr& mgr, std::string name, const char* b
   // What AttachDict would read back from the dictionary just made, taken from the table.
   TPdfFont::AttachDict(dict);
   widths_.fill(0);
-  firstChar_ = 32;
-  lastChar_ = 255;
+  firstChar_ = kTableFirst;
+  lastChar_ = kTableLast;
   std::copy(widths.begin(), widths.end(), widths_.begin() + firstChar_);
   source_ = widths.data();  // a table of the program, alive for the whole run
 }

@@ -51,8 +51,10 @@ class TPdfType1Font : public TPdfFont {
   // Registers the font dictionary with mgr at once (so it takes the next object number):
   // Type Font, Subtype Type1, Encoding WinAnsiEncoding, FirstChar 32, LastChar 255,
   // BaseFont baseFont, and the 224 widths as internal (never written) "Widths".
+  static constexpr int kTableFirst = 32, kTableLast = 255;
+  static constexpr std::size_t kTableCodes = kTableLast - kTableFirst + 1;
   TPdfType1Font(TPdfObjectMgr& mgr, std::string name, const char* baseFont,
-                std::span<const std::uint16_t, 224> widths);
+                std::span<const std::uint16_t, kTableCodes> widths);
 
  private:
   std::array<std::uint16_t, 256> widths_{};

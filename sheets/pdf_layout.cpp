@@ -278,8 +278,7 @@ TPDFForm::TPDFForm() : PDFReport(), DateText(LocalShortDate) {
       {&PDFPage, kPdfPage}, {&FRQ_PDFPage1, kFrqPage1}, {&FRQ_PDFPage2, kFrqPage2}};
   for (const auto& [page, elements] : pages)
     for (const LayoutElement& e : elements)
-      if (!elements_.Find(e.name))
-        if (pdf::TControl* c = page->FindControl(e.name)) elements_.Add(e.name, *c);
+      if (pdf::TControl* c = page->FindControl(e.name)) elements_.Add(e.name, *c);  // the first stays
 
   for (const ScratchBank& b : kScratchBanks) {
     dipswitch::TDIPSwitchObject& s = Bank(b.name).SwitchSettings();
@@ -333,25 +332,26 @@ void TPDFForm::ElementIndex::Add(std::string_view name, pdf::TControl& control) 
   ++used_;
 }
 
-pdf::TControl& TPDFForm::Element(std::string_view name) const {
-  if (const ElementIndex::Entry* e = elements_.Find(name)) return *e->control;
+const TPDFForm::ElementIndex::Entry& TPDFForm::EntryOf(std::string_view name) const {
+  if (const ElementIndex::Entry* e = elements_.Find(name)) return *e;
   throw std::out_of_range("layout: no element " + std::string(name));
 }
 
+pdf::TControl& TPDFForm::Element(std::string_view name) const { return *EntryOf(name).control; }
+
 template <class T>
 T& TPDFForm::Find(std::string_view name) const {
-  const ElementIndex::Entry* e = elements_.Find(name);
-  if (!e) throw std::out_of_range("layout: no element " + std::string(name));
+  const ElementIndex::Entry& e = EntryOf(name);
   T* typed = nullptr;
   if constexpr (std::is_same_v<T, pdf::TPRLabel>)
-    typed = e->label;
+    typed = e.label;
   else if constexpr (std::is_same_v<T, pdf::TPRText>)
-    typed = e->text;
+    typed = e.text;
   else if constexpr (std::is_same_v<T, pdf::TPRImage>)
-    typed = e->image;
+    typed = e.image;
   else {
     static_assert(std::is_same_v<T, pdf::TPRPanel>, "a kind the index does not keep");
-    typed = e->panel;
+    typed = e.panel;
   }
   if (typed) return *typed;
   throw std::out_of_range("layout: element " + std::string(name) + " is of another kind");

@@ -176,6 +176,8 @@ class TPDFForm {
     std::size_t used_ = 0;
   };
   ElementIndex elements_;
+  // The entry of an element; an unknown name throws std::out_of_range naming it.
+  const ElementIndex::Entry& EntryOf(std::string_view name) const;
 };
 
 }  // namespace setrix::sheets

@@ -259,6 +259,7 @@ class WindowTest : public QObject {
     SeedRegularRun(store, 1);
     auto regular = MakeWindow(store);
     QCOMPARE(first->ActivePage(), first->TS_Bausteinauswahl());
+    QCOMPARE(first->TS_Bausteinauswahl()->objectName(), QStringLiteral("TS_Bausteinauswahl"));
     QCOMPARE(first->TS_Bausteinauswahl()->grab().toImage(), regular->TS_Bausteinauswahl()->grab().toImage());
   }
 
